@@ -1,0 +1,9 @@
+#include <windows.h>
+
+namespace brelfx {
+
+void WriteDebugLine(const char* line) {
+  OutputDebugStringA(line);
+}
+
+}  // namespace brelfx

@@ -1,0 +1,74 @@
+#!/usr/bin/env bash
+# The one command that passes all tests: installs what is missing, then builds
+# and tests natively, with ASan+UBSan, with TSan (threaded tests), for Windows
+# under Wine (unit and end-to-end tests), and runs each fuzzer for a bounded time.
+#
+#   bash scripts/test.sh            everything
+#   STAGES="native asan" bash scripts/test.sh   only some stages
+#   FUZZ_SECONDS=10 bash scripts/test.sh        shorter fuzz runs
+set -euo pipefail
+cd "$(dirname "$0")/.."
+
+bash scripts/install-deps.sh
+
+stages=${STAGES:-"native asan tsan windows fuzz"}
+fuzz_seconds=${FUZZ_SECONDS:-60}
+failed=0
+
+run_stage() {
+  local name=$1
+  echo "=== $name ==="
+  local start=$SECONDS
+  if "stage_$name"; then
+    echo "=== $name: ok ($((SECONDS - start)) s) ==="
+  else
+    echo "=== $name: FAILED ($((SECONDS - start)) s) ==="
+    failed=1
+  fi
+}
+
+build_and_test() {
+  local preset=$1
+  cmake --preset "$preset" >/dev/null &&
+    cmake --build --preset "$preset" &&
+    ctest --preset "$preset"
+}
+
+stage_native() { build_and_test native; }
+stage_asan() { build_and_test asan; }
+stage_tsan() { build_and_test tsan; }
+
+stage_windows() {
+  cmake --preset windows >/dev/null && cmake --build --preset windows || return 1
+  bash scripts/wine-session.sh ctest --preset windows
+}
+
+stage_fuzz() {
+  cmake --preset fuzz >/dev/null && cmake --build --preset fuzz || return 1
+  local corpus_root=build/fuzz/corpus ok=0
+  for fuzzer in build/fuzz/fuzzers/*; do
+    [ -x "$fuzzer" ] || continue
+    local name
+    name=$(basename "$fuzzer")
+    mkdir -p "$corpus_root/$name"
+    local seeds=tests/fuzz-seeds/$name
+    [ -d "$seeds" ] || seeds=
+    echo "fuzz: $name for ${fuzz_seconds}s"
+    if ! "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 \
+        "$corpus_root/$name" $seeds >"build/fuzz/$name.log" 2>&1; then
+      tail -40 "build/fuzz/$name.log"
+      ok=1
+    fi
+  done
+  return $ok
+}
+
+for stage in $stages; do
+  run_stage "$stage"
+done
+
+if [ $failed -ne 0 ]; then
+  echo "scripts/test.sh: some stages failed"
+  exit 1
+fi
+echo "scripts/test.sh: all stages passed"
