@@ -33,8 +33,11 @@ function(brelfx_test name)
       set_tests_properties(${name} PROPERTIES RUN_SERIAL TRUE)
     endif()
   else()
-    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST
-      PROPERTIES LABELS "${ARG_LABELS}" ENVIRONMENT "BRELFX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+    set(properties ENVIRONMENT "BRELFX_TEST_DATA=${PROJECT_SOURCE_DIR}/tests/data")
+    if(ARG_LABELS)
+      list(APPEND properties LABELS "${ARG_LABELS}")
+    endif()
+    gtest_discover_tests(${name} DISCOVERY_MODE PRE_TEST PROPERTIES ${properties})
   endif()
 endfunction()
 
