@@ -26,7 +26,7 @@ constexpr int kMonitorSlots = 4;      // processes that can listen to events at 
 constexpr int kCaptureCapacity = 1024;
 
 constexpr std::uint32_t kStateMagic = 0x4B534642;  // "BFSK"
-constexpr std::uint32_t kStateLayoutVersion = 1;
+constexpr std::uint32_t kStateLayoutVersion = 2;
 
 // Status byte of the control report and of the update status report.
 enum SimStatus : std::uint8_t {
@@ -77,22 +77,24 @@ struct SimProfile {
 
 // A process that called Open_DevMonitor; ClientId 0 marks a free slot.
 struct SimMonitorSlot {
-  std::uint32_t ClientId;
   std::uint64_t Window;
+  std::uint32_t ClientId;
   std::uint32_t EventMessage;
   std::uint32_t PlugMessage;
+  std::uint32_t Reserved;
 };
 
 // Misbehaviour scripted by tests or by the control tool. Counters count down
 // as the calls they affect happen.
 struct SimFaults {
-  std::int32_t FailSetCount;       // next N SetFeature calls fail
-  std::int32_t FailGetCount;       // next N GetFeature calls fail
-  std::int32_t BusyCount;          // next N status reads answer busy
-  std::int32_t StatusCount;        // then the next N status reads answer StatusValue
+  std::int32_t FailSetCount;      // next N SetFeature calls fail
+  std::int32_t FailGetCount;      // next N GetFeature calls fail
+  std::int32_t BusyCount;         // next N status reads answer busy
+  std::int32_t StatusCount;       // then the next N status reads answer StatusValue
+  std::int32_t CorruptCount;      // next N checksummed reads carry a wrong checksum
+  std::int32_t UnplugAfterCalls;  // -1 off; the keyboard leaves after N more feature calls
   std::uint8_t StatusValue;
-  std::int32_t CorruptCount;       // next N checksummed reads carry a wrong checksum
-  std::int32_t UnplugAfterCalls;   // -1 off; the keyboard leaves after N more feature calls
+  std::uint8_t Reserved[7];
 };
 
 enum SimLoaderStage : std::uint8_t {
@@ -105,13 +107,13 @@ enum SimLoaderStage : std::uint8_t {
 
 // The keyboard's update loader and the image it received.
 struct SimFirmwareTransfer {
-  std::uint8_t Stage;
-  std::uint8_t Status;  // byte 1 of the update status report
   std::uint32_t ImageSize;
+  std::uint32_t CompletedUpdates;  // transfers finished with every block in place
   std::uint16_t BlocksReceived;
   std::uint16_t AnnouncedBlock;
   std::uint16_t AnnouncedSum;
-  std::uint32_t CompletedUpdates;  // transfers finished with every block in place
+  std::uint8_t Stage;
+  std::uint8_t Status;  // byte 1 of the update status report
   std::uint8_t Image[kFirmwareImageSize];
 };
 
@@ -125,25 +127,31 @@ enum SimCaptureKind : std::uint8_t {
 struct SimCaptureEntry {
   std::int64_t TimeMs;
   std::uint32_t Sequence;
+  std::int32_t Length;  // length the caller passed; event: its type; plug: 1 arrived, 0 left
+  std::uint32_t Value;  // event value
   std::uint8_t Kind;
-  std::uint8_t Ok;         // the call's result
-  std::int32_t Length;     // length the caller passed; event: type, plug: 1/0
-  std::uint32_t Value;     // event value
+  std::uint8_t Ok;      // the call's result
+  std::uint8_t Reserved0[2];
   std::uint8_t Bytes[kMaxReportSize];  // the first Length bytes (at most kMaxReportSize)
+  std::uint8_t Reserved1[5];
 };
 
 struct SimCapture {
   std::uint32_t Total;  // entries ever recorded; the ring holds the last kCaptureCapacity
+  std::uint32_t Reserved;
   SimCaptureEntry Entries[kCaptureCapacity];
 };
 
+// Multi-byte fields sit at their natural alignment (the record starts on a
+// page or heap boundary), so they can be used like any other variable; the
+// profiles, made of report bytes, come last.
 struct SimKeyboardState {
   std::uint32_t Magic;
   std::uint32_t LayoutVersion;
   std::uint32_t Size;
-  std::uint8_t Plugged;
-  std::uint8_t Reserved0[3];
   std::uint32_t PlugGeneration;  // grows at every unplug: channels opened before are dead
+  std::uint32_t EventCount;      // events raised since reset
+  std::uint8_t Plugged;
   std::uint8_t ActiveProfile;
   std::uint8_t FirmwareVersion;  // byte 2 of the version report
   std::uint8_t LoaderVersion;    // byte 3 of the version report
@@ -152,15 +160,16 @@ struct SimKeyboardState {
   std::uint8_t SelectedProfile;
   std::uint8_t SelectedReport;   // selector of the last request
   std::uint8_t HostState;
-  std::uint8_t SettingsStamp[16];
   std::uint8_t TalkState[2];
+  std::uint8_t Reserved0;
+  std::uint8_t SettingsStamp[16];
   std::uint8_t AmbientLight[14];  // bytes 2-15 of the ambient light report
-  std::uint32_t EventCount;       // events raised since reset
-  SimProfile Profiles[kProfileCount];
+  std::uint8_t Reserved1[2];
   SimFaults Faults;
   SimMonitorSlot Monitors[kMonitorSlots];
   SimFirmwareTransfer Firmware;
   SimCapture Capture;
+  SimProfile Profiles[kProfileCount];
 };
 
 #pragma pack(pop)
@@ -171,8 +180,15 @@ static_assert(offsetof(SimMacro, ActionCount) == 75);
 static_assert(offsetof(SimMacro, Actions) == 77);
 static_assert(sizeof(SimLighting) == 11);
 static_assert(sizeof(SimProfile) == 3 * kLayerKeyCount + 2 + 11 + kMacroKeyCount * 2077);
-static_assert(sizeof(SimMonitorSlot) == 20);
-static_assert(offsetof(SimCaptureEntry, Bytes) == 22);
+static_assert(sizeof(SimMonitorSlot) % 8 == 0);
+static_assert(sizeof(SimFaults) % 8 == 0);
+static_assert(sizeof(SimCaptureEntry) % 8 == 0);
+static_assert(offsetof(SimKeyboardState, Faults) % 8 == 0);
+static_assert(offsetof(SimKeyboardState, Monitors) % 8 == 0);
+static_assert(offsetof(SimKeyboardState, Firmware) % 8 == 0);
+static_assert(offsetof(SimKeyboardState, Capture) % 8 == 0);
+static_assert(offsetof(SimFirmwareTransfer, Image) % 8 == 0);
+static_assert(offsetof(SimCapture, Entries) % 8 == 0);
 static_assert(std::is_trivially_copyable_v<SimKeyboardState>);
 static_assert(std::is_standard_layout_v<SimKeyboardState>);
 

@@ -33,7 +33,7 @@ int SimKeyboard::OpenDevMonitor(std::uint64_t window, std::uint32_t eventMessage
   for (SimMonitorSlot& s : state_.Monitors)
     if (!slot && s.ClientId == 0) slot = &s;
   if (!slot) return 0;
-  *slot = SimMonitorSlot{clientId_, window, eventMessage, plugMessage};
+  *slot = SimMonitorSlot{window, clientId_, eventMessage, plugMessage, 0};
   return 1;
 }
 

@@ -17,7 +17,7 @@ class FirmwareLoader : public SimFixture {
     Bytes r(kTransferSize, 0);
     r[0] = kFirmwareTransferReport;
     r[1] = command;
-    std::memcpy(&r[at], payload.data(), payload.size());
+    if (!payload.empty()) std::memcpy(&r[at], payload.data(), payload.size());
     if (Set(r) != 1) return -1;
     return Get(kUpdateStatusReport, 3)[1];
   }

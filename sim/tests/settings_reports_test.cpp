@@ -1,5 +1,6 @@
 // The keyboard's side of the settings reports: what it answers out of the
 // box, that reads return what was written, and what it refuses.
+#include <algorithm>
 #include <cstring>
 
 #include "sim/tests/sim_fixture.h"
@@ -34,7 +35,8 @@ Bytes MacroReport(std::uint8_t p, std::uint8_t key, std::uint16_t count, std::ui
   r[6] = seed;
   for (int i = 7; i < 79; ++i) r[i] = static_cast<std::uint8_t>('A' + (seed + i) % 26);
   WriteU16(&r[79], count);
-  for (int i = 0; i < 4 * count; ++i) r[81 + i] = static_cast<std::uint8_t>(seed * 3 + i);
+  for (int i = 0; i < 4 * std::min<int>(count, kMaxMacroActions); ++i)
+    r[81 + i] = static_cast<std::uint8_t>(seed * 3 + i);
   WriteChecksum(r.data(), kMaxReportSize);
   return r;
 }

@@ -77,7 +77,7 @@ TEST_F(Commands, RecordStoresTheMacroOfStepThree) {
   EXPECT_EQ(Run({"record", "1"}), kCommandOk);
   EXPECT_EQ(Run({"record", "3", "2", "0x04:1:50", "4:2:0"}), kCommandOk);
   const SimMacro& m = state->Profiles[0].Macros[1];
-  EXPECT_EQ(m.ActionCount, 2);
+  EXPECT_EQ(int{m.ActionCount}, 2);
   EXPECT_EQ(m.Actions[0], 0x04);
   EXPECT_EQ(m.Actions[2], 50);
   EXPECT_EQ(m.Actions[5], 2);
