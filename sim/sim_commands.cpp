@@ -293,6 +293,36 @@ int Help(Context& c) {
   return kCommandOk;
 }
 
+constexpr std::size_t kHelpColumn = 34;
+constexpr std::size_t kHelpWidth = 100;
+
+// Appends words to text, continuing its last line, wrapped at kHelpWidth with
+// later lines indented to kHelpColumn.
+void AppendWrapped(std::string& text, const std::string& words) {
+  std::size_t column = text.size() - (text.rfind('\n') + 1);
+  bool lineStart = true;
+  std::size_t start = 0;
+  while (start < words.size()) {
+    std::size_t end = words.find(' ', start);
+    if (end == std::string::npos) end = words.size();
+    const std::string word = words.substr(start, end - start);
+    if (!lineStart && column + 1 + word.size() > kHelpWidth) {
+      text += "\n" + std::string(kHelpColumn, ' ');
+      column = kHelpColumn;
+      lineStart = true;
+    }
+    if (!lineStart) {
+      text += ' ';
+      ++column;
+    }
+    text += word;
+    column += word.size();
+    lineStart = false;
+    start = end + 1;
+  }
+  text += "\n";
+}
+
 }  // namespace
 
 std::string SimCommandUsage() {
@@ -303,10 +333,14 @@ std::string SimCommandUsage() {
   for (const Command& command : kCommands) {
     std::string head = std::string("  ") + command.name;
     if (*command.arguments) head += std::string(" ") + command.arguments;
-    head.resize(std::max<std::size_t>(head.size() + 1, 34), ' ');
-    text += head + command.help + "\n";
+    head.resize(std::max(head.size() + 1, kHelpColumn), ' ');
+    text += head;
+    AppendWrapped(text, command.help);
   }
-  text += "\nExit status: 0 done, 1 the keyboard could not do it, 2 usage error.\n";
+  text +=
+      "\nThe keyboard's state is kept in the file named by BRELFX_SIM_STATE_FILE, by default\n"
+      "BrelFX_Simulated_Keyboard_State.bin in the temporary folder.\n"
+      "Exit status: 0 done, 1 the keyboard could not do it, 2 usage error.\n";
   return text;
 }
 

@@ -25,21 +25,29 @@ SimKeyboard::SimKeyboard(SimKeyboardState& state, Clock& clock, SimMessageSink s
                          std::uint32_t clientId)
     : state_(state), clock_(clock), sink_(std::move(sink)), clientId_(clientId) {}
 
+// Listeners are kept in the order they registered. Processes that ended
+// without closing leave their slot behind, so when every slot is taken the
+// oldest listener gives way.
 int SimKeyboard::OpenDevMonitor(std::uint64_t window, std::uint32_t eventMessage,
                                 std::uint32_t plugMessage) {
-  SimMonitorSlot* slot = nullptr;
-  for (SimMonitorSlot& s : state_.Monitors)
-    if (s.ClientId == clientId_) slot = &s;
-  for (SimMonitorSlot& s : state_.Monitors)
-    if (!slot && s.ClientId == 0) slot = &s;
-  if (!slot) return 0;
-  *slot = SimMonitorSlot{window, clientId_, eventMessage, plugMessage, 0};
+  CloseDevMonitor();
+  SimMonitorSlot* slots = state_.Monitors;
+  int used = 0;
+  while (used < kMonitorSlots && slots[used].ClientId != 0) ++used;
+  if (used == kMonitorSlots) {
+    std::memmove(slots, slots + 1, sizeof(SimMonitorSlot) * (kMonitorSlots - 1));
+    used = kMonitorSlots - 1;
+  }
+  slots[used] = SimMonitorSlot{window, clientId_, eventMessage, plugMessage, 0};
   return 1;
 }
 
 int SimKeyboard::CloseDevMonitor() {
-  for (SimMonitorSlot& s : state_.Monitors)
-    if (s.ClientId == clientId_) s = SimMonitorSlot{};
+  SimMonitorSlot* slots = state_.Monitors;
+  int kept = 0;
+  for (int i = 0; i < kMonitorSlots; ++i)
+    if (slots[i].ClientId != 0 && slots[i].ClientId != clientId_) slots[kept++] = slots[i];
+  for (int i = kept; i < kMonitorSlots; ++i) slots[i] = SimMonitorSlot{};
   return 1;
 }
 

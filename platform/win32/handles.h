@@ -8,7 +8,7 @@
 namespace brelfx {
 
 namespace handle_traits {
-struct Handle {  // events, mutexes, sections, threads: null when invalid
+struct KernelHandle {  // events, mutexes, sections, threads: null when invalid
   using Handle = HANDLE;
   static HANDLE Invalid() { return nullptr; }
   static void Release(HANDLE h) { CloseHandle(h); }
@@ -61,7 +61,7 @@ struct MemoryDc {
 };
 }  // namespace handle_traits
 
-using UniqueHandle = UniqueResource<handle_traits::Handle>;
+using UniqueHandle = UniqueResource<handle_traits::KernelHandle>;
 using UniqueFileHandle = UniqueResource<handle_traits::File>;
 using UniqueWindow = UniqueResource<handle_traits::Window>;
 using UniqueBitmap = UniqueResource<handle_traits::GdiObject<HBITMAP>>;

@@ -35,6 +35,22 @@ TEST_F(Events, OnlyRegisteredListenersHearEvents) {
   EXPECT_EQ(posted, (std::vector<PostedMessage>{{0x55, 2000, 0x1000, 1}}));
 }
 
+TEST_F(Events, OldestListenerGivesWayWhenAllSlotsAreTaken) {
+  // Listeners of processes that ended without closing must not lock others out.
+  std::vector<std::unique_ptr<SimKeyboard>> others;
+  for (std::uint32_t client = 20; client < 20 + kMonitorSlots; ++client) {
+    others.push_back(std::make_unique<SimKeyboard>(*state, clock, nullptr, client));
+    EXPECT_EQ(others.back()->OpenDevMonitor(client, 1325, 1326), 1);
+  }
+  EXPECT_EQ(state->Monitors[0].ClientId, 20u);  // client 7 was the oldest
+  keyboard.OpenDevMonitor(0x99, 1325, 1326);
+  EXPECT_EQ(state->Monitors[0].ClientId, 21u);
+  EXPECT_EQ(state->Monitors[kMonitorSlots - 1].ClientId, 7u);
+  others[2]->CloseDevMonitor();  // client 22: the later ones move up
+  EXPECT_EQ(state->Monitors[1].ClientId, 23u);
+  EXPECT_EQ(state->Monitors[kMonitorSlots - 1].ClientId, 0u);
+}
+
 TEST_F(Events, ProfileButtonSwitchesTheKeyboardItself) {
   EXPECT_TRUE(keyboard.SwitchProfile(3));
   EXPECT_EQ(posted.back(), Event(0x0200, 3));
