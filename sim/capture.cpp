@@ -21,11 +21,16 @@ SimCaptureEntry& NextEntry(SimCapture& capture, std::int64_t timeMs, SimCaptureK
 
 const char* KindName(std::uint8_t kind) {
   switch (kind) {
-    case kCaptureSet: return "set";
-    case kCaptureGet: return "get";
-    case kCaptureEvent: return "event";
-    case kCapturePlug: return "plug";
-    default: return "?";
+    case kCaptureSet:
+      return "set";
+    case kCaptureGet:
+      return "get";
+    case kCaptureEvent:
+      return "event";
+    case kCapturePlug:
+      return "plug";
+    default:
+      return "?";
   }
 }
 
@@ -51,7 +56,9 @@ void RecordPlug(SimCapture& capture, std::int64_t timeMs, bool arrived) {
   NextEntry(capture, timeMs, kCapturePlug).Length = arrived;
 }
 
-void ClearCapture(SimCapture& capture) { capture.Total = 0; }
+void ClearCapture(SimCapture& capture) {
+  capture.Total = 0;
+}
 
 std::vector<const SimCaptureEntry*> CaptureEntries(const SimCapture& capture) {
   const std::uint32_t held = std::min<std::uint32_t>(capture.Total, kCaptureCapacity);

@@ -15,8 +15,7 @@ namespace brelfx::sim {
 
 void RecordReport(SimCapture& capture, std::int64_t timeMs, SimCaptureKind kind, bool ok,
                   const std::uint8_t* bytes, int length);
-void RecordEvent(SimCapture& capture, std::int64_t timeMs, std::uint16_t type,
-                 std::uint16_t value);
+void RecordEvent(SimCapture& capture, std::int64_t timeMs, std::uint16_t type, std::uint16_t value);
 void RecordPlug(SimCapture& capture, std::int64_t timeMs, bool arrived);
 void ClearCapture(SimCapture& capture);
 

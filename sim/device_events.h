@@ -11,12 +11,12 @@ enum DeviceEventType : std::uint16_t {
   kEventProfileChanged = 0x0200,  // value: profile 1-5
   kEventLiveRecording = 0x0400,   // value: step << 8 | key item
   kEventQuickLaunch = 0x0700,
-  kEventMedia = 0x0B00,           // items 0x20-0x27
-  kEventBrightness = 0x0C00,      // value: level 1-6
+  kEventMedia = 0x0B00,       // items 0x20-0x27
+  kEventBrightness = 0x0C00,  // value: level 1-6
   kEventKey = 0x0D00,
   kEventKeyAlternate = 0x0E00,
-  kEventConfiguration = 0x1000,   // value 1
-  kEventCounterBase = 0xFA00,     // + counter 1-19; value: amount
+  kEventConfiguration = 0x1000,  // value 1
+  kEventCounterBase = 0xFA00,    // + counter 1-19; value: amount
   kEventTalkKey = 0xFF00,
 };
 

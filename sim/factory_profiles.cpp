@@ -26,7 +26,8 @@ SimLighting LightingOf(const ProfileRecord& p) {
   SimLighting l{};
   l.Switch = static_cast<std::uint8_t>(p.LtSwitch);
   l.BreathSwitch = static_cast<std::uint8_t>(p.LtBreathSwitch);
-  l.ColorType = p.LtColorType == 2 ? kFlowColourOnKeyboard : static_cast<std::uint8_t>(p.LtColorType);
+  l.ColorType =
+      p.LtColorType == 2 ? kFlowColourOnKeyboard : static_cast<std::uint8_t>(p.LtColorType);
   l.ColorIndex = colour.ColorIndex;
   l.Red = colour.Red;
   l.Green = colour.Green;

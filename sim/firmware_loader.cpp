@@ -83,13 +83,26 @@ int FirmwareBlockCount(std::uint32_t imageSize) {
 std::uint8_t ReceiveFirmwareReport(SimFirmwareTransfer& loader, const std::uint8_t* r) {
   bool ok = false;
   switch (r[1]) {
-    case kLoaderOpen: ok = Open(loader, r); break;
-    case kLoaderSize: ok = AnnounceSize(loader, r); break;
-    case kLoaderReady: ok = Ready(loader, r); break;
-    case kLoaderAnnounceBlock: ok = AnnounceBlock(loader, r); break;
-    case kLoaderBlockData: ok = TakeBlock(loader, r); break;
-    case kLoaderFinish: ok = Finish(loader); break;
-    default: break;
+    case kLoaderOpen:
+      ok = Open(loader, r);
+      break;
+    case kLoaderSize:
+      ok = AnnounceSize(loader, r);
+      break;
+    case kLoaderReady:
+      ok = Ready(loader, r);
+      break;
+    case kLoaderAnnounceBlock:
+      ok = AnnounceBlock(loader, r);
+      break;
+    case kLoaderBlockData:
+      ok = TakeBlock(loader, r);
+      break;
+    case kLoaderFinish:
+      ok = Finish(loader);
+      break;
+    default:
+      break;
   }
   loader.Status = ok ? kStatusDone : kStatusFailure;
   return loader.Status;

@@ -60,7 +60,8 @@ bool SimKeyboard::LiveRecord(int step, int keyItem, const std::vector<SimAction>
   if (!state_.Plugged || step < 1 || step > 5 || keyItem < 0 || keyItem > 0xFF) return false;
   if (step == kRecordedMacroStep) {
     const int keyIndex = keyItem - 1;
-    if (keyIndex < 0 || keyIndex >= kMacroKeyCount || actions.size() > static_cast<std::size_t>(kMaxMacroActions))
+    if (keyIndex < 0 || keyIndex >= kMacroKeyCount ||
+        actions.size() > static_cast<std::size_t>(kMaxMacroActions))
       return false;
     StoreRecordedMacro(state_.Profiles[state_.ActiveProfile], keyIndex, actions);
   } else if (!actions.empty()) {

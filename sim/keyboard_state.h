@@ -13,16 +13,16 @@
 namespace brelfx::sim {
 
 constexpr int kProfileCount = 5;
-constexpr int kLayerKeyCount = 56;    // key indices 0-55 travel in the key layer reports
-constexpr int kMacroKeyCount = 36;    // key indices 0-35 can hold a macro
-constexpr int kMacroNameSize = 24;    // characters of a name the keyboard keeps
+constexpr int kLayerKeyCount = 56;  // key indices 0-55 travel in the key layer reports
+constexpr int kMacroKeyCount = 36;  // key indices 0-35 can hold a macro
+constexpr int kMacroNameSize = 24;  // characters of a name the keyboard keeps
 constexpr int kMacroActionBytes = 2000;
 constexpr int kMaxMacroActions = kMacroActionBytes / 4;
 constexpr int kMaxReportSize = 2083;  // the macro report, the longest one
 constexpr int kFirmwareBlockSize = 1024;
 constexpr int kFirmwareMaxBlocks = 200;
 constexpr int kFirmwareImageSize = kFirmwareBlockSize * kFirmwareMaxBlocks;
-constexpr int kMonitorSlots = 4;      // processes that can listen to events at once
+constexpr int kMonitorSlots = 4;  // processes that can listen to events at once
 constexpr int kCaptureCapacity = 1024;
 
 constexpr std::uint32_t kStateMagic = 0x4B534642;  // "BFSK"
@@ -66,7 +66,7 @@ struct SimLighting {
 };
 
 struct SimProfile {
-  std::uint8_t KeyCodes[kLayerKeyCount];  // function code per key index
+  std::uint8_t KeyCodes[kLayerKeyCount];   // function code per key index
   std::uint8_t Modifiers[kLayerKeyCount];  // shortcut modifier mask per key index
   std::uint8_t Usages[kLayerKeyCount];     // shortcut HID usage per key index
   std::uint8_t CapsLockCode;               // key index 56
@@ -130,7 +130,7 @@ struct SimCaptureEntry {
   std::int32_t Length;  // length the caller passed; event: its type; plug: 1 arrived, 0 left
   std::uint32_t Value;  // event value
   std::uint8_t Kind;
-  std::uint8_t Ok;      // the call's result
+  std::uint8_t Ok;  // the call's result
   std::uint8_t Reserved0[2];
   std::uint8_t Bytes[kMaxReportSize];  // the first Length bytes (at most kMaxReportSize)
   std::uint8_t Reserved1[5];
@@ -158,7 +158,7 @@ struct SimKeyboardState {
   std::uint8_t Status;           // byte 1 of the control report when read
   std::uint8_t SelectionValid;   // a request selected the next read
   std::uint8_t SelectedProfile;
-  std::uint8_t SelectedReport;   // selector of the last request
+  std::uint8_t SelectedReport;  // selector of the last request
   std::uint8_t HostState;
   std::uint8_t TalkState[2];
   std::uint8_t Reserved0;

@@ -33,12 +33,18 @@ std::string NameText(const char* field) {
 
 const char* StageName(std::uint8_t stage) {
   switch (stage) {
-    case kLoaderIdle: return "idle";
-    case kLoaderOpened: return "opened";
-    case kLoaderSized: return "size announced";
-    case kLoaderReceiving: return "receiving";
-    case kLoaderBlockAnnounced: return "block announced";
-    default: return "?";
+    case kLoaderIdle:
+      return "idle";
+    case kLoaderOpened:
+      return "opened";
+    case kLoaderSized:
+      return "size announced";
+    case kLoaderReceiving:
+      return "receiving";
+    case kLoaderBlockAnnounced:
+      return "block announced";
+    default:
+      return "?";
   }
 }
 
@@ -55,8 +61,8 @@ void AppendFaults(std::string& text, const SimFaults& f) {
 
 void AppendMacro(std::string& text, const SimMacro& m, int key) {
   Append(text, "  macro of key %d: repeat %u, %u actions, names \"%s\" \"%s\" \"%s\"", key,
-         m.RepeatCount, m.ActionCount, NameText(m.Name1).c_str(),
-         NameText(m.MacroSetName).c_str(), NameText(m.MacroName).c_str());
+         m.RepeatCount, m.ActionCount, NameText(m.Name1).c_str(), NameText(m.MacroSetName).c_str(),
+         NameText(m.MacroName).c_str());
   const int shown = m.ActionCount < kMaxMacroActions ? m.ActionCount : kMaxMacroActions;
   for (int i = 0; i < shown; ++i) {
     const std::uint8_t* a = m.Actions + 4 * i;
@@ -83,14 +89,18 @@ std::string DescribeKeyboard(const SimKeyboardState& s) {
          s.TalkState[1]);
   AppendHex(text, s.AmbientLight, sizeof(s.AmbientLight));
   const SimFirmwareTransfer& fw = s.Firmware;
-  Append(text, "\nupdate loader: %s, status %u, image %" PRIu32 " bytes, %u of %d blocks, %" PRIu32
-         " completed updates\n", StageName(fw.Stage), fw.Status, fw.ImageSize,
-         fw.BlocksReceived, FirmwareBlockCount(fw.ImageSize), fw.CompletedUpdates);
+  Append(text,
+         "\nupdate loader: %s, status %u, image %" PRIu32 " bytes, %u of %d blocks, %" PRIu32
+         " completed updates\n",
+         StageName(fw.Stage), fw.Status, fw.ImageSize, fw.BlocksReceived,
+         FirmwareBlockCount(fw.ImageSize), fw.CompletedUpdates);
   AppendFaults(text, s.Faults);
   for (const SimMonitorSlot& m : s.Monitors)
     if (m.ClientId)
-      Append(text, "listener: client %" PRIu32 ", window 0x%" PRIx64 ", messages %" PRIu32
-             "/%" PRIu32 "\n", m.ClientId, m.Window, m.EventMessage, m.PlugMessage);
+      Append(text,
+             "listener: client %" PRIu32 ", window 0x%" PRIx64 ", messages %" PRIu32 "/%" PRIu32
+             "\n",
+             m.ClientId, m.Window, m.EventMessage, m.PlugMessage);
   return text;
 }
 
@@ -100,9 +110,11 @@ std::string DescribeProfile(const SimKeyboardState& s, int slot) {
   std::string text;
   Append(text, "profile %d%s\n", slot + 1, slot == s.ActiveProfile ? " (active)" : "");
   Append(text, "  key enable %02x, caps lock %02x\n", p.KeyEnableMask, p.CapsLockCode);
-  Append(text, "  lighting: switch %u, breath %u, colour type %u, colour %u (%02x %02x %02x), "
-         "brightness %u, dimmer %u, timeout %u\n", l.Switch, l.BreathSwitch, l.ColorType,
-         l.ColorIndex, l.Red, l.Green, l.Blue, l.Brightness, l.Dimmer, l.Timeout);
+  Append(text,
+         "  lighting: switch %u, breath %u, colour type %u, colour %u (%02x %02x %02x), "
+         "brightness %u, dimmer %u, timeout %u\n",
+         l.Switch, l.BreathSwitch, l.ColorType, l.ColorIndex, l.Red, l.Green, l.Blue, l.Brightness,
+         l.Dimmer, l.Timeout);
   for (const KeyLayer& layer : kKeyLayers) {
     Append(text, "  %-12s (%2d-%2d):", layer.name, layer.firstKey,
            layer.firstKey + layer.keyCount - 1);

@@ -31,7 +31,7 @@ enum ReportId : std::uint8_t {
 };
 
 // How a profile-bound report is selected by the read request before it.
-constexpr int kNoRequest = -1;        // read without a request
+constexpr int kNoRequest = -1;         // read without a request
 constexpr int kKeyIndexSelector = -2;  // the macro report: the selector is the key index
 
 struct ReportFormat {

@@ -13,16 +13,22 @@ constexpr std::uint8_t kLeaveTalkStateUnchanged = 255;
 constexpr std::uint8_t kDefaultsCommandBytes[3] = {kDefaultsCommand, 0x03, 0x04};
 constexpr int kMacroHeader = 4;  // report bytes before the stored macro
 
-bool IsProfile(std::uint8_t p) { return p < kProfileCount; }
+bool IsProfile(std::uint8_t p) {
+  return p < kProfileCount;
+}
 
-bool ValidSelector(std::uint8_t selector) { return ReportForSelector(selector) != 0; }
+bool ValidSelector(std::uint8_t selector) {
+  return ReportForSelector(selector) != 0;
+}
 
 // A report whose byte 1 is its own size and byte 2 a profile.
 bool ProfileFrameOk(const ReportFormat& format, const std::uint8_t* r) {
   return r[1] == format.size && IsProfile(r[2]);
 }
 
-std::uint8_t Verdict(bool ok) { return ok ? kStatusDone : kStatusFailure; }
+std::uint8_t Verdict(bool ok) {
+  return ok ? kStatusDone : kStatusFailure;
+}
 
 std::uint8_t ReceiveKeyLayer(SimKeyboardState& state, const KeyLayer& layer,
                              const ReportFormat& format, const std::uint8_t* r) {
@@ -42,9 +48,8 @@ std::uint8_t ReceiveMacro(SimKeyboardState& state, const std::uint8_t* r) {
   const std::uint8_t key = r[4];
   SimMacro macro;
   std::memcpy(&macro, r + kMacroHeader, sizeof(macro));
-  const bool ok = ReadU16(r + 1) == kMaxReportSize && IsProfile(profile) &&
-                  key < kMacroKeyCount && macro.FunctionCode == kMacroFunction &&
-                  macro.ActionCount <= kMaxMacroActions;
+  const bool ok = ReadU16(r + 1) == kMaxReportSize && IsProfile(profile) && key < kMacroKeyCount &&
+                  macro.FunctionCode == kMacroFunction && macro.ActionCount <= kMaxMacroActions;
   if (ok) state.Profiles[profile].Macros[key] = macro;
   return Verdict(ok);
 }
@@ -152,7 +157,9 @@ bool SendSettingsReport(const SimKeyboardState& state, const ReportFormat& forma
     SendKeyLayer(profile, *layer, out);
   } else {
     switch (format.id) {
-      case kProfileSelectReport: out[2] = state.ActiveProfile; break;
+      case kProfileSelectReport:
+        out[2] = state.ActiveProfile;
+        break;
       case kVersionReport:
         out[2] = state.FirmwareVersion;
         out[3] = state.LoaderVersion;
@@ -160,15 +167,21 @@ bool SendSettingsReport(const SimKeyboardState& state, const ReportFormat& forma
       case kMacroReport:
         std::memcpy(out + kMacroHeader, &profile.Macros[state.SelectedReport], sizeof(SimMacro));
         break;
-      case kKeyEnableReport: out[3] = profile.KeyEnableMask; break;
-      case kCapsLockReport: out[3] = profile.CapsLockCode; break;
+      case kKeyEnableReport:
+        out[3] = profile.KeyEnableMask;
+        break;
+      case kCapsLockReport:
+        out[3] = profile.CapsLockCode;
+        break;
       case kIlluminationReport:
         std::memcpy(out + 3, &profile.Lighting, sizeof(SimLighting));
         break;
       case kStampReport:
         std::memcpy(out + 2, state.SettingsStamp, sizeof(state.SettingsStamp));
         break;
-      case kHostStateReport: out[2] = state.HostState; break;
+      case kHostStateReport:
+        out[2] = state.HostState;
+        break;
       case kTalkStateReport:
         std::memcpy(out + 2, state.TalkState, sizeof(state.TalkState));
         break;

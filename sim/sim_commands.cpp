@@ -55,8 +55,8 @@ int Acted(Context& c, bool done) {
 bool Arg(Context& c, std::size_t i, const char* name, long long min, long long max,
          long long& value) {
   if (ParseNumber(c.args[i], min, max, value)) return true;
-  c.err << "brelfx-sim: " << name << " must be a number from " << min << " to " << max
-        << ", not \"" << c.args[i] << "\"\n";
+  c.err << "brelfx-sim: " << name << " must be a number from " << min << " to " << max << ", not \""
+        << c.args[i] << "\"\n";
   return false;
 }
 
@@ -72,8 +72,8 @@ struct NamedType {
   std::uint16_t type;
 };
 constexpr NamedType kKeyEventTypes[] = {
-    {"key", kEventKey},         {"key2", kEventKeyAlternate}, {"launch", kEventQuickLaunch},
-    {"media", kEventMedia},     {"talk", kEventTalkKey},
+    {"key", kEventKey},     {"key2", kEventKeyAlternate}, {"launch", kEventQuickLaunch},
+    {"media", kEventMedia}, {"talk", kEventTalkKey},
 };
 
 bool EventTypeArg(Context& c, std::size_t i, std::uint16_t& type) {
@@ -125,8 +125,8 @@ int Record(Context& c) {
     SimAction action;
     if (!recorded) return BadArgument(c, "only step 3 records actions");
     if (!ParseAction(c.args[i], action))
-      return BadArgument(c, "ACTION must be CODE:TYPE:DELAY (TYPE 1 press, 2 release), not \"" +
-                                c.args[i] + "\"");
+      return BadArgument(
+          c, "ACTION must be CODE:TYPE:DELAY (TYPE 1 press, 2 release), not \"" + c.args[i] + "\"");
     actions.push_back(action);
   }
   if (actions.size() > static_cast<std::size_t>(kMaxMacroActions))
@@ -153,7 +153,9 @@ int Counter(Context& c) {
   return Acted(c, c.keyboard.CountUsage(static_cast<int>(n), static_cast<int>(amount)));
 }
 
-int Configuration(Context& c) { return Acted(c, c.keyboard.RaiseEvent(kEventConfiguration, 1)); }
+int Configuration(Context& c) {
+  return Acted(c, c.keyboard.RaiseEvent(kEventConfiguration, 1));
+}
 
 int RawEvent(Context& c) {
   long long type, value;
@@ -196,11 +198,21 @@ int SetFaultCount(Context& c, std::int32_t SimFaults::*field, long long fallback
   c.keyboard.faults().*field = static_cast<std::int32_t>(n);
   return kCommandOk;
 }
-int FailSet(Context& c) { return SetFaultCount(c, &SimFaults::FailSetCount, 1); }
-int FailGet(Context& c) { return SetFaultCount(c, &SimFaults::FailGetCount, 1); }
-int Busy(Context& c) { return SetFaultCount(c, &SimFaults::BusyCount, 1); }
-int Corrupt(Context& c) { return SetFaultCount(c, &SimFaults::CorruptCount, 1); }
-int UnplugAfter(Context& c) { return SetFaultCount(c, &SimFaults::UnplugAfterCalls, 0); }
+int FailSet(Context& c) {
+  return SetFaultCount(c, &SimFaults::FailSetCount, 1);
+}
+int FailGet(Context& c) {
+  return SetFaultCount(c, &SimFaults::FailGetCount, 1);
+}
+int Busy(Context& c) {
+  return SetFaultCount(c, &SimFaults::BusyCount, 1);
+}
+int Corrupt(Context& c) {
+  return SetFaultCount(c, &SimFaults::CorruptCount, 1);
+}
+int UnplugAfter(Context& c) {
+  return SetFaultCount(c, &SimFaults::UnplugAfterCalls, 0);
+}
 
 int Status(Context& c) {
   long long value, n;
@@ -253,23 +265,27 @@ int Help(Context& c);
 
 constexpr Command kCommands[] = {
     {"plug", "", "the keyboard arrives (plug message 1)", 0, 0, Plug},
-    {"unplug", "", "the keyboard leaves (plug message 0); feature calls fail until it is back "
-     "and reopened", 0, 0, Unplug},
-    {"press", "ITEM [TYPE]", "key ITEM goes down; TYPE key (0x0D00, default), key2 (0x0E00), "
-     "launch (0x0700), media (0x0B00), talk (0xFF00) or a number", 1, 2,
-     [](Context& c) { return KeyEvent(c, false); }},
+    {"unplug", "",
+     "the keyboard leaves (plug message 0); feature calls fail until it is back "
+     "and reopened",
+     0, 0, Unplug},
+    {"press", "ITEM [TYPE]",
+     "key ITEM goes down; TYPE key (0x0D00, default), key2 (0x0E00), "
+     "launch (0x0700), media (0x0B00), talk (0xFF00) or a number",
+     1, 2, [](Context& c) { return KeyEvent(c, false); }},
     {"release", "ITEM [TYPE]", "key ITEM goes up", 1, 2,
      [](Context& c) { return KeyEvent(c, true); }},
     {"profile", "N", "the owner switches to profile N (1-5) on the keyboard", 1, 1, Profile},
     {"brightness", "LEVEL", "the owner sets brightness LEVEL (0-5) in the active profile", 1, 1,
      Brightness},
-    {"record", "STEP [ITEM [ACTION...]]", "live recording step 1-5; step 3 stores the ACTIONs "
-     "(CODE:TYPE:DELAY) as the macro of ITEM (1-36) in the active profile", 1, -1, Record},
+    {"record", "STEP [ITEM [ACTION...]]",
+     "live recording step 1-5; step 3 stores the ACTIONs "
+     "(CODE:TYPE:DELAY) as the macro of ITEM (1-36) in the active profile",
+     1, -1, Record},
     {"counter", "N AMOUNT", "usage counter N (1-19) grows by AMOUNT", 2, 2, Counter},
     {"config", "", "the configuration key (event 0x1000 value 1)", 0, 0, Configuration},
     {"event", "TYPE VALUE", "any device event", 2, 2, RawEvent},
-    {"version", "FIRMWARE [LOADER]", "firmware version bytes of the version report", 1, 2,
-     Version},
+    {"version", "FIRMWARE [LOADER]", "firmware version bytes of the version report", 1, 2, Version},
     {"fail-set", "[N]", "the next N SetFeature calls fail", 0, 1, FailSet},
     {"fail-get", "[N]", "the next N GetFeature calls fail", 0, 1, FailGet},
     {"busy", "[N]", "the next N status reads answer busy (3)", 0, 1, Busy},
@@ -281,8 +297,10 @@ constexpr Command kCommands[] = {
      Reset},
     {"dump", "[PROFILE]", "print the keyboard's state and its profiles (or one profile)", 0, 1,
      Dump},
-    {"capture", "[clear]", "print every report, event and plug change with time stamps, or "
-     "empty the capture", 0, 1, Capture},
+    {"capture", "[clear]",
+     "print every report, event and plug change with time stamps, or "
+     "empty the capture",
+     0, 1, Capture},
     {"firmware-image", "FILE", "write the firmware image the keyboard received to FILE", 1, 1,
      FirmwareImage},
     {"help", "", "this text", 0, 0, Help},
@@ -344,8 +362,7 @@ std::string SimCommandUsage() {
   return text;
 }
 
-int RunSimCommand(SimKeyboard& keyboard, const Words& words, std::ostream& out,
-                  std::ostream& err) {
+int RunSimCommand(SimKeyboard& keyboard, const Words& words, std::ostream& out, std::ostream& err) {
   if (words.empty()) {
     err << SimCommandUsage();
     return kCommandUsage;

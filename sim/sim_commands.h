@@ -18,8 +18,8 @@ enum CommandResult : int {
 };
 
 // Runs one command, given as the words after the program name.
-int RunSimCommand(SimKeyboard& keyboard, const std::vector<std::string>& words,
-                  std::ostream& out, std::ostream& err);
+int RunSimCommand(SimKeyboard& keyboard, const std::vector<std::string>& words, std::ostream& out,
+                  std::ostream& err);
 
 std::string SimCommandUsage();
 

@@ -1,5 +1,6 @@
 // The capture: every report in and out, events and plug changes, with times.
 #include "sim/capture.h"
+
 #include "sim/device_events.h"
 #include "sim/tests/sim_fixture.h"
 
@@ -26,7 +27,8 @@ TEST_F(Capture, RecordsTrafficWithClockTimes) {
 }
 
 TEST_F(Capture, RingKeepsTheLatestEntries) {
-  for (int i = 0; i < kCaptureCapacity + 6; ++i) keyboard.RaiseEvent(kEventKey, static_cast<std::uint16_t>(i));
+  for (int i = 0; i < kCaptureCapacity + 6; ++i)
+    keyboard.RaiseEvent(kEventKey, static_cast<std::uint16_t>(i));
   const auto entries = CaptureEntries(state->Capture);
   ASSERT_EQ(entries.size(), static_cast<std::size_t>(kCaptureCapacity));
   EXPECT_EQ(entries.front()->Sequence, 7u);

@@ -21,11 +21,12 @@ TEST_F(Events, KeyItemsGoDownAndUpWithTheirType) {
 
 TEST_F(Events, OnlyRegisteredListenersHearEvents) {
   // Another process's view of the same keyboard.
-  SimKeyboard second(*state, clock,
-                     [this](std::uint64_t w, std::uint32_t m, std::uint32_t wp, std::uint32_t lp) {
-                       posted.push_back({w, m, wp, lp});
-                     },
-                     8);
+  SimKeyboard second(
+      *state, clock,
+      [this](std::uint64_t w, std::uint32_t m, std::uint32_t wp, std::uint32_t lp) {
+        posted.push_back({w, m, wp, lp});
+      },
+      8);
   second.OpenDevMonitor(0x55, 2000, 2001);
   keyboard.RaiseEvent(kEventConfiguration, 1);
   EXPECT_EQ(posted.size(), 2u);  // both listeners
@@ -80,7 +81,7 @@ TEST_F(Events, RecordedMacroCanBeReadByTheHost) {
             (Bytes{2, 0, 0x04, 1, 50, 0, 0x04, 2, 0x2C, 0x01}));
   EXPECT_TRUE(ChecksumMatches(macro.data(), kMaxReportSize));
   EXPECT_EQ(Read(kMacroKeyReport, 35, 3, 0xA0)[6], 0xBE);  // key 3 now plays the macro
-  EXPECT_FALSE(keyboard.LiveRecord(3, 37, {}));  // only keys 0-35 hold macros
+  EXPECT_FALSE(keyboard.LiveRecord(3, 37, {}));            // only keys 0-35 hold macros
   EXPECT_FALSE(keyboard.LiveRecord(2, 4, {{0x04, 1, 0}}));
 }
 

@@ -1,8 +1,9 @@
 // The update loader: an image arrives block by block and is kept; steps out
 // of order, wrong codes and damaged blocks are refused.
+#include "sim/firmware_loader.h"
+
 #include <cstring>
 
-#include "sim/firmware_loader.h"
 #include "sim/tests/sim_fixture.h"
 
 namespace brelfx::sim::test {
@@ -41,7 +42,8 @@ class FirmwareLoader : public SimFixture {
 
   static Bytes Block(const Bytes& image, int i) {
     Bytes block(kFirmwareBlockSize, 0);
-    const int n = std::min<int>(kFirmwareBlockSize, static_cast<int>(image.size()) - i * kFirmwareBlockSize);
+    const int n =
+        std::min<int>(kFirmwareBlockSize, static_cast<int>(image.size()) - i * kFirmwareBlockSize);
     std::memcpy(block.data(), image.data() + i * kFirmwareBlockSize, n);
     return block;
   }

@@ -87,7 +87,8 @@ TEST_F(SettingsReports, FullWriteReadsBackByteForByte) {
   std::vector<std::pair<Bytes, ProfileReport>> written;
   for (std::uint8_t p = 0; p < kProfileCount; ++p) {
     for (const ProfileReport& pr : kProfileReports) {
-      Bytes r = PatternReport(*FindReportFormat(pr.id), p, static_cast<std::uint8_t>(p * 31 + pr.id));
+      Bytes r =
+          PatternReport(*FindReportFormat(pr.id), p, static_cast<std::uint8_t>(p * 31 + pr.id));
       ASSERT_EQ(Set(r), 1);
       ASSERT_EQ(Status(), kStatusDone) << int(pr.id) << " profile " << int(p);
       written.push_back({r, pr});
@@ -135,17 +136,17 @@ TEST_F(SettingsReports, RefusedReportsChangeNothingAndFailTheStatus) {
   const SimProfile before = state->Profiles[1];
   for (const Bytes& r : {badSum, badLength, badProfile, marker, layerMarker, tooManyActions,
                          macroKey36, notAMacro}) {
-    EXPECT_EQ(Set(r), 1);  // delivered ...
+    EXPECT_EQ(Set(r), 1);                              // delivered ...
     EXPECT_EQ(Status(), kStatusFailure) << int(r[0]);  // ... but refused
   }
   EXPECT_EQ(std::memcmp(&before, &state->Profiles[1], sizeof(before)), 0);
 }
 
 TEST_F(SettingsReports, ReportsTheKeyboardCannotTakeAreNotDelivered) {
-  EXPECT_EQ(Set({0x42, 3, 0}), 0);                          // unknown id
-  EXPECT_EQ(Set(MakeReport({0x13, 6, 1, 0x39}, 7, false)), 0);  // wrong size
+  EXPECT_EQ(Set({0x42, 3, 0}), 0);                                  // unknown id
+  EXPECT_EQ(Set(MakeReport({0x13, 6, 1, 0x39}, 7, false)), 0);      // wrong size
   EXPECT_EQ(Set(MakeReport({kVersionReport, 6, 1}, 6, false)), 0);  // read only
-  EXPECT_TRUE(Get(kDefaultsCommand, 3).empty());             // write only
+  EXPECT_TRUE(Get(kDefaultsCommand, 3).empty());                    // write only
   EXPECT_TRUE(Get(kVersionReport, 5).empty());
 }
 
@@ -188,7 +189,8 @@ TEST_F(SettingsReports, StampHostAndTalkStatesAreKeptAsLastReceived) {
 }
 
 TEST_F(SettingsReports, VersionReportCarriesBothVersionBytes) {
-  EXPECT_EQ(Get(kVersionReport, 6), (Bytes{0x0F, 6, kFactoryFirmwareVersion, kFactoryLoaderVersion, 0, 0}));
+  EXPECT_EQ(Get(kVersionReport, 6),
+            (Bytes{0x0F, 6, kFactoryFirmwareVersion, kFactoryLoaderVersion, 0, 0}));
   state->FirmwareVersion = 105;
   EXPECT_EQ(Get(kVersionReport, 6)[2], 105);
 }

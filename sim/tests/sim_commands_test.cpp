@@ -64,9 +64,9 @@ TEST_F(Commands, KeyCommandsPostTheirEvents) {
   EXPECT_EQ(Run({"profile", "5"}), kCommandOk);
   EXPECT_EQ(Run({"brightness", "0"}), kCommandOk);
   const std::vector<PostedMessage> expected = {
-      {0x99, 1325, 0x0D00, 5},      {0x99, 1325, 0x0E00, 0x105}, {0x99, 1325, 0x0B00, 0x20},
-      {0x99, 1325, 0xFF00, 0x1AA},  {0x99, 1325, 0x0700, 3},     {0x99, 1325, 0xFA13, 1000},
-      {0x99, 1325, 0x1000, 1},      {0x99, 1325, 0x7777, 0x1234}, {0x99, 1325, 0x0200, 5},
+      {0x99, 1325, 0x0D00, 5},     {0x99, 1325, 0x0E00, 0x105},  {0x99, 1325, 0x0B00, 0x20},
+      {0x99, 1325, 0xFF00, 0x1AA}, {0x99, 1325, 0x0700, 3},      {0x99, 1325, 0xFA13, 1000},
+      {0x99, 1325, 0x1000, 1},     {0x99, 1325, 0x7777, 0x1234}, {0x99, 1325, 0x0200, 5},
       {0x99, 1325, 0x0C00, 1}};
   EXPECT_EQ(posted, expected);
   EXPECT_EQ(state->ActiveProfile, 4);
@@ -111,7 +111,8 @@ TEST_F(Commands, FaultCommandsScriptTheKeyboard) {
   EXPECT_EQ(f.UnplugAfterCalls, 0);
   EXPECT_EQ(Run({"dump"}), kCommandOk);
   EXPECT_NE(out.str().find("faults: fail-set 2 fail-get 1 busy 3 status 4 x2 corrupt 1 "
-                           "unplug-after 0"), std::string::npos);
+                           "unplug-after 0"),
+            std::string::npos);
   EXPECT_EQ(Run({"clear-faults"}), kCommandOk);
   EXPECT_EQ(f.FailSetCount + f.FailGetCount + f.BusyCount + f.StatusCount + f.CorruptCount, 0);
   EXPECT_EQ(f.UnplugAfterCalls, -1);

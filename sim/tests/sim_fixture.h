@@ -38,7 +38,9 @@ class SimFixture : public ::testing::Test {
     keyboard.OpenFeatureDevice();
   }
 
-  int Set(Bytes report) { return keyboard.SetFeature(report.data(), static_cast<int>(report.size())); }
+  int Set(Bytes report) {
+    return keyboard.SetFeature(report.data(), static_cast<int>(report.size()));
+  }
 
   // GetFeature of size bytes of report id; empty when the call failed.
   Bytes Get(std::uint8_t id, int size) {
@@ -61,11 +63,12 @@ class SimFixture : public ::testing::Test {
   std::unique_ptr<SimKeyboardState> state = std::make_unique<SimKeyboardState>();
   brelfx::test::VirtualClock clock;
   std::vector<PostedMessage> posted;
-  SimKeyboard keyboard{*state, clock,
-                       [this](std::uint64_t w, std::uint32_t m, std::uint32_t wp, std::uint32_t lp) {
-                         posted.push_back({w, m, wp, lp});
-                       },
-                       7};
+  SimKeyboard keyboard{
+      *state, clock,
+      [this](std::uint64_t w, std::uint32_t m, std::uint32_t wp, std::uint32_t lp) {
+        posted.push_back({w, m, wp, lp});
+      },
+      7};
 };
 
 }  // namespace brelfx::sim::test

@@ -52,15 +52,14 @@ bool SharedKeyboard::Open() {
   // Without a file the keyboard lives in paging-file memory as long as one
   // process keeps it mapped.
   section_.reset(CreateFileMappingA(file_ ? file_.get() : INVALID_HANDLE_VALUE, nullptr,
-                                    PAGE_READWRITE, 0, sizeof(SimKeyboardState),
-                                    kSharedStateName));
+                                    PAGE_READWRITE, 0, sizeof(SimKeyboardState), kSharedStateName));
   if (section_)
     view_.reset(MapViewOfFile(section_.get(), FILE_MAP_ALL_ACCESS, 0, 0, sizeof(SimKeyboardState)));
   if (view_) {
     auto* state = static_cast<SimKeyboardState*>(view_.get());
     if (!IsCurrentLayout(*state)) ResetKeyboardState(*state);
-    keyboard_ = std::make_unique<SimKeyboard>(*state, SystemClock(), PostToListener,
-                                              GetCurrentProcessId());
+    keyboard_ =
+        std::make_unique<SimKeyboard>(*state, SystemClock(), PostToListener, GetCurrentProcessId());
   } else {
     DebugLog("sim: shared keyboard state not mapped, error %lu\n", GetLastError());
   }

@@ -1,9 +1,8 @@
 // The stand-in zendrel.dll and brelfx-sim across processes: one keyboard,
 // whichever process writes or acts on it. Runs child processes (itself with
 // --write-caps, and brelfx-sim.exe) beside it in the build's bin folder.
-#include <windows.h>
-
 #include <gtest/gtest.h>
+#include <windows.h>
 
 #include <cstring>
 #include <string>
@@ -96,8 +95,8 @@ struct Library {
 int WriteCapsLock(int profile, int code) {
   Library zendrel;
   if (!zendrel.setFeature || !zendrel.openFeature()) return 3;
-  unsigned char report[6] = {0x13, 0x06, static_cast<unsigned char>(profile),
-                             static_cast<unsigned char>(code), 0, 0};
+  unsigned char report[6] = {
+      0x13, 0x06, static_cast<unsigned char>(profile), static_cast<unsigned char>(code), 0, 0};
   const unsigned sum = report[0] + report[1] + report[2] + report[3];
   report[4] = static_cast<unsigned char>(sum);
   report[5] = static_cast<unsigned char>(sum >> 8);
