@@ -7,6 +7,9 @@
 namespace brelfx::sim {
 namespace {
 
+// Any command may come again after the status asked for it (status 4), so
+// every step also accepts a repeat of itself.
+
 bool CodeMatches(const std::uint8_t* at, const std::uint8_t* code, std::size_t size) {
   return std::memcmp(at, code, size) == 0;
 }
@@ -39,8 +42,7 @@ bool Ready(SimFirmwareTransfer& loader, const std::uint8_t* r) {
   return true;
 }
 
-// Every command may come again when the status asked for it (status 4), so a
-// repeat of the step just taken is accepted. Blocks come in order.
+// Blocks come in order.
 bool AnnounceBlock(SimFirmwareTransfer& loader, const std::uint8_t* r) {
   const std::uint16_t block = ReadU16(r + 4);
   const bool inTransfer = loader.Stage == kLoaderReceiving || loader.Stage == kLoaderBlockAnnounced;
