@@ -67,8 +67,8 @@ void StoreTalkState(SimKeyboardState& state, const std::uint8_t* values) {
     if (values[i] != kLeaveTalkStateUnchanged) state.TalkState[i] = values[i];
 }
 
-// The profile a read answers for, and for the macro report the key, from the
-// request before it.
+// Whether the last request selected this report (for the macro report, any
+// key index does); the request also named the profile and key to answer for.
 bool SelectionFor(const SimKeyboardState& state, const ReportFormat& format) {
   return state.SelectionValid && ReportForSelector(state.SelectedReport) == format.id;
 }
