@@ -45,6 +45,9 @@ LRESULT CALLBACK MenuFrameProc(HWND window, UINT message, WPARAM wParam, LPARAM 
     case WM_NCPAINT:
       PaintFrame(window);
       return 0;
+    // Where popup menus have no frame outside their client area, the frame
+    // is part of the menu's own painting; draw ours over it afterwards.
+    case WM_PAINT:
     case WM_PRINT: {
       const LRESULT result = CallWindowProcA(own, window, message, wParam, lParam);
       PaintFrame(window);

@@ -109,8 +109,10 @@ void CSkinButton::SetCaption(const std::string& text) {
 void CSkinButton::HoldHover(bool held) {
   if (held == held_) return;
   held_ = held;
-  if (held_ && !hover_) ReportHover(true);
-  if (!held_) {
+  if (held_ && !hover_) {
+    hover_ = true;
+    ReportHover(true);
+  } else if (!held_ && hover_) {
     hover_ = false;
     ReportHover(false);
   }
@@ -237,10 +239,10 @@ LRESULT CSkinButton::OnKillFocus(WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CSkinButton::OnCaptureChanged(HWND newCapture) {
-  // Another window took the mouse (a menu, a dialog, the button's own release
-  // after a click): without the capture the leave would go unnoticed and the
-  // hover look would stick.
-  if (hover_ && newCapture != hwnd()) {
+  // Another window took the mouse (a dialog, the button's own release after a
+  // click): without the capture the leave would go unnoticed and the hover
+  // look would stick. A held hover (the button's menu is open) stays.
+  if (hover_ && !held_ && newCapture != hwnd()) {
     hover_ = false;
     ReportHover(false);
     Repaint();
