@@ -23,10 +23,16 @@ if(CMAKE_CROSSCOMPILING)
     COMMENT "Building the skin painter for the build machine")
   add_custom_target(skin_painter_host DEPENDS ${BRELFX_PAINTER})
 else()
-  add_executable(skin-painter ${BRELFX_PAINTER_SOURCES})
-  target_include_directories(skin-painter PRIVATE ${PROJECT_SOURCE_DIR})
+  set(painter_library_sources ${BRELFX_PAINTER_SOURCES})
+  list(FILTER painter_library_sources EXCLUDE REGEX "main\\.cpp$")
+  brelfx_library(brelfx_skin_painter SOURCES ${painter_library_sources})
+  add_executable(skin-painter ${PROJECT_SOURCE_DIR}/tools/skin-painter/main.cpp)
+  target_link_libraries(skin-painter PRIVATE brelfx_skin_painter)
   brelfx_warnings(skin-painter)
   set(BRELFX_PAINTER $<TARGET_FILE:skin-painter>)
+  brelfx_test(skin_painter_tests
+    SOURCES ${PROJECT_SOURCE_DIR}/tools/skin-painter/tests/skin_painter_test.cpp
+    LIBS brelfx_skin_painter)
 endif()
 
 # brelfx_paint_skin(OUT_VAR RECIPE NAME FOLDER): the five pictures

@@ -95,11 +95,12 @@ void PaintSwatch(Canvas& c, const Box& box, Look look) {
   if (look == Look::kPressed) c.Frame(box.Inset(1), kAccent);
 }
 
-void PaintEdit(Canvas& c, const Box& box, Look look) {
-  // The edit window covers `box`; its frame lies two pixels around it.
+void PaintEdit(Canvas& c, const Box& box) {
+  // The edit window covers `box`; its frame lies two pixels around it and is
+  // the same in every picture (nothing is cut from it).
   const Box outer{box.x - 2, box.y - 2, box.w + 4, box.h + 4};
   c.Fill(outer, kWell);
-  c.Frame(outer, look == Look::kHover ? kAccent : kEdge);
+  c.Frame(outer, kEdge);
   c.HorizontalLine(outer.x + 1, outer.Right() - 2, outer.y + 1, kBlack);
 }
 
@@ -156,7 +157,7 @@ void PaintElement(Canvas& c, const Element& e, Look look) {
       break;
     case ElementKind::kToggle: PaintToggle(c, box, look); break;
     case ElementKind::kSwatch: PaintSwatch(c, box, look); break;
-    case ElementKind::kEdit: PaintEdit(c, box, look); break;
+    case ElementKind::kEdit: PaintEdit(c, box); break;
     case ElementKind::kTrack: PaintTrack(c, box, look); break;
     case ElementKind::kSpin: PaintSpin(c, box, look); break;
     case ElementKind::kClose: PaintClose(c, box, look); break;
