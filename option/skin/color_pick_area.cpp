@@ -5,7 +5,8 @@
 namespace brelfx {
 
 std::optional<PickPoint> PickPointFor(int x, int y, const ColorPickArea& a) {
-  if (x < a.left - a.slack || x > a.right + a.slack || y < a.top - a.slack || y > a.bottom + a.slack) {
+  if (x < a.left - a.slack || x > a.right + a.slack || y < a.top - a.slack ||
+      y > a.bottom + a.slack) {
     return std::nullopt;
   }
   return PickPoint{std::clamp(x, a.left, a.right), std::clamp(y, a.top, a.bottom)};

@@ -8,8 +8,15 @@ bool IsNumericEditKey(unsigned vk) {
   const bool mainDigit = vk >= '0' && vk <= '9';
   const bool padDigit = vk >= 0x60 && vk <= 0x69;  // VK_NUMPAD0..VK_NUMPAD9
   switch (vk) {
-    case kBack: case kReturn: case kEnd: case kHome: case kLeft: case kRight: case kDelete:
-    case kOemPlus: case kOemMinus:
+    case kBack:
+    case kReturn:
+    case kEnd:
+    case kHome:
+    case kLeft:
+    case kRight:
+    case kDelete:
+    case kOemPlus:
+    case kOemMinus:
       return true;
     default:
       return mainDigit || padDigit;

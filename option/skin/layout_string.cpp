@@ -52,8 +52,10 @@ void ReadRect(std::string_view text, SkinRect& rect) {
   rect.top = numbers[1];
   // Wrapping arithmetic: a literal never comes near the limits, and an absurd
   // one must not be undefined behaviour.
-  rect.right = static_cast<int32_t>(static_cast<uint32_t>(numbers[0]) + static_cast<uint32_t>(numbers[2]));
-  rect.bottom = static_cast<int32_t>(static_cast<uint32_t>(numbers[1]) + static_cast<uint32_t>(numbers[3]));
+  rect.right =
+      static_cast<int32_t>(static_cast<uint32_t>(numbers[0]) + static_cast<uint32_t>(numbers[2]));
+  rect.bottom =
+      static_cast<int32_t>(static_cast<uint32_t>(numbers[1]) + static_cast<uint32_t>(numbers[3]));
 }
 
 }  // namespace

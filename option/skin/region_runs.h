@@ -34,7 +34,7 @@ class TransparencyKey {
   bool IsTransparent(uint32_t pixel) const;
 
  private:
-  uint8_t low_[3];   // blue, green, red as laid out in a pixel
+  uint8_t low_[3];  // blue, green, red as laid out in a pixel
   uint8_t high_[3];
 };
 

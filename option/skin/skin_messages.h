@@ -6,12 +6,13 @@ namespace brelfx {
 
 inline constexpr unsigned kWmUser = 0x0400;
 
-inline constexpr unsigned WM_SLIDER_POS = kWmUser + 70;     // wParam value, lParam slider id
-inline constexpr unsigned WM_SPIN_VALUE = kWmUser + 90;     // wParam value, lParam spin id
-inline constexpr unsigned WM_EDIT_NOTIFY = kWmUser + 92;    // wParam 0 changed, 13 Enter released
-inline constexpr unsigned WM_COLOR_PICKED = kWmUser + 95;   // wParam 0, lParam 0
-inline constexpr unsigned WM_CONTROL_HOVER = kWmUser + 100; // wParam 1 entered / 0 left, lParam hover index
-inline constexpr unsigned WM_HELP_TEXT = kWmUser + 101;     // wParam 1 show / 0 hover ended
+inline constexpr unsigned WM_SLIDER_POS = kWmUser + 70;    // wParam value, lParam slider id
+inline constexpr unsigned WM_SPIN_VALUE = kWmUser + 90;    // wParam value, lParam spin id
+inline constexpr unsigned WM_EDIT_NOTIFY = kWmUser + 92;   // wParam 0 changed, 13 Enter released
+inline constexpr unsigned WM_COLOR_PICKED = kWmUser + 95;  // wParam 0, lParam 0
+inline constexpr unsigned WM_CONTROL_HOVER =
+    kWmUser + 100;  // wParam 1 entered / 0 left, lParam hover index
+inline constexpr unsigned WM_HELP_TEXT = kWmUser + 101;  // wParam 1 show / 0 hover ended
 
 inline constexpr unsigned kEditNotifyChanged = 0;
 inline constexpr unsigned kEditNotifyEnter = 13;

@@ -6,8 +6,12 @@
 namespace brelfx {
 namespace {
 
-int Low(const SliderRange& r) { return std::min(r.minimum, r.maximum); }
-int High(const SliderRange& r) { return std::max(r.minimum, r.maximum); }
+int Low(const SliderRange& r) {
+  return std::min(r.minimum, r.maximum);
+}
+int High(const SliderRange& r) {
+  return std::max(r.minimum, r.maximum);
+}
 
 }  // namespace
 
@@ -22,8 +26,8 @@ int ThumbLeftForValue(int value, const SliderRange& range, const SliderTravel& t
 double TrackClickValue(int x, int trackLeft, int trackRight, const SliderRange& range) {
   const double width = static_cast<double>(trackRight) - trackLeft;
   if (width <= 0) return range.minimum;
-  return range.minimum +
-         (static_cast<double>(x) - trackLeft) * (static_cast<double>(range.maximum) - range.minimum) / width;
+  return range.minimum + (static_cast<double>(x) - trackLeft) *
+                             (static_cast<double>(range.maximum) - range.minimum) / width;
 }
 
 double ThumbValue(int thumbLeft, const SliderRange& range, const SliderTravel& travel) {
@@ -36,7 +40,8 @@ double ThumbValue(int thumbLeft, const SliderRange& range, const SliderTravel& t
 int SettleSliderValue(double raw, bool rounding, const SliderRange& range) {
   if (std::isnan(raw)) return range.minimum;
   const double settled = rounding ? std::round(raw) : std::trunc(raw);
-  return static_cast<int>(std::clamp(settled, static_cast<double>(Low(range)), static_cast<double>(High(range))));
+  return static_cast<int>(
+      std::clamp(settled, static_cast<double>(Low(range)), static_cast<double>(High(range))));
 }
 
 int ClampThumbLeft(int thumbLeft, const SliderTravel& travel) {

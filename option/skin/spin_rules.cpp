@@ -78,7 +78,8 @@ std::optional<int> SpinOnArrow(std::string_view text, bool up, const SpinRange& 
   const int current = ParseLeadingInt(text);
   if (up ? current > range.maximum : current < range.minimum) return std::nullopt;
   const long long moved = static_cast<long long>(current) + (up ? range.step : -range.step);
-  return static_cast<int>(std::clamp<long long>(moved, range.minimum, std::max(range.minimum, range.maximum)));
+  return static_cast<int>(
+      std::clamp<long long>(moved, range.minimum, std::max(range.minimum, range.maximum)));
 }
 
 }  // namespace brelfx

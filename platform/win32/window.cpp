@@ -7,7 +7,9 @@
 namespace brelfx {
 namespace {
 
-HINSTANCE ThisModule() { return GetModuleHandleA(nullptr); }
+HINSTANCE ThisModule() {
+  return GetModuleHandleA(nullptr);
+}
 
 }  // namespace
 
@@ -25,7 +27,8 @@ Window* Window::FromHandle(HWND window) {
   return reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
 }
 
-bool Window::RegisterWindowClass(const char* className, UINT classStyle, HCURSOR cursor, HICON icon) {
+bool Window::RegisterWindowClass(const char* className, UINT classStyle, HCURSOR cursor,
+                                 HICON icon) {
   WNDCLASSEXA existing{};
   existing.cbSize = sizeof(existing);
   if (GetClassInfoExA(ThisModule(), className, &existing)) return true;
@@ -46,16 +49,16 @@ void Window::DestroyWindowNow() {
   if (hwnd_) DestroyWindow(hwnd_);
 }
 
-HWND Window::CreateWindowObject(DWORD exStyle, const char* className, const char* title, DWORD style,
-                                const RECT& r, HWND parent, HMENU menuOrId) {
+HWND Window::CreateWindowObject(DWORD exStyle, const char* className, const char* title,
+                                DWORD style, const RECT& r, HWND parent, HMENU menuOrId) {
   HWND window = CreateWindowExA(exStyle, className, title, style, r.left, r.top, r.right - r.left,
                                 r.bottom - r.top, parent, menuOrId, ThisModule(), this);
   if (!window) DebugLog("CreateWindowEx(%s) failed: %lu\n", className, GetLastError());
   return window;
 }
 
-HWND Window::CreateControlObject(DWORD exStyle, const char* className, const char* title, DWORD style,
-                                 const RECT& r, HWND parent, HMENU menuOrId) {
+HWND Window::CreateControlObject(DWORD exStyle, const char* className, const char* title,
+                                 DWORD style, const RECT& r, HWND parent, HMENU menuOrId) {
   HWND window = CreateWindowExA(exStyle, className, title, style, r.left, r.top, r.right - r.left,
                                 r.bottom - r.top, parent, menuOrId, ThisModule(), nullptr);
   if (!window) {
@@ -73,7 +76,9 @@ LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return Default(message, wParam, lParam);
 }
 
-std::optional<LRESULT> Window::OnReflected(UINT, WPARAM, LPARAM) { return std::nullopt; }
+std::optional<LRESULT> Window::OnReflected(UINT, WPARAM, LPARAM) {
+  return std::nullopt;
+}
 
 LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
   if (controlProc_) return CallWindowProcA(controlProc_, hwnd_, message, wParam, lParam);
@@ -88,13 +93,15 @@ std::optional<LRESULT> Window::Reflect(UINT message, WPARAM wParam, LPARAM lPara
         if (auto* item = reinterpret_cast<OwnerDrawnMenuItem*>(draw->itemData)) item->Draw(*draw);
         return TRUE;
       }
-      if (Window* control = FromHandle(draw->hwndItem)) return control->OnReflected(message, wParam, lParam);
+      if (Window* control = FromHandle(draw->hwndItem))
+        return control->OnReflected(message, wParam, lParam);
       return std::nullopt;
     }
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (measure->CtlType != ODT_MENU) return std::nullopt;
-      if (auto* item = reinterpret_cast<OwnerDrawnMenuItem*>(measure->itemData)) item->Measure(*measure);
+      if (auto* item = reinterpret_cast<OwnerDrawnMenuItem*>(measure->itemData))
+        item->Measure(*measure);
       return TRUE;
     }
     case WM_COMMAND:

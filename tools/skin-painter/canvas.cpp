@@ -12,7 +12,8 @@ Color Mix(Color a, Color b, double t) {
 }
 
 Canvas::Canvas(int width, int height, Color fill)
-    : width_(std::max(width, 0)), height_(std::max(height, 0)),
+    : width_(std::max(width, 0)),
+      height_(std::max(height, 0)),
       pixels_(static_cast<std::size_t>(width_) * height_, fill) {}
 
 void Canvas::Set(int x, int y, Color color) {
@@ -20,7 +21,8 @@ void Canvas::Set(int x, int y, Color color) {
 }
 
 void Canvas::Blend(int x, int y, Color color, double alpha) {
-  if (x >= 0 && y >= 0 && x < width_ && y < height_) pixels_[Index(x, y)] = Mix(pixels_[Index(x, y)], color, alpha);
+  if (x >= 0 && y >= 0 && x < width_ && y < height_)
+    pixels_[Index(x, y)] = Mix(pixels_[Index(x, y)], color, alpha);
 }
 
 void Canvas::Fill(const Box& box, Color color) {
@@ -71,7 +73,8 @@ void Canvas::FrameChamfered(const Box& box, int cut, Color color) {
   const Box inner = box.Inset(1);
   for (int y = box.y; y < box.Bottom(); ++y)
     for (int x = box.x; x < box.Right(); ++x)
-      if (InChamfered(box, cut, x, y) && !InChamfered(inner, std::max(cut - 1, 0), x, y)) Set(x, y, color);
+      if (InChamfered(box, cut, x, y) && !InChamfered(inner, std::max(cut - 1, 0), x, y))
+        Set(x, y, color);
 }
 
 void Canvas::FillCircle(double cx, double cy, double radius, Color color) {
@@ -79,8 +82,10 @@ void Canvas::FillCircle(double cx, double cy, double radius, Color color) {
 }
 
 void Canvas::RingCircle(double cx, double cy, double radius, double thickness, Color color) {
-  const int x0 = static_cast<int>(std::floor(cx - radius - thickness)), x1 = static_cast<int>(std::ceil(cx + radius + thickness));
-  const int y0 = static_cast<int>(std::floor(cy - radius - thickness)), y1 = static_cast<int>(std::ceil(cy + radius + thickness));
+  const int x0 = static_cast<int>(std::floor(cx - radius - thickness)),
+            x1 = static_cast<int>(std::ceil(cx + radius + thickness));
+  const int y0 = static_cast<int>(std::floor(cy - radius - thickness)),
+            y1 = static_cast<int>(std::ceil(cy + radius + thickness));
   for (int y = y0; y <= y1; ++y) {
     for (int x = x0; x <= x1; ++x) {
       const double d = std::hypot(x - cx, y - cy);

@@ -11,11 +11,18 @@ namespace brelfx::painter {
 using Color = uint32_t;
 
 inline constexpr Color Rgb(int r, int g, int b) {
-  return (static_cast<Color>(r & 255) << 16) | (static_cast<Color>(g & 255) << 8) | static_cast<Color>(b & 255);
+  return (static_cast<Color>(r & 255) << 16) | (static_cast<Color>(g & 255) << 8) |
+         static_cast<Color>(b & 255);
 }
-inline int Red(Color c) { return (c >> 16) & 255; }
-inline int Green(Color c) { return (c >> 8) & 255; }
-inline int Blue(Color c) { return c & 255; }
+inline int Red(Color c) {
+  return (c >> 16) & 255;
+}
+inline int Green(Color c) {
+  return (c >> 8) & 255;
+}
+inline int Blue(Color c) {
+  return c & 255;
+}
 
 // `t` = 0 gives a, 1 gives b.
 Color Mix(Color a, Color b, double t);

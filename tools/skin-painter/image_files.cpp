@@ -15,7 +15,8 @@ void Put32(std::vector<uint8_t>& out, uint32_t v) {
 }
 
 // BITMAPINFOHEADER; `heightField` is doubled for icons (colour + mask).
-void PutInfoHeader(std::vector<uint8_t>& out, int width, int heightField, int bits, uint32_t imageSize) {
+void PutInfoHeader(std::vector<uint8_t>& out, int width, int heightField, int bits,
+                   uint32_t imageSize) {
   Put32(out, 40);
   Put32(out, static_cast<uint32_t>(width));
   Put32(out, static_cast<uint32_t>(heightField));
@@ -55,7 +56,8 @@ std::vector<uint8_t> IconImage(const Canvas& c, Color transparent) {
 }
 
 // ICONDIR with one entry; type 1 icon (planes/bits), 2 cursor (hot spot).
-std::vector<uint8_t> IconFile(const Canvas& c, Color transparent, int type, int field1, int field2) {
+std::vector<uint8_t> IconFile(const Canvas& c, Color transparent, int type, int field1,
+                              int field2) {
   const std::vector<uint8_t> image = IconImage(c, transparent);
   std::vector<uint8_t> out;
   Put16(out, 0);
@@ -97,7 +99,9 @@ std::vector<uint8_t> EncodeBmp(const Canvas& c) {
   return out;
 }
 
-std::vector<uint8_t> EncodeIcon(const Canvas& c, Color transparent) { return IconFile(c, transparent, 1, 1, 32); }
+std::vector<uint8_t> EncodeIcon(const Canvas& c, Color transparent) {
+  return IconFile(c, transparent, 1, 1, 32);
+}
 
 std::vector<uint8_t> EncodeCursor(const Canvas& c, Color transparent, int hotX, int hotY) {
   return IconFile(c, transparent, 2, hotX, hotY);

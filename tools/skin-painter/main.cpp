@@ -48,6 +48,7 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "skin-painter: cannot write into %s\n", argv[2]);
     return 1;
   }
-  std::fprintf(stderr, "usage: skin-painter skin RECIPE FOLDER NAME | skin-painter toolkit FOLDER\n");
+  std::fprintf(stderr,
+               "usage: skin-painter skin RECIPE FOLDER NAME | skin-painter toolkit FOLDER\n");
   return 2;
 }

@@ -8,7 +8,7 @@ namespace brelfx::painter {
 
 inline constexpr Color kWhite = Rgb(255, 255, 255);
 inline constexpr Color kBlack = Rgb(0, 0, 0);
-inline constexpr Color kAccent = Rgb(53, 160, 222);        // menus' selection, 0xDEA035 as a COLORREF
+inline constexpr Color kAccent = Rgb(53, 160, 222);  // menus' selection, 0xDEA035 as a COLORREF
 inline constexpr Color kAccentBright = Rgb(68, 191, 255);  // the highlighted menu choice
 inline constexpr Color kBackTop = Rgb(27, 31, 38);
 inline constexpr Color kBackBottom = Rgb(11, 13, 17);

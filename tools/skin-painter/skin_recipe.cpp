@@ -9,22 +9,29 @@ namespace brelfx::painter {
 namespace {
 
 const std::map<std::string, ElementKind, std::less<>> kKinds = {
-    {"panel", ElementKind::kPanel},   {"button", ElementKind::kButton}, {"dropdown", ElementKind::kDropdown},
-    {"toggle", ElementKind::kToggle}, {"swatch", ElementKind::kSwatch}, {"edit", ElementKind::kEdit},
-    {"track", ElementKind::kTrack},   {"spin", ElementKind::kSpin},     {"close", ElementKind::kClose},
-    {"picker", ElementKind::kPicker},
+    {"panel", ElementKind::kPanel},       {"button", ElementKind::kButton},
+    {"dropdown", ElementKind::kDropdown}, {"toggle", ElementKind::kToggle},
+    {"swatch", ElementKind::kSwatch},     {"edit", ElementKind::kEdit},
+    {"track", ElementKind::kTrack},       {"spin", ElementKind::kSpin},
+    {"close", ElementKind::kClose},       {"picker", ElementKind::kPicker},
 };
 
-Box ToBox(const SkinRect& r) { return Box{r.left, r.top, r.Width(), r.Height()}; }
+Box ToBox(const SkinRect& r) {
+  return Box{r.left, r.top, r.Width(), r.Height()};
+}
 
 enum class Look { kNormal, kHover, kPressed, kDisabled };
 
 Look LookOf(Role role) {
   switch (role) {
-    case Role::kHover: return Look::kHover;
-    case Role::kPressed: return Look::kPressed;
-    case Role::kExtra: return Look::kDisabled;
-    default: return Look::kNormal;
+    case Role::kHover:
+      return Look::kHover;
+    case Role::kPressed:
+      return Look::kPressed;
+    case Role::kExtra:
+      return Look::kDisabled;
+    default:
+      return Look::kNormal;
   }
 }
 
@@ -39,7 +46,8 @@ void Plate(Canvas& c, const Box& box, int cut, Look look) {
     case Look::kHover:
       c.FillChamfered(box, cut, Mix(kMetalTop, kAccent, 0.22), Mix(kMetalBottom, kAccent, 0.12));
       c.FrameChamfered(box, cut, kAccent);
-      c.HorizontalLine(box.x + cut + 1, box.Right() - cut - 2, box.y + 1, Mix(kMetalShine, kAccent, 0.5));
+      c.HorizontalLine(box.x + cut + 1, box.Right() - cut - 2, box.y + 1,
+                       Mix(kMetalShine, kAccent, 0.5));
       break;
     case Look::kPressed:
       c.FillChamfered(box, cut, Mix(kAccent, kBlack, 0.62), Mix(kAccent, kBlack, 0.35));
@@ -54,10 +62,14 @@ void Plate(Canvas& c, const Box& box, int cut, Look look) {
 
 Color GlyphColor(Look look) {
   switch (look) {
-    case Look::kHover: return kAccentBright;
-    case Look::kPressed: return kWhite;
-    case Look::kDisabled: return kDisabledEdge;
-    default: return kGlyph;
+    case Look::kHover:
+      return kAccentBright;
+    case Look::kPressed:
+      return kWhite;
+    case Look::kDisabled:
+      return kDisabledEdge;
+    default:
+      return kGlyph;
   }
 }
 
@@ -66,7 +78,8 @@ void PaintToggle(Canvas& c, const Box& box, Look look) {
     for (int y = box.y; y < box.Bottom(); ++y)
       for (int x = box.x; x < box.Right(); ++x) c.Blend(x, y, kAccent, 0.10);
   }
-  c.HorizontalLine(box.x, box.Right() - 1, box.Bottom() - 1, look == Look::kHover ? kAccent : kPanelEdge);
+  c.HorizontalLine(box.x, box.Right() - 1, box.Bottom() - 1,
+                   look == Look::kHover ? kAccent : kPanelEdge);
   const int size = std::min(12, box.h - 2);
   const Box led{box.Right() - size - 3, box.y + (box.h - size) / 2, size, size};
   switch (look) {
@@ -87,8 +100,8 @@ void PaintToggle(Canvas& c, const Box& box, Look look) {
 
 void PaintSwatch(Canvas& c, const Box& box, Look look) {
   c.Fill(box, kWell);
-  const Color frame = look == Look::kHover     ? kAccent
-                      : look == Look::kPressed ? kAccentBright
+  const Color frame = look == Look::kHover      ? kAccent
+                      : look == Look::kPressed  ? kAccentBright
                       : look == Look::kDisabled ? kDisabledEdge
                                                 : kEdge;
   c.Frame(box, frame);
@@ -149,19 +162,37 @@ void PaintPanel(Canvas& c, const Box& box) {
 void PaintElement(Canvas& c, const Element& e, Look look) {
   const Box box = ToBox(e.rect);
   switch (e.kind) {
-    case ElementKind::kPanel: PaintPanel(c, box); break;
-    case ElementKind::kButton: Plate(c, box, 4, look); break;
+    case ElementKind::kPanel:
+      PaintPanel(c, box);
+      break;
+    case ElementKind::kButton:
+      Plate(c, box, 4, look);
+      break;
     case ElementKind::kDropdown:
       Plate(c, box, 4, look);
       c.Triangle(box.Right() - 10, box.y + box.h / 2, 4, true, GlyphColor(look));
       break;
-    case ElementKind::kToggle: PaintToggle(c, box, look); break;
-    case ElementKind::kSwatch: PaintSwatch(c, box, look); break;
-    case ElementKind::kEdit: PaintEdit(c, box); break;
-    case ElementKind::kTrack: PaintTrack(c, box, look); break;
-    case ElementKind::kSpin: PaintSpin(c, box, look); break;
-    case ElementKind::kClose: PaintClose(c, box, look); break;
-    case ElementKind::kPicker: c.Frame(Box{box.x - 1, box.y - 1, box.w + 2, box.h + 2}, kEdge); break;
+    case ElementKind::kToggle:
+      PaintToggle(c, box, look);
+      break;
+    case ElementKind::kSwatch:
+      PaintSwatch(c, box, look);
+      break;
+    case ElementKind::kEdit:
+      PaintEdit(c, box);
+      break;
+    case ElementKind::kTrack:
+      PaintTrack(c, box, look);
+      break;
+    case ElementKind::kSpin:
+      PaintSpin(c, box, look);
+      break;
+    case ElementKind::kClose:
+      PaintClose(c, box, look);
+      break;
+    case ElementKind::kPicker:
+      c.Frame(Box{box.x - 1, box.y - 1, box.w + 2, box.h + 2}, kEdge);
+      break;
   }
 }
 
@@ -176,7 +207,8 @@ void PaintBackground(Canvas& c, const SkinRecipe& r) {
     const Box strip{0, 0, r.width, r.header};
     for (int y = 0; y < r.header; ++y)
       for (int x = 0; x < r.width; ++x)
-        if (InChamfered(window, r.chamfer, x, y)) c.Blend(x, y, kAccent, 0.10 * (1.0 - double(y) / r.header));
+        if (InChamfered(window, r.chamfer, x, y))
+          c.Blend(x, y, kAccent, 0.10 * (1.0 - double(y) / r.header));
     c.HorizontalLine(r.chamfer, r.width / 3, strip.Bottom() - 1, kAccent);
     c.HorizontalLine(r.width / 3 + 1, r.width - 1, strip.Bottom() - 1, kPanelEdge);
   }
@@ -199,8 +231,8 @@ bool ParseSkinRecipe(std::string_view text, SkinRecipe& recipe, std::string& err
     words >> keyword;
     bool ok = true;
     if (keyword == "size") {
-      ok = static_cast<bool>(words >> recipe.width >> recipe.height) && recipe.width > 0 && recipe.height > 0 &&
-           recipe.width <= 4096 && recipe.height <= 4096;
+      ok = static_cast<bool>(words >> recipe.width >> recipe.height) && recipe.width > 0 &&
+           recipe.height > 0 && recipe.width <= 4096 && recipe.height <= 4096;
     } else if (keyword == "chamfer") {
       ok = static_cast<bool>(words >> recipe.chamfer) && recipe.chamfer >= 0;
     } else if (keyword == "header") {
@@ -234,7 +266,9 @@ Canvas PaintSkin(const SkinRecipe& recipe, Role role) {
   Canvas canvas(recipe.width, recipe.height, kWhite);
   PaintBackground(canvas, recipe);
   for (const Element& e : recipe.elements) {
-    PaintElement(canvas, e, e.kind == ElementKind::kPanel || e.kind == ElementKind::kPicker ? Look::kNormal : LookOf(role));
+    PaintElement(canvas, e,
+                 e.kind == ElementKind::kPanel || e.kind == ElementKind::kPicker ? Look::kNormal
+                                                                                 : LookOf(role));
   }
   return canvas;
 }

@@ -19,7 +19,18 @@
 
 namespace brelfx::painter {
 
-enum class ElementKind { kPanel, kButton, kDropdown, kToggle, kSwatch, kEdit, kTrack, kSpin, kClose, kPicker };
+enum class ElementKind {
+  kPanel,
+  kButton,
+  kDropdown,
+  kToggle,
+  kSwatch,
+  kEdit,
+  kTrack,
+  kSpin,
+  kClose,
+  kPicker
+};
 
 struct Element {
   ElementKind kind;

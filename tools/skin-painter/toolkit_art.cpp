@@ -13,22 +13,10 @@ constexpr Color kKey = Rgb(255, 0, 255);  // transparent in cursors, icons, thum
 
 // A pointing hand; '#' outline, '.' fill. Hot spot at the fingertip (5, 0).
 constexpr const char* kHand[] = {
-    "    ##          ",
-    "   #..#         ",
-    "   #..#         ",
-    "   #..#         ",
-    "   #..###       ",
-    "   #..#..###    ",
-    "   #..#..#..##  ",
-    "## #..#..#..#.# ",
-    "#..#........#..#",
-    "#...#..........#",
-    " #.............#",
-    "  #............#",
-    "  #...........# ",
-    "   #..........# ",
-    "   #.........#  ",
-    "    #........#  ",
+    "    ##          ", "   #..#         ", "   #..#         ", "   #..#         ",
+    "   #..###       ", "   #..#..###    ", "   #..#..#..##  ", "## #..#..#..#.# ",
+    "#..#........#..#", "#...#..........#", " #.............#", "  #............#",
+    "  #...........# ", "   #..........# ", "   #.........#  ", "    #........#  ",
     "    ##########  ",
 };
 
@@ -44,7 +32,8 @@ Canvas HandCursor() {
 
 Canvas SubmenuArrow() {
   Canvas c(16, 16, kKey);
-  for (int i = 0; i < 5; ++i) c.VerticalLine(6 + i, 3 + i, 12 - i, i == 0 ? kAccent : kAccentBright);
+  for (int i = 0; i < 5; ++i)
+    c.VerticalLine(6 + i, 3 + i, 12 - i, i == 0 ? kAccent : kAccentBright);
   return c;
 }
 
@@ -80,11 +69,14 @@ Canvas ColorSpectrum() {
       const double hue = (x - 6) / 164.0 * 6.0;
       const int sector = static_cast<int>(hue) % 6;
       const double f = hue - std::floor(hue);
-      const double rgb[6][3] = {{1, f, 0}, {1 - f, 1, 0}, {0, 1, f}, {0, 1 - f, 1}, {f, 0, 1}, {1, 0, 1 - f}};
-      Color pure = Rgb(static_cast<int>(rgb[sector][0] * 255), static_cast<int>(rgb[sector][1] * 255),
-                       static_cast<int>(rgb[sector][2] * 255));
+      const double rgb[6][3] = {{1, f, 0},     {1 - f, 1, 0}, {0, 1, f},
+                                {0, 1 - f, 1}, {f, 0, 1},     {1, 0, 1 - f}};
+      Color pure =
+          Rgb(static_cast<int>(rgb[sector][0] * 255), static_cast<int>(rgb[sector][1] * 255),
+              static_cast<int>(rgb[sector][2] * 255));
       // Top rows lighten towards white (never reaching it), bottom rows darken.
-      const Color shaded = v < 0.5 ? Mix(Mix(pure, kWhite, 0.6), pure, v * 2) : Mix(pure, kBlack, (v - 0.5) * 1.4);
+      const Color shaded =
+          v < 0.5 ? Mix(Mix(pure, kWhite, 0.6), pure, v * 2) : Mix(pure, kBlack, (v - 0.5) * 1.4);
       c.Set(x, y, shaded);
     }
   }

@@ -11,7 +11,8 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
   const brelfx::LayoutItem item = brelfx::ParseLayoutString(text);
   // Both text fields must stay terminated inside the record.
-  if (!std::memchr(item.name, 0, sizeof(item.name)) || !std::memchr(item.tooltip, 0, sizeof(item.tooltip))) {
+  if (!std::memchr(item.name, 0, sizeof(item.name)) ||
+      !std::memchr(item.tooltip, 0, sizeof(item.tooltip))) {
     __builtin_trap();
   }
   return 0;

@@ -27,14 +27,13 @@ TEST_P(ChooseButtonImageTest, PicksTheStateImage) {
 }
 
 // Fields: toggleMode, checked, hover, selected, disabled.
-INSTANTIATE_TEST_SUITE_P(
-    Toggle, ChooseButtonImageTest,
-    testing::Values(ImageCase{{true, false, false, false, false}, kNormal},
-                    ImageCase{{true, false, true, false, false}, kHover},
-                    ImageCase{{true, true, true, false, false}, kPressed},
-                    // A switch shows its own state, not the press in progress.
-                    ImageCase{{true, false, false, true, false}, kNormal},
-                    ImageCase{{true, true, true, true, true}, kDisabled}));
+INSTANTIATE_TEST_SUITE_P(Toggle, ChooseButtonImageTest,
+                         testing::Values(ImageCase{{true, false, false, false, false}, kNormal},
+                                         ImageCase{{true, false, true, false, false}, kHover},
+                                         ImageCase{{true, true, true, false, false}, kPressed},
+                                         // A switch shows its own state, not the press in progress.
+                                         ImageCase{{true, false, false, true, false}, kNormal},
+                                         ImageCase{{true, true, true, true, true}, kDisabled}));
 
 INSTANTIATE_TEST_SUITE_P(
     Push, ChooseButtonImageTest,
@@ -67,10 +66,12 @@ TEST(NumericEdit, ReducesToDigitsOrDigitsAndSigns) {
 }
 
 TEST(NumericEdit, KeyFilterPassesDigitsEditingKeysAndSigns) {
-  for (unsigned vk : {0x30u, 0x39u, 0x60u, 0x69u, 0x08u, 0x0Du, 0x23u, 0x24u, 0x25u, 0x27u, 0x2Eu, 0xBBu, 0xBDu}) {
+  for (unsigned vk : {0x30u, 0x39u, 0x60u, 0x69u, 0x08u, 0x0Du, 0x23u, 0x24u, 0x25u, 0x27u, 0x2Eu,
+                      0xBBu, 0xBDu}) {
     EXPECT_TRUE(IsNumericEditKey(vk)) << vk;
   }
-  for (unsigned vk : {0x41u, 0x5Au, 0x20u, 0x26u /*up*/, 0x28u /*down*/, 0x6Du /*pad minus*/, 0xBEu /*period*/}) {
+  for (unsigned vk :
+       {0x41u, 0x5Au, 0x20u, 0x26u /*up*/, 0x28u /*down*/, 0x6Du /*pad minus*/, 0xBEu /*period*/}) {
     EXPECT_FALSE(IsNumericEditKey(vk)) << vk;
   }
 }

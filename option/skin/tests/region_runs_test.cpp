@@ -12,8 +12,9 @@ constexpr uint32_t kInk = 0x202020;
 
 std::vector<SkinRect> Runs(const std::vector<uint32_t>& pixels, int width, uint32_t key = kWhite,
                            int tolerance = 0) {
-  return ComputeRegionRuns(PixelView{pixels.data(), width, static_cast<int32_t>(pixels.size() / width)},
-                           TransparencyKey(key, tolerance));
+  return ComputeRegionRuns(
+      PixelView{pixels.data(), width, static_cast<int32_t>(pixels.size() / width)},
+      TransparencyKey(key, tolerance));
 }
 
 TEST(RegionRuns, OneRectanglePerMaximalRunInEachRow) {

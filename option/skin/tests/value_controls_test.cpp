@@ -17,7 +17,8 @@ TEST(Slider, ThumbPositionIsLinearAndClampedToTheRange) {
   EXPECT_EQ(ThumbLeftForValue(2, kBrightness, kTrack), 70);  // 176 * 2 / 5, truncated
   EXPECT_EQ(ThumbLeftForValue(-3, kBrightness, kTrack), 0);
   EXPECT_EQ(ThumbLeftForValue(99, kBrightness, kTrack), 176);
-  EXPECT_EQ(ThumbLeftForValue(3, SliderRange{4, 4}, kTrack), 0);  // empty range: no division by zero
+  EXPECT_EQ(ThumbLeftForValue(3, SliderRange{4, 4}, kTrack),
+            0);  // empty range: no division by zero
 }
 
 TEST(Slider, ClickBeyondTheTrackEndsGivesMinimumOrMaximum) {

@@ -4,6 +4,7 @@
 
 #include "option/skin/edit_text.h"
 #include "option/skin/skin_messages.h"
+#include "option/skin/win32/offscreen.h"
 
 namespace brelfx {
 
@@ -28,8 +29,7 @@ void CBitmapEdit::SetFontSize(int height, int width) {
 }
 
 void CBitmapEdit::ApplyFont() {
-  font_.reset(CreateFontA(fontHeight_, fontWidth_, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                          CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
+  font_ = CreateSkinFont("Arial", fontHeight_, fontWidth_);
   if (hwnd()) SendMessageA(hwnd(), WM_SETFONT, reinterpret_cast<WPARAM>(font_.get()), TRUE);
 }
 
@@ -40,7 +40,9 @@ std::string CBitmapEdit::Text() const {
   return std::string(buffer.data());
 }
 
-void CBitmapEdit::SetText(const std::string& text) { SetWindowTextA(hwnd(), text.c_str()); }
+void CBitmapEdit::SetText(const std::string& text) {
+  SetWindowTextA(hwnd(), text.c_str());
+}
 
 LRESULT CBitmapEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
@@ -51,7 +53,8 @@ LRESULT CBitmapEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       // Keys pass the filter above but their characters are made by the
       // message loop regardless; stop stray letters here so the caret does
       // not jump when the text is reduced afterwards.
-      if (numeric_ && wParam >= 0x20 && !(wParam >= '0' && wParam <= '9') && wParam != '-' && wParam != '+') {
+      if (numeric_ && wParam >= 0x20 && !(wParam >= '0' && wParam <= '9') && wParam != '-' &&
+          wParam != '+') {
         return 0;
       }
       if (wParam == '\r') return 0;  // a single-line field would only beep
@@ -65,7 +68,8 @@ LRESULT CBitmapEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_MOUSELEAVE:
       help_.OnMouseLeave();
       return Default(message, wParam, lParam);
-    default: return Default(message, wParam, lParam);
+    default:
+      return Default(message, wParam, lParam);
   }
 }
 

@@ -1,6 +1,7 @@
 #include "option/skin/win32/color_picker_wnd.h"
 
 #include "option/skin/skin_messages.h"
+#include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/skin_image.h"
 
 namespace brelfx {
@@ -12,7 +13,8 @@ constexpr COLORREF kWhite = RGB(255, 255, 255);
 
 }  // namespace
 
-bool CColorPickerWnd::Create(const RECT& rect, HWND owner, int id, int spectrumBitmapId, int markerBitmapId) {
+bool CColorPickerWnd::Create(const RECT& rect, HWND owner, int id, int spectrumBitmapId,
+                             int markerBitmapId) {
   spectrum_ = LoadSkinBitmap(spectrumBitmapId);
   markerBitmap_ = LoadSkinBitmap(markerBitmapId);
   if (!spectrum_ || !markerBitmap_ || !RegisterWindowClass(kPickerClass)) return false;
@@ -23,16 +25,22 @@ bool CColorPickerWnd::Create(const RECT& rect, HWND owner, int id, int spectrumB
 
 LRESULT CColorPickerWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: return OnPaint();
-    case WM_ERASEBKGND: return TRUE;
-    case WM_LBUTTONDOWN: return OnLeftButtonDown(lParam);
-    case WM_MOUSEMOVE: return OnMouseMove(wParam, lParam);
+    case WM_PAINT:
+      return OnPaint();
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_LBUTTONDOWN:
+      return OnLeftButtonDown(lParam);
+    case WM_MOUSEMOVE:
+      return OnMouseMove(wParam, lParam);
     case WM_LBUTTONUP:
       dragging_ = false;
       ReleaseCapture();
       return 0;
-    case WM_MOUSELEAVE: return OnMouseLeave();
-    default: return Default(message, wParam, lParam);
+    case WM_MOUSELEAVE:
+      return OnMouseLeave();
+    default:
+      return Default(message, wParam, lParam);
   }
 }
 
@@ -40,17 +48,15 @@ LRESULT CColorPickerWnd::OnPaint() {
   PaintDc paint(hwnd());
   RECT client;
   GetClientRect(hwnd(), &client);
-  UniqueMemoryDc offscreen(CreateCompatibleDC(paint.get()));
-  UniqueBitmap buffer(CreateCompatibleBitmap(paint.get(), client.right, client.bottom));
+  OffscreenBuffer buffer(paint.get(), client.right, client.bottom);
   UniqueMemoryDc markerDc(CreateCompatibleDC(paint.get()));
-  if (!offscreen || !buffer || !markerDc) return 0;
-  SelectGuard selectBuffer(offscreen.get(), buffer.get());
-  DrawBitmap(offscreen.get(), spectrum_.get(), 0, 0);
+  if (!buffer.ok() || !markerDc) return 0;
+  DrawBitmap(buffer.dc(), spectrum_.get(), 0, 0);
   const SIZE marker = BitmapSize(markerBitmap_.get());
   SelectGuard selectMarker(markerDc.get(), markerBitmap_.get());
-  TransparentBlt(offscreen.get(), marker_.x, marker_.y, marker.cx, marker.cy, markerDc.get(), 0, 0, marker.cx,
-                 marker.cy, kMarkerTransparent);
-  BitBlt(paint.get(), 0, 0, client.right, client.bottom, offscreen.get(), 0, 0, SRCCOPY);
+  TransparentBlt(buffer.dc(), marker_.x, marker_.y, marker.cx, marker.cy, markerDc.get(), 0, 0,
+                 marker.cx, marker.cy, kMarkerTransparent);
+  buffer.CopyTo(paint.get(), 0, 0);
   return 0;
 }
 
@@ -62,7 +68,8 @@ COLORREF CColorPickerWnd::SpectrumColorAt(const PickPoint& point) const {
 }
 
 bool CColorPickerWnd::PickAt(LPARAM lParam) {
-  const auto point = PickPointFor(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+  const auto point =
+      PickPointFor(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
   if (!point) return false;
   marker_ = MarkerFor(*point);
   // The colour comes from the spectrum picture itself, not from the screen,

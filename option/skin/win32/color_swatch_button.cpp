@@ -12,7 +12,8 @@ void CColorSwatchButton::SetColor(COLORREF color) {
 void CColorSwatchButton::PaintOver(HDC dc, const RECT& rect) {
   UniqueBrush brush(CreateSolidBrush(color_));
   for (const SkinRect& part : kSwatchChipRects) {
-    const RECT r{rect.left + part.left, rect.top + part.top, rect.left + part.right, rect.top + part.bottom};
+    const RECT r{rect.left + part.left, rect.top + part.top, rect.left + part.right,
+                 rect.top + part.bottom};
     FillRect(dc, &r, brush.get());
   }
   CSkinButton::PaintOver(dc, rect);

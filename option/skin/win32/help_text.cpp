@@ -14,7 +14,9 @@ std::string& CurrentHelpText() {
   return text;
 }
 
-void SetHelpTextWindow(HWND mainWindow) { helpWindow = mainWindow; }
+void SetHelpTextWindow(HWND mainWindow) {
+  helpWindow = mainWindow;
+}
 
 void PublishHelpText(std::string_view text, bool show) {
   if (show) {

@@ -72,8 +72,8 @@ bool IsPopupMenuWindow(HWND window) {
 LRESULT CALLBACK CallWndHook(int code, WPARAM wParam, LPARAM lParam) {
   if (code == HC_ACTION) {
     const auto* call = reinterpret_cast<const CWPSTRUCT*>(lParam);
-    if ((call->message == WM_CREATE || call->message == kMenuSizeMessage) && !GetPropA(call->hwnd, kOldProcProperty) &&
-        IsPopupMenuWindow(call->hwnd)) {
+    if ((call->message == WM_CREATE || call->message == kMenuSizeMessage) &&
+        !GetPropA(call->hwnd, kOldProcProperty) && IsPopupMenuWindow(call->hwnd)) {
       const auto own = reinterpret_cast<WNDPROC>(
           SetWindowLongPtrA(call->hwnd, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&MenuFrameProc)));
       SetPropA(call->hwnd, kOldProcProperty, reinterpret_cast<HANDLE>(own));
@@ -95,6 +95,8 @@ MenuFrameHook::~MenuFrameHook() {
   }
 }
 
-std::size_t MenuFrameHook::FramedMenuCount() { return FramedMenus().size(); }
+std::size_t MenuFrameHook::FramedMenuCount() {
+  return FramedMenus().size();
+}
 
 }  // namespace brelfx

@@ -2,7 +2,9 @@
 
 namespace brelfx {
 
-RECT ToRect(const SkinRect& r) { return RECT{r.left, r.top, r.right, r.bottom}; }
+RECT ToRect(const SkinRect& r) {
+  return RECT{r.left, r.top, r.right, r.bottom};
+}
 
 LayoutItem PlaceSkinButton(HWND owner, CSkinButton& button, const char* layout, const SkinSet& skin,
                            bool toggle) {
@@ -16,8 +18,8 @@ LayoutItem PlaceSkinButton(HWND owner, CSkinButton& button, const char* layout, 
   return item;
 }
 
-LayoutItem PlaceImageButton(HWND owner, CSkinButton& button, const char* layout, int normalId, int hoverId,
-                            int pressedId, int disabledId, bool toggle) {
+LayoutItem PlaceImageButton(HWND owner, CSkinButton& button, const char* layout, int normalId,
+                            int hoverId, int pressedId, int disabledId, bool toggle) {
   UniqueBitmap normal = LoadSkinBitmap(normalId);
   UniqueBitmap hover = LoadSkinBitmap(hoverId);
   UniqueBitmap pressed = LoadSkinBitmap(pressedId);

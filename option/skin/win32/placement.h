@@ -20,7 +20,7 @@ LayoutItem PlaceSkinButton(HWND owner, CSkinButton& button, const char* layout, 
 // For buttons with pictures of their own: the four bitmaps by resource id,
 // the button at the string's (x, y) in the size of the disabled picture (the
 // string's w and h do not count).
-LayoutItem PlaceImageButton(HWND owner, CSkinButton& button, const char* layout, int normalId, int hoverId,
-                            int pressedId, int disabledId, bool toggle);
+LayoutItem PlaceImageButton(HWND owner, CSkinButton& button, const char* layout, int normalId,
+                            int hoverId, int pressedId, int disabledId, bool toggle);
 
 }  // namespace brelfx

@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "option/skin/region_runs.h"
+#include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/skin_image.h"
 
 namespace brelfx {
@@ -34,16 +35,8 @@ UniqueRegion RegionFromBitmap(HBITMAP bitmap, COLORREF key, int tolerance) {
   UniqueMemoryDc source(CreateCompatibleDC(nullptr));
   if (!target || !source) return {};
 
-  // A 32-bit top-down copy: row y starts at pixels + y * width.
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = size.cx;
-  info.bmiHeader.biHeight = -size.cy;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
-  info.bmiHeader.biCompression = BI_RGB;
   void* bits = nullptr;
-  UniqueBitmap copy(CreateDIBSection(target.get(), &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueBitmap copy = CreateDib32(size.cx, size.cy, &bits);
   if (!copy || !bits) return {};
   {
     SelectGuard selectCopy(target.get(), copy.get());
@@ -52,8 +45,9 @@ UniqueRegion RegionFromBitmap(HBITMAP bitmap, COLORREF key, int tolerance) {
   }
   GdiFlush();
 
-  const std::vector<SkinRect> runs = ComputeRegionRuns(
-      PixelView{static_cast<const uint32_t*>(bits), size.cx, size.cy}, TransparencyKey(key, tolerance));
+  const std::vector<SkinRect> runs =
+      ComputeRegionRuns(PixelView{static_cast<const uint32_t*>(bits), size.cx, size.cy},
+                        TransparencyKey(key, tolerance));
   UniqueRegion region(CreateRectRgn(0, 0, 0, 0));
   if (!region) return {};
   const std::span<const SkinRect> all(runs);

@@ -6,6 +6,7 @@
 
 #include "option/skin/skin_messages.h"
 #include "option/skin/win32/help_text.h"
+#include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/skin_image.h"
 #include "option/skin/win32/skin_resource_ids.h"
 
@@ -15,21 +16,21 @@ namespace {
 constexpr COLORREF kCaptionColor = 0xE0E0E0;
 constexpr int kCaptionLeft = 5;
 
+// Shared by every button for the life of the program.
 HFONT CaptionFont() {
-  static const HFONT font = CreateFontA(14, 5, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
-  return font;
+  static const UniqueFont font = CreateSkinFont("Arial", 14, 5);
+  return font.get();
 }
 
 HFONT TmFont() {
-  static const HFONT font = CreateFontA(8, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial");
-  return font;
+  static const UniqueFont font = CreateSkinFont("Arial", 8);
+  return font.get();
 }
 
 // Loaded once for every button of the program.
 HCURSOR HandCursor() {
-  static const HCURSOR cursor = LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRELFX_IDC_HAND));
+  static const HCURSOR cursor =
+      LoadCursorA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRELFX_IDC_HAND));
   return cursor;
 }
 
@@ -69,9 +70,10 @@ void CSkinButton::SetTooltip(const std::string& text) {
   // tooltip window at all.
   if (!hwnd() || (text.empty() && !tooltipWindow_)) return;
   if (!tooltipWindow_) {
-    tooltipWindow_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr, WS_POPUP | TTS_ALWAYSTIP,
-                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hwnd(),
-                                         nullptr, GetModuleHandleA(nullptr), nullptr));
+    tooltipWindow_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                         WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                         GetModuleHandleA(nullptr), nullptr));
     if (!tooltipWindow_) return;
     TTTOOLINFOA tool{};
     tool.cbSize = sizeof(tool);
@@ -125,16 +127,25 @@ void CSkinButton::Repaint() const {
 
 LRESULT CSkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_MOUSEMOVE: return OnMouseMove(wParam, lParam);
-    case WM_KILLFOCUS: return OnKillFocus(wParam, lParam);
-    case WM_CAPTURECHANGED: return OnCaptureChanged(reinterpret_cast<HWND>(lParam));
-    case WM_LBUTTONDOWN: return OnLeftButtonDown(wParam, lParam);
+    case WM_MOUSEMOVE:
+      return OnMouseMove(wParam, lParam);
+    case WM_KILLFOCUS:
+      return OnKillFocus(wParam, lParam);
+    case WM_CAPTURECHANGED:
+      return OnCaptureChanged(reinterpret_cast<HWND>(lParam));
+    case WM_LBUTTONDOWN:
+      return OnLeftButtonDown(wParam, lParam);
     // A quick second click is a click, not a double click.
-    case WM_LBUTTONDBLCLK: return OnLeftButtonDown(wParam, lParam);
-    case WM_LBUTTONUP: return OnLeftButtonUp(wParam, lParam);
-    case WM_SETCURSOR: return OnSetCursor(wParam, lParam);
-    case WM_ERASEBKGND: return TRUE;
-    default: return Default(message, wParam, lParam);
+    case WM_LBUTTONDBLCLK:
+      return OnLeftButtonDown(wParam, lParam);
+    case WM_LBUTTONUP:
+      return OnLeftButtonUp(wParam, lParam);
+    case WM_SETCURSOR:
+      return OnSetCursor(wParam, lParam);
+    case WM_ERASEBKGND:
+      return TRUE;
+    default:
+      return Default(message, wParam, lParam);
   }
 }
 
@@ -156,36 +167,19 @@ void CSkinButton::Draw(const DRAWITEMSTRUCT& draw) {
   const RECT& item = draw.rcItem;
   const int width = item.right - item.left;
   const int height = item.bottom - item.top;
-  UniqueMemoryDc offscreen(CreateCompatibleDC(draw.hDC));
-  UniqueBitmap buffer(CreateCompatibleBitmap(draw.hDC, width, height));
-  if (!offscreen || !buffer) return;
-  SelectGuard select(offscreen.get(), buffer.get());
+  OffscreenBuffer buffer(draw.hDC, width, height);
+  if (!buffer.ok()) return;
   const RECT local{0, 0, width, height};
-  FillRect(offscreen.get(), &local, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  DrawBitmap(offscreen.get(), image, 0, 0);
-  PaintOver(offscreen.get(), local);
-  BitBlt(draw.hDC, item.left, item.top, width, height, offscreen.get(), 0, 0, SRCCOPY);
+  FillRect(buffer.dc(), &local, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  DrawBitmap(buffer.dc(), image, 0, 0);
+  PaintOver(buffer.dc(), local);
+  buffer.CopyTo(draw.hDC, item.left, item.top);
 }
 
 void CSkinButton::PaintOver(HDC dc, const RECT& rect) {
   if (caption_.empty()) return;
-  SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, kCaptionColor);
-  SIZE extent{};
-  {
-    SelectGuard font(dc, CaptionFont());
-    RECT text = rect;
-    text.left += kCaptionLeft;
-    DrawTextA(dc, caption_.c_str(), static_cast<int>(caption_.size()), &text,
-              DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    GetTextExtentPoint32A(dc, caption_.c_str(), static_cast<int>(caption_.size()), &extent);
-  }
-  if (tmMark_) {
-    // A raised "TM" right after the caption, level with its top.
-    SelectGuard font(dc, TmFont());
-    const int captionTop = rect.top + (rect.bottom - rect.top - extent.cy) / 2;
-    TextOutA(dc, rect.left + kCaptionLeft + extent.cx, captionTop, "TM", 2);
-  }
+  DrawLabel(dc, rect, kCaptionLeft, caption_, CaptionFont(), tmMark_ ? TmFont() : nullptr);
 }
 
 void CSkinButton::ReportHover(bool entered) {
@@ -252,7 +246,8 @@ LRESULT CSkinButton::OnCaptureChanged(HWND newCapture) {
 
 LRESULT CSkinButton::OnLeftButtonDown(WPARAM wParam, LPARAM lParam) {
   HWND parent = GetParent(hwnd());
-  if (parent && GetActiveWindow() != GetAncestor(parent, GA_ROOT)) SetActiveWindow(GetAncestor(parent, GA_ROOT));
+  if (parent && GetActiveWindow() != GetAncestor(parent, GA_ROOT))
+    SetActiveWindow(GetAncestor(parent, GA_ROOT));
   RelayToTooltip(WM_LBUTTONDOWN, wParam, lParam);
   return Default(WM_LBUTTONDOWN, wParam, lParam);
 }

@@ -21,9 +21,11 @@ class CSkinButton : public Window {
   bool Create(HWND parent, const RECT& rect, int id = 0);
 
   // Crops the four state images at `rect` from full-window pictures.
-  void SetStateImages(const RECT& rect, HBITMAP normal, HBITMAP hover, HBITMAP pressed, HBITMAP disabled);
+  void SetStateImages(const RECT& rect, HBITMAP normal, HBITMAP hover, HBITMAP pressed,
+                      HBITMAP disabled);
   // Takes four whole pictures as they are (buttons with pictures of their own).
-  void SetOwnImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBitmap pressed, UniqueBitmap disabled);
+  void SetOwnImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBitmap pressed,
+                    UniqueBitmap disabled);
 
   void SetTooltip(const std::string& text);
   void SetChecked(bool checked);

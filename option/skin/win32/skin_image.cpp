@@ -5,8 +5,8 @@
 namespace brelfx {
 
 UniqueBitmap LoadSkinBitmap(int resourceId) {
-  HANDLE image = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP, 0, 0,
-                            LR_CREATEDIBSECTION);
+  HANDLE image = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(resourceId), IMAGE_BITMAP,
+                            0, 0, LR_CREATEDIBSECTION);
   if (!image) DebugLog("skin bitmap %d missing: %lu\n", resourceId, GetLastError());
   return UniqueBitmap(static_cast<HBITMAP>(image));
 }
@@ -32,7 +32,8 @@ void CropSkinImage(HDC dc, UniqueBitmap& target, HBITMAP source, const RECT& rec
   {
     SelectGuard selectSource(from.get(), source);
     SelectGuard selectTarget(to.get(), cropped.get());
-    StretchBlt(to.get(), 0, 0, width, height, from.get(), rect.left, rect.top, width, height, SRCCOPY);
+    StretchBlt(to.get(), 0, 0, width, height, from.get(), rect.left, rect.top, width, height,
+               SRCCOPY);
   }
   target = std::move(cropped);
 }

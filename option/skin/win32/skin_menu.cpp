@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "option/skin/menu_metrics.h"
+#include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/skin_button.h"
 #include "option/skin/win32/skin_resource_ids.h"
 
@@ -14,14 +15,14 @@ constexpr int kArrowFromRight = 21;
 
 HFONT TmFont() {
   // The face falls back to a system font where it is not installed.
-  static const HFONT font = CreateFontA(8, 0, 0, 0, FW_NORMAL, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                        CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Eurostile");
-  return font;
+  static const UniqueFont font = CreateSkinFont("Eurostile", 8);
+  return font.get();
 }
 
 HICON SubmenuArrow() {
-  static const HICON icon = static_cast<HICON>(LoadImageA(
-      GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRELFX_IDI_SUBMENU_ARROW), IMAGE_ICON, 0, 0, LR_DEFAULTCOLOR));
+  static const HICON icon = static_cast<HICON>(
+      LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(BRELFX_IDI_SUBMENU_ARROW), IMAGE_ICON,
+                 0, 0, LR_DEFAULTCOLOR));
   return icon;
 }
 
@@ -35,7 +36,8 @@ void CSkinMenu::AppendItem(unsigned id, const std::string& text, CSkinMenu* subm
   width_ = std::max(width_, MenuWidthFor(minWidth_, text));
   const auto data = reinterpret_cast<LPCSTR>(static_cast<const OwnerDrawnMenuItem*>(&item));
   if (submenu) {
-    AppendMenuA(handle_, MF_OWNERDRAW | MF_POPUP, reinterpret_cast<UINT_PTR>(submenu->owned_.release()), data);
+    AppendMenuA(handle_, MF_OWNERDRAW | MF_POPUP,
+                reinterpret_cast<UINT_PTR>(submenu->owned_.release()), data);
   } else if (id == kMenuSeparatorId) {
     AppendMenuA(handle_, MF_OWNERDRAW | MF_SEPARATOR, id, data);
   } else {
@@ -66,12 +68,14 @@ void CSkinMenu::Item::Draw(const DRAWITEMSTRUCT& draw) {
     LineTo(dc, rect.right, middle);
   } else {
     const bool selected = (draw.itemState & ODS_SELECTED) != 0;
-    UniqueBrush background(CreateSolidBrush(selected ? colors.selectedBackground : colors.background));
+    UniqueBrush background(
+        CreateSolidBrush(selected ? colors.selectedBackground : colors.background));
     FillRect(dc, &rect, background.get());
     PaintLabel(dc, rect, selected);
     if (submenu_ && SubmenuArrow()) {
       const int top = rect.top + (rect.bottom - rect.top - 16) / 2;
-      DrawIconEx(dc, rect.right - kArrowFromRight, top, SubmenuArrow(), 16, 16, 0, nullptr, DI_NORMAL);
+      DrawIconEx(dc, rect.right - kArrowFromRight, top, SubmenuArrow(), 16, 16, 0, nullptr,
+                 DI_NORMAL);
     }
   }
   // Keeps the system from drawing its own submenu arrow over ours.
@@ -80,25 +84,14 @@ void CSkinMenu::Item::Draw(const DRAWITEMSTRUCT& draw) {
 
 void CSkinMenu::Item::PaintLabel(HDC dc, const RECT& rect, bool selected) const {
   const SkinMenuColors& colors = menu_.colors_;
-  SetBkMode(dc, TRANSPARENT);
-  SetTextColor(dc, highlight_ ? colors.highlightText : selected ? colors.selectedText : colors.text);
-  SIZE extent{};
-  {
-    SelectGuard font(dc, menu_.font_);
-    RECT textRect = rect;
-    textRect.left += kTextLeft;
-    ::DrawTextA(dc, text_.c_str(), static_cast<int>(text_.size()), &textRect,
-                DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);
-    GetTextExtentPoint32A(dc, text_.c_str(), static_cast<int>(text_.size()), &extent);
-  }
-  if (tmMark_) {
-    SelectGuard font(dc, TmFont());
-    const int top = rect.top + (rect.bottom - rect.top - extent.cy) / 2;
-    TextOutA(dc, rect.left + kTextLeft + extent.cx, top, "TM", 2);
-  }
+  SetTextColor(dc, highlight_ ? colors.highlightText
+                   : selected ? colors.selectedText
+                              : colors.text);
+  DrawLabel(dc, rect, kTextLeft, text_, menu_.font_, tmMark_ ? TmFont() : nullptr);
 }
 
-void TrackDropDownMenu(const CSkinMenu& menu, CSkinButton& button, HWND owner, DropDownGuard& guard) {
+void TrackDropDownMenu(const CSkinMenu& menu, CSkinButton& button, HWND owner,
+                       DropDownGuard& guard) {
   const auto buttonId = reinterpret_cast<DropDownGuard::WindowId>(button.hwnd());
   if (!guard.ShouldOpen(buttonId)) return;
   RECT rect;

@@ -35,8 +35,8 @@ class CSkinMenu {
   // Appends an owner-drawn item; id kMenuSeparatorId (2048) appends a
   // separator. A submenu becomes part of this menu's handle and must live as
   // long as this menu.
-  void AppendItem(unsigned id, const std::string& text, CSkinMenu* submenu = nullptr, bool highlight = false,
-                  bool tmMark = false);
+  void AppendItem(unsigned id, const std::string& text, CSkinMenu* submenu = nullptr,
+                  bool highlight = false, bool tmMark = false);
   void SetMinWidth(int pixels) { minWidth_ = pixels; }
 
   HMENU handle() const { return handle_; }
@@ -50,8 +50,14 @@ class CSkinMenu {
  private:
   class Item : public OwnerDrawnMenuItem {
    public:
-    Item(const CSkinMenu& menu, unsigned id, std::string text, bool submenu, bool highlight, bool tmMark)
-        : menu_(menu), id_(id), text_(std::move(text)), submenu_(submenu), highlight_(highlight), tmMark_(tmMark) {}
+    Item(const CSkinMenu& menu, unsigned id, std::string text, bool submenu, bool highlight,
+         bool tmMark)
+        : menu_(menu),
+          id_(id),
+          text_(std::move(text)),
+          submenu_(submenu),
+          highlight_(highlight),
+          tmMark_(tmMark) {}
     void Measure(MEASUREITEMSTRUCT& measure) override;
     void Draw(const DRAWITEMSTRUCT& draw) override;
 
@@ -66,7 +72,7 @@ class CSkinMenu {
     bool tmMark_;
   };
 
-  UniqueMenu owned_;      // released to the parent menu when this is a submenu
+  UniqueMenu owned_;  // released to the parent menu when this is a submenu
   HMENU handle_ = nullptr;
   HFONT font_;
   SkinMenuColors colors_;
@@ -78,6 +84,7 @@ class CSkinMenu {
 // Drop-down use: opens `menu` under `button` (bottom-left corner) with the
 // button held in hover while it is open, then posts WM_NULL to `owner`. A
 // click on the button whose menu has just closed only closes it (`guard`).
-void TrackDropDownMenu(const CSkinMenu& menu, CSkinButton& button, HWND owner, DropDownGuard& guard);
+void TrackDropDownMenu(const CSkinMenu& menu, CSkinButton& button, HWND owner,
+                       DropDownGuard& guard);
 
 }  // namespace brelfx

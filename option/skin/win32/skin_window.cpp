@@ -1,5 +1,6 @@
 #include "option/skin/win32/skin_window.h"
 
+#include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/region_from_bitmap.h"
 
 namespace brelfx {
@@ -11,14 +12,20 @@ bool SkinWindow::LoadSkin(const SkinSetIds& ids) {
   return true;
 }
 
-void SkinWindow::ApplyShape() { ShapeWindow(hwnd(), skin_.Image(SkinRole::kShape)); }
+void SkinWindow::ApplyShape() {
+  ShapeWindow(hwnd(), skin_.Image(SkinRole::kShape));
+}
 
 LRESULT SkinWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: return OnPaint();
-    case WM_ERASEBKGND: return TRUE;  // the paint covers everything
-    case WM_LBUTTONDOWN: return OnLeftButtonDown(lParam);
-    default: return Default(message, wParam, lParam);
+    case WM_PAINT:
+      return OnPaint();
+    case WM_ERASEBKGND:
+      return TRUE;  // the paint covers everything
+    case WM_LBUTTONDOWN:
+      return OnLeftButtonDown(lParam);
+    default:
+      return Default(message, wParam, lParam);
   }
 }
 
@@ -26,14 +33,12 @@ LRESULT SkinWindow::OnPaint() {
   PaintDc paint(hwnd());
   RECT client;
   GetClientRect(hwnd(), &client);
-  UniqueMemoryDc offscreen(CreateCompatibleDC(paint.get()));
-  UniqueBitmap buffer(CreateCompatibleBitmap(paint.get(), client.right, client.bottom));
-  if (!offscreen || !buffer) return 0;
-  SelectGuard select(offscreen.get(), buffer.get());
-  FillRect(offscreen.get(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  DrawBitmap(offscreen.get(), skin_.Image(SkinRole::kNormal), 0, 0);
-  PaintOver(offscreen.get(), client);
-  BitBlt(paint.get(), 0, 0, client.right, client.bottom, offscreen.get(), 0, 0, SRCCOPY);
+  OffscreenBuffer buffer(paint.get(), client.right, client.bottom);
+  if (!buffer.ok()) return 0;
+  FillRect(buffer.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  DrawBitmap(buffer.dc(), skin_.Image(SkinRole::kNormal), 0, 0);
+  PaintOver(buffer.dc(), client);
+  buffer.CopyTo(paint.get(), 0, 0);
   return 0;
 }
 

@@ -36,7 +36,8 @@ bool CPHSlider::Create(HWND track, int thumbBitmapId, const SliderTravel& travel
   const SIZE size = BitmapSize(bitmap_.get());
   travel_.thumbWidth = size.cx;
   const RECT rect{travel_.left, 0, travel_.left + size.cx, size.cy};
-  if (!CreateWindowObject(0, kThumbClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, track, nullptr)) {
+  if (!CreateWindowObject(0, kThumbClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, track,
+                          nullptr)) {
     return false;
   }
   // Everything of the thumb's top-left colour is outside its shape.
@@ -47,7 +48,8 @@ bool CPHSlider::Create(HWND track, int thumbBitmapId, const SliderTravel& travel
 }
 
 void CPHSlider::SetPos(int value) {
-  value_ = std::clamp(value, std::min(range_.minimum, range_.maximum), std::max(range_.minimum, range_.maximum));
+  value_ = std::clamp(value, std::min(range_.minimum, range_.maximum),
+                      std::max(range_.minimum, range_.maximum));
   if (hwnd()) {
     SetWindowPos(hwnd(), nullptr, ThumbLeftForValue(value_, range_, travel_), 0, 0, 0,
                  SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
@@ -63,15 +65,21 @@ int CPHSlider::CurrentLeft() const {
 
 LRESULT CPHSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_PAINT: return OnPaint();
-    case WM_ERASEBKGND: return TRUE;
-    case WM_LBUTTONDOWN: return OnLeftButtonDown(lParam);
-    case WM_MOUSEMOVE: return OnMouseMove(lParam);
-    case WM_LBUTTONUP: return OnLeftButtonUp();
+    case WM_PAINT:
+      return OnPaint();
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_LBUTTONDOWN:
+      return OnLeftButtonDown(lParam);
+    case WM_MOUSEMOVE:
+      return OnMouseMove(lParam);
+    case WM_LBUTTONUP:
+      return OnLeftButtonUp();
     case WM_CAPTURECHANGED:
       dragging_ = false;
       return 0;
-    default: return Default(message, wParam, lParam);
+    default:
+      return Default(message, wParam, lParam);
   }
 }
 
@@ -110,11 +118,15 @@ LRESULT CPHSlider::OnLeftButtonUp() {
   return 0;
 }
 
-void CPHSlider::Report(int value) { PostMessageA(GetParent(hwnd()), WM_SLIDER_POS, value, id_); }
+void CPHSlider::Report(int value) {
+  PostMessageA(GetParent(hwnd()), WM_SLIDER_POS, value, id_);
+}
 
 // ---- track
 
-CclickHSlider::~CclickHSlider() { DestroyWindowNow(); }
+CclickHSlider::~CclickHSlider() {
+  DestroyWindowNow();
+}
 
 bool CclickHSlider::Create(int thumbBitmapId, const RECT& rect, HWND owner, int id) {
   // The thumb's picture decides whether there can be a slider at all.
@@ -137,7 +149,9 @@ void CclickHSlider::SetRange(int minimum, int maximum) {
   thumb_.SetRange(range_);
 }
 
-void CclickHSlider::SetPos(int value) { thumb_.SetPos(value); }
+void CclickHSlider::SetPos(int value) {
+  thumb_.SetPos(value);
+}
 
 void CclickHSlider::SetRounding(bool on) {
   rounding_ = on;
@@ -146,10 +160,14 @@ void CclickHSlider::SetRounding(bool on) {
 
 LRESULT CclickHSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: return OnCreate();
-    case WM_PAINT: return OnPaint();
-    case WM_ERASEBKGND: return TRUE;
-    case WM_LBUTTONUP: return OnLeftButtonUp(lParam);
+    case WM_CREATE:
+      return OnCreate();
+    case WM_PAINT:
+      return OnPaint();
+    case WM_ERASEBKGND:
+      return TRUE;
+    case WM_LBUTTONUP:
+      return OnLeftButtonUp(lParam);
     case WM_MOUSEMOVE:
       help_.OnMouseMove(hwnd());
       return 0;
@@ -159,7 +177,8 @@ LRESULT CclickHSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam)
     case WM_SLIDER_POS:  // from the thumb: the owner knows the slider by the track's id
       PostMessageA(owner_, WM_SLIDER_POS, wParam, id_);
       return 0;
-    default: return Default(message, wParam, lParam);
+    default:
+      return Default(message, wParam, lParam);
   }
 }
 

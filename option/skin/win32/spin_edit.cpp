@@ -18,7 +18,9 @@ RECT Offset(const RECT& r, const RECT& by) {
 
 }  // namespace
 
-CSpinEdit::~CSpinEdit() { DestroyWindowNow(); }
+CSpinEdit::~CSpinEdit() {
+  DestroyWindowNow();
+}
 
 bool CSpinEdit::Create(const RECT& rect, HWND owner, int id) {
   if (!RegisterWindowClass(kSpinClass)) return false;
@@ -55,10 +57,14 @@ void CSpinEdit::SetHelpText(const std::string& text) {
 
 LRESULT CSpinEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: return OnCreate();
-    case WM_EDIT_NOTIFY: return OnEditNotify(wParam);
-    case WM_COMMAND: return OnCommand(reinterpret_cast<HWND>(lParam));
-    case WM_ERASEBKGND: return TRUE;  // the edit and the arrows cover the field
+    case WM_CREATE:
+      return OnCreate();
+    case WM_EDIT_NOTIFY:
+      return OnEditNotify(wParam);
+    case WM_COMMAND:
+      return OnCommand(reinterpret_cast<HWND>(lParam));
+    case WM_ERASEBKGND:
+      return TRUE;  // the edit and the arrows cover the field
     default:
       if (message == BitmapEditKillFocusMessage()) return OnEditKillFocus();
       return Default(message, wParam, lParam);
@@ -68,7 +74,8 @@ LRESULT CSpinEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 LRESULT CSpinEdit::OnCreate() {
   // The arrows carry no tooltip of their own; they show the field's help.
   if (!up_.Create(hwnd(), kUpArrow) || !down_.Create(hwnd(), kDownArrow) ||
-      !edit_.Create(WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_CENTER, kEditRect, hwnd(), kEditId)) {
+      !edit_.Create(WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL | ES_CENTER, kEditRect, hwnd(),
+                    kEditId)) {
     return -1;
   }
   edit_.SetColors(RGB(255, 255, 255), RGB(0, 0, 0));

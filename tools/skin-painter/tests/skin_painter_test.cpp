@@ -43,8 +43,8 @@ TEST(EncodeCursor, CarriesHotSpotAndMasksTheKeyColour) {
   const std::size_t image = Le32(cur, 18);
   EXPECT_EQ(Le32(cur, image + 8), 64u);  // colour and mask halves
   const std::size_t mask = image + 40 + 32 * 32 * 4;
-  EXPECT_EQ(cur[mask] & 0x80, 0);        // first mask row is the bottom: pixel (0,31) is opaque
-  EXPECT_EQ(cur[mask] & 0x40, 0x40);     // (1,31) is transparent
+  EXPECT_EQ(cur[mask] & 0x80, 0);     // first mask row is the bottom: pixel (0,31) is opaque
+  EXPECT_EQ(cur[mask] & 0x40, 0x40);  // (1,31) is transparent
 }
 
 TEST(SkinRecipe, RejectsUnknownLinesAndNeedsASize) {
@@ -54,7 +54,8 @@ TEST(SkinRecipe, RejectsUnknownLinesAndNeedsASize) {
   EXPECT_NE(error.find("line 2"), std::string::npos);
   EXPECT_FALSE(ParseSkinRecipe("button OK,1,1,4,4,\n", recipe, error));
   EXPECT_FALSE(ParseSkinRecipe("size 0 10\n", recipe, error));
-  ASSERT_TRUE(ParseSkinRecipe("# a window\r\nsize 40 30\nchamfer 6\nbutton OK, 5,5,20,10,\n", recipe, error));
+  ASSERT_TRUE(ParseSkinRecipe("# a window\r\nsize 40 30\nchamfer 6\nbutton OK, 5,5,20,10,\n",
+                              recipe, error));
   ASSERT_EQ(recipe.elements.size(), 1u);
   EXPECT_EQ(recipe.elements[0].rect, (SkinRect{5, 5, 25, 15}));
 }
@@ -75,16 +76,18 @@ TEST(PaintSkin, StatePicturesDifferOnlyInsideTheControls) {
   // around the controls must be the same in all of them.
   SkinRecipe recipe;
   std::string error;
-  ASSERT_TRUE(ParseSkinRecipe("size 80 60\nchamfer 8\nheader 12\nbutton OK,10,20,30,14,\n"
-                              "toggle Sw,10,40,50,12,\nedit Name,50,4,20,10,\n",
-                              recipe, error));
+  ASSERT_TRUE(
+      ParseSkinRecipe("size 80 60\nchamfer 8\nheader 12\nbutton OK,10,20,30,14,\n"
+                      "toggle Sw,10,40,50,12,\nedit Name,50,4,20,10,\n",
+                      recipe, error));
   const Canvas normal = PaintSkin(recipe, Role::kNormal);
   int differentInside = 0, differentOutside = 0;
   for (Role role : {Role::kHover, Role::kPressed, Role::kExtra}) {
     const Canvas other = PaintSkin(recipe, role);
     for (int y = 0; y < 60; ++y)
       for (int x = 0; x < 80; ++x) {
-        const bool inside = recipe.elements[0].rect.Contains(x, y) || recipe.elements[1].rect.Contains(x, y);
+        const bool inside =
+            recipe.elements[0].rect.Contains(x, y) || recipe.elements[1].rect.Contains(x, y);
         (inside ? differentInside : differentOutside) += normal.At(x, y) != other.At(x, y);
       }
   }

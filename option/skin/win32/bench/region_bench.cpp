@@ -6,20 +6,15 @@
 #include <cstdio>
 #include <cstdlib>
 
+#include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/region_from_bitmap.h"
 
 int main(int argc, char** argv) {
   using namespace brelfx;
   const int calls = argc > 1 ? std::atoi(argv[1]) : 50;
   constexpr int kWidth = 800, kHeight = 600;
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = kWidth;
-  info.bmiHeader.biHeight = -kHeight;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  UniqueBitmap shape(CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0));
+  UniqueBitmap shape = CreateDib32(kWidth, kHeight, &bits);
   if (!shape) return 1;
   auto* pixels = static_cast<DWORD*>(bits);
   for (int y = 0; y < kHeight; ++y) {
@@ -37,7 +32,8 @@ int main(int argc, char** argv) {
     if (!region) return 1;
   }
   QueryPerformanceCounter(&end);
-  const double ms = 1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart / calls;
+  const double ms =
+      1000.0 * static_cast<double>(end.QuadPart - start.QuadPart) / frequency.QuadPart / calls;
   std::printf("RegionFromBitmap 800x600 ragged: %.3f ms per call (%d calls)\n", ms, calls);
   return 0;
 }

@@ -163,15 +163,18 @@ void Interact(Driver& d) {
   d.Mark();
   d.MoveTo(d.At(kPush, 10));
   d.MoveTo(d.At(kPush));
-  Check(d.Expect("WM_CONTROL_HOVER 1 " + std::to_string(kPushHover)), "hovering the push button reports WM_CONTROL_HOVER");
-  Check(d.Expect("WM_HELP_TEXT 1 A push button with a caption"), "and publishes its tooltip as help text");
+  Check(d.Expect("WM_CONTROL_HOVER 1 " + std::to_string(kPushHover)),
+        "hovering the push button reports WM_CONTROL_HOVER");
+  Check(d.Expect("WM_HELP_TEXT 1 A push button with a caption"),
+        "and publishes its tooltip as help text");
   d.Mark();
   d.Click(d.At(kPush));
   Check(d.Expect("click BrelFX"), "a click on the push button reaches its owner");
 
   d.Mark();
   d.Click(d.At(kToggleLighting));
-  Check(d.Expect("WM_CONTROL_HOVER 0 " + std::to_string(kPushHover)), "leaving the push button ends its hover");
+  Check(d.Expect("WM_CONTROL_HOVER 0 " + std::to_string(kPushHover)),
+        "leaving the push button ends its hover");
   Check(d.Expect("toggle Lighting 1"), "a click turns the switch on");
   d.Mark();
   d.Click(d.At(kSwatches[2]));
@@ -180,10 +183,12 @@ void Interact(Driver& d) {
   // Slider 0-5 with rounding over a 190 px track; the thumb starts at 2.
   d.Mark();
   d.Click(d.At(kSlider, 185));
-  Check(d.Expect("WM_SLIDER_POS 5 " + std::to_string(kSliderId)), "a click near the track's right end gives 5");
+  Check(d.Expect("WM_SLIDER_POS 5 " + std::to_string(kSliderId)),
+        "a click near the track's right end gives 5");
   d.Mark();
   d.Click(d.At(kSlider, 40));
-  Check(d.Expect("WM_SLIDER_POS 1 " + std::to_string(kSliderId)), "a click at 40 px gives 1.05 rounded to 1");
+  Check(d.Expect("WM_SLIDER_POS 1 " + std::to_string(kSliderId)),
+        "a click at 40 px gives 1.05 rounded to 1");
   // Drag the thumb (now at 178 * 1 / 5 = 35) right by 60 px: 95 px is 2.67, released it snaps to 3.
   HWND track = GetDlgItem(d.gallery(), kSliderId);
   HWND thumb = GetWindow(track, GW_CHILD);
@@ -193,11 +198,13 @@ void Interact(Driver& d) {
   d.Button(true);
   for (int step = 1; step <= 6; ++step) d.MoveTo(POINT{grip.x + 10 * step, grip.y});
   d.Button(false);
-  Check(d.Expect("WM_SLIDER_POS 3 " + std::to_string(kSliderId)), "dragging the thumb and letting go gives 3");
+  Check(d.Expect("WM_SLIDER_POS 3 " + std::to_string(kSliderId)),
+        "dragging the thumb and letting go gives 3");
   RECT thumbRect, trackRect;
   GetWindowRect(thumb, &thumbRect);
   GetWindowRect(track, &trackRect);
-  Check(thumbRect.left - trackRect.left == 178 * 3 / 5, "the released thumb snaps to the position of 3");
+  Check(thumbRect.left - trackRect.left == 178 * 3 / 5,
+        "the released thumb snaps to the position of 3");
 
   // Spin field 0-255: typing 300 shows 255.
   HWND spinEdit = GetDlgItem(GetDlgItem(d.gallery(), kSpinId), 401);
@@ -205,11 +212,14 @@ void Interact(Driver& d) {
   SendMessageA(spinEdit, EM_SETSEL, 0, -1);
   d.Mark();
   for (WORD vk : {WORD('3'), WORD('0'), WORD('0')}) d.Key(vk);
-  Check(d.Expect("WM_SPIN_VALUE 255 " + std::to_string(kSpinId)), "typing 300 into the spin field reports 255");
-  Check(TextOf(spinEdit) == "255", "and the field shows 255 (it shows \"" + TextOf(spinEdit) + "\")");
+  Check(d.Expect("WM_SPIN_VALUE 255 " + std::to_string(kSpinId)),
+        "typing 300 into the spin field reports 255");
+  Check(TextOf(spinEdit) == "255",
+        "and the field shows 255 (it shows \"" + TextOf(spinEdit) + "\")");
   d.Mark();
   d.Click(d.At(kTextEdit));
-  Check(d.Expect("WM_SPIN_VALUE 255 " + std::to_string(kSpinId)), "leaving the field reports its value again");
+  Check(d.Expect("WM_SPIN_VALUE 255 " + std::to_string(kSpinId)),
+        "leaving the field reports its value again");
   d.Mark();
   d.Click(d.At(kSpin, 42, 13));
   Check(d.Expect("WM_SPIN_VALUE 254 " + std::to_string(kSpinId)), "the down arrow steps to 254");
@@ -226,7 +236,8 @@ void Interact(Driver& d) {
   d.Key(VK_OEM_PLUS, true);
   d.Key('3');
   Check(d.Expect("WM_EDIT_NOTIFY 0"), "typing in the edit posts WM_EDIT_NOTIFY 0");
-  Check(TextOf(signedEdit) == "1-2+3", "typing a1-2+3 leaves 1-2+3 (it shows \"" + TextOf(signedEdit) + "\")");
+  Check(TextOf(signedEdit) == "1-2+3",
+        "typing a1-2+3 leaves 1-2+3 (it shows \"" + TextOf(signedEdit) + "\")");
   d.Mark();
   d.Key(VK_RETURN);
   Check(d.Expect("WM_EDIT_NOTIFY 13"), "releasing Enter posts WM_EDIT_NOTIFY 13");
@@ -234,7 +245,8 @@ void Interact(Driver& d) {
   d.Mark();
   d.Click(d.At(kPicker, 40, 12));
   Check(d.Expect("WM_COLOR_PICKED 0x"), "a click on the spectrum picks a colour");
-  Check(d.LastLine() != "WM_COLOR_PICKED 0xFFFFFF", "the picked colour is not white (" + d.LastLine() + ")");
+  Check(d.LastLine() != "WM_COLOR_PICKED 0xFFFFFF",
+        "the picked colour is not white (" + d.LastLine() + ")");
 
   // Choose "Breathing" from the effect menu so the next phase shows it
   // highlighted. The button takes the focus from the signed edit.
@@ -252,13 +264,15 @@ void Interact(Driver& d) {
   const POINT background = d.At("background,450,280,1,1,");
   d.MoveTo(background);
   d.Button(true);
-  for (int step = 1; step <= 5; ++step) d.MoveTo(POINT{background.x + 8 * step, background.y + 6 * step});
+  for (int step = 1; step <= 5; ++step)
+    d.MoveTo(POINT{background.x + 8 * step, background.y + 6 * step});
   d.Button(false);
   Sleep(300);
   GetWindowRect(d.gallery(), &after);
   Check(after.left - before.left == 40 && after.top - before.top == 30,
-        "dragging the background moves the window by (40, 30): moved (" + std::to_string(after.left - before.left) +
-            ", " + std::to_string(after.top - before.top) + ")");
+        "dragging the background moves the window by (40, 30): moved (" +
+            std::to_string(after.left - before.left) + ", " +
+            std::to_string(after.top - before.top) + ")");
 
   d.MoveTo(d.At(kPush, 20));
   d.MoveTo(d.At(kPush));
@@ -272,7 +286,8 @@ void MenuOpen(Driver& d) {
   RECT menuRect;
   GetWindowRect(menus[0], &menuRect);
   const POINT corner = d.At(kEffect, 0, ParseLayoutString(kEffect).rect.Height());
-  Check(menuRect.left == corner.x && menuRect.top == corner.y, "at the button's bottom-left corner");
+  Check(menuRect.left == corner.x && menuRect.top == corner.y,
+        "at the button's bottom-left corner");
   // Static, Breathing, Flow (18 each), the hidden item (0), a separator (5), Speed.
   d.MoveTo(MenuItem(menus[0], 54 + 5 + 9));
   Check(WaitForMenus(2), "hovering Speed opens its submenu");
@@ -325,7 +340,8 @@ void Close(Driver& d) {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr, "usage: skin-gallery-driver TRACE_FILE interact|menu-open|menu-choose|close\n");
+    std::fprintf(stderr,
+                 "usage: skin-gallery-driver TRACE_FILE interact|menu-open|menu-choose|close\n");
     return 2;
   }
   Driver driver(argv[1]);
@@ -335,11 +351,16 @@ int main(int argc, char** argv) {
   }
   SetForegroundWindow(driver.gallery());
   const std::string phase = argv[2];
-  if (phase == "interact") Interact(driver);
-  else if (phase == "menu-open") MenuOpen(driver);
-  else if (phase == "menu-choose") MenuChoose(driver);
-  else if (phase == "close") Close(driver);
-  else return 2;
+  if (phase == "interact")
+    Interact(driver);
+  else if (phase == "menu-open")
+    MenuOpen(driver);
+  else if (phase == "menu-choose")
+    MenuChoose(driver);
+  else if (phase == "close")
+    Close(driver);
+  else
+    return 2;
   std::printf("%s: %d failed\n", phase.c_str(), failures);
   return failures == 0 ? 0 : 1;
 }

@@ -8,13 +8,16 @@ inline constexpr const char* kTitle = "BrelFX Skin Gallery";
 inline constexpr const char* kTraceOption = "--trace";
 
 // Skin set resource ids of the gallery window.
-inline constexpr int kSkinShape = 900, kSkinNormal = 901, kSkinHover = 902, kSkinPressed = 903, kSkinExtra = 904;
+inline constexpr int kSkinShape = 900, kSkinNormal = 901, kSkinHover = 902, kSkinPressed = 903,
+                     kSkinExtra = 904;
 
 inline constexpr const char* kClose = "BUTTON_EXIT,566,8,24,22,Close the gallery";
 inline constexpr const char* kPush = "Push,32,74,112,26,A push button with a caption";
 inline constexpr const char* kDisabled = "Disabled,160,74,112,26,A disabled button";
-inline constexpr const char* kToggleLighting = "Lighting,32,112,240,20,A switch: click to turn it on or off";
-inline constexpr const char* kToggleBreathing = "Breathing,32,138,240,20,Another switch; on from the start";
+inline constexpr const char* kToggleLighting =
+    "Lighting,32,112,240,20,A switch: click to turn it on or off";
+inline constexpr const char* kToggleBreathing =
+    "Breathing,32,138,240,20,Another switch; on from the start";
 inline constexpr const char* kEffect = "Effect,32,172,150,24,Open the effect menu";
 inline constexpr const char* kSwatches[3] = {
     "Swatch red,200,173,22,22,Red",
@@ -22,7 +25,8 @@ inline constexpr const char* kSwatches[3] = {
     "Swatch blue,252,173,22,22,Blue",
 };
 inline constexpr const char* kTextEdit = "Name,380,78,188,18,Type any text";
-inline constexpr const char* kSlider = "Brightness,380,112,190,20,Drag the thumb or click the track";
+inline constexpr const char* kSlider =
+    "Brightness,380,112,190,20,Drag the thumb or click the track";
 inline constexpr const char* kSpin = "Red,380,148,50,18,A number from 0 to 255";
 inline constexpr const char* kSignedEdit = "Offset,488,148,80,18,Digits and signs only";
 inline constexpr const char* kPicker = "Custom Color Window,32,262,176,28,";

@@ -1,6 +1,7 @@
 // skin-gallery: shows every skinned control in one window.
 //   skin-gallery.exe [--trace FILE]   FILE receives one line per owner message
 #include <windows.h>
+// commctrl.h needs windows.h first.
 #include <commctrl.h>
 
 #include <cstdio>

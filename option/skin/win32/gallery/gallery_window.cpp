@@ -6,6 +6,7 @@
 #include "option/skin/skin_messages.h"
 #include "option/skin/win32/gallery/gallery_layout.h"
 #include "option/skin/win32/help_text.h"
+#include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/placement.h"
 #include "option/skin/win32/skin_menu.h"
 #include "option/skin/win32/skin_resource_ids.h"
@@ -23,11 +24,6 @@ constexpr COLORREF kCaptionColor = RGB(53, 160, 222);
 constexpr COLORREF kEventColor = RGB(190, 198, 208);
 constexpr std::size_t kShownEvents = 5;
 
-UniqueFont ArialFont(int height, int width, int weight) {
-  return UniqueFont(CreateFontA(height, width, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET, OUT_DEFAULT_PRECIS,
-                                CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, DEFAULT_PITCH, "Arial"));
-}
-
 void Text(HDC dc, int x, int y, COLORREF color, const std::string& text) {
   SetTextColor(dc, color);
   TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
@@ -35,13 +31,20 @@ void Text(HDC dc, int x, int y, COLORREF color, const std::string& text) {
 
 const char* EffectName(unsigned id) {
   switch (id) {
-    case kMenuStatic: return "Static";
-    case kMenuBreathing: return "Breathing";
-    case kMenuFlow: return "Flow";
-    case kMenuSlow: return "Slow";
-    case kMenuNormal: return "Normal";
-    case kMenuFast: return "Fast";
-    default: return "Effect";
+    case kMenuStatic:
+      return "Static";
+    case kMenuBreathing:
+      return "Breathing";
+    case kMenuFlow:
+      return "Flow";
+    case kMenuSlow:
+      return "Slow";
+    case kMenuNormal:
+      return "Normal";
+    case kMenuFast:
+      return "Fast";
+    default:
+      return "Effect";
   }
 }
 
@@ -49,33 +52,40 @@ const char* EffectName(unsigned id) {
 
 CSkinGalleryWnd::CSkinGalleryWnd(std::FILE* trace) : SkinWindow(DragMoves::kSelf), trace_(trace) {}
 
-CSkinGalleryWnd::~CSkinGalleryWnd() { DestroyWindowNow(); }
+CSkinGalleryWnd::~CSkinGalleryWnd() {
+  DestroyWindowNow();
+}
 
 bool CSkinGalleryWnd::Create() {
   if (!RegisterWindowClass(kGalleryClass)) return false;
   const int x = (GetSystemMetrics(SM_CXSCREEN) - 600) / 2;
   const int y = (GetSystemMetrics(SM_CYSCREEN) - 450) / 2;
   return CreateWindowObject(WS_EX_APPWINDOW, kGalleryClass, kTitle,
-                            WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX, RECT{x, y, x + 600, y + 450},
-                            nullptr, nullptr) != nullptr;
+                            WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX,
+                            RECT{x, y, x + 600, y + 450}, nullptr, nullptr) != nullptr;
 }
 
 LRESULT CSkinGalleryWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: return OnCreate();
-    case WM_COMMAND: return OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
+    case WM_CREATE:
+      return OnCreate();
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam), reinterpret_cast<HWND>(lParam));
     case WM_SLIDER_POS:
       Record("WM_SLIDER_POS " + std::to_string(wParam) + " " + std::to_string(lParam), true);
       return 0;
     case WM_SPIN_VALUE:
-      Record("WM_SPIN_VALUE " + std::to_string(static_cast<int>(wParam)) + " " + std::to_string(lParam), true);
+      Record("WM_SPIN_VALUE " + std::to_string(static_cast<int>(wParam)) + " " +
+                 std::to_string(lParam),
+             true);
       return 0;
     case WM_EDIT_NOTIFY:
       Record("WM_EDIT_NOTIFY " + std::to_string(wParam), true);
       return 0;
     case WM_COLOR_PICKED: {
       char line[64];
-      std::snprintf(line, sizeof(line), "WM_COLOR_PICKED 0x%06lX", static_cast<unsigned long>(picker_.GetColor()));
+      std::snprintf(line, sizeof(line), "WM_COLOR_PICKED 0x%06lX",
+                    static_cast<unsigned long>(picker_.GetColor()));
       picked_.SetColor(picker_.GetColor());
       Record(line, true);
       return 0;
@@ -100,11 +110,12 @@ LRESULT CSkinGalleryWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
 }
 
 LRESULT CSkinGalleryWnd::OnCreate() {
-  if (!LoadSkin(SkinSetIds{kSkinShape, kSkinNormal, kSkinHover, kSkinPressed, kSkinExtra})) return -1;
+  if (!LoadSkin(SkinSetIds{kSkinShape, kSkinNormal, kSkinHover, kSkinPressed, kSkinExtra}))
+    return -1;
   ApplyShape();
-  titleFont_ = ArialFont(18, 0, FW_BOLD);
-  labelFont_ = ArialFont(14, 0, FW_NORMAL);
-  menuFont_ = ArialFont(14, 5, FW_NORMAL);
+  titleFont_ = CreateSkinFont("Arial", 18, 0, FW_BOLD);
+  labelFont_ = CreateSkinFont("Arial", 14);
+  menuFont_ = CreateSkinFont("Arial", 14, 5);
   const SkinSet& set = skin();
   HWND self = hwnd();
 
@@ -168,7 +179,8 @@ LRESULT CSkinGalleryWnd::OnCreate() {
   }
 
   const LayoutItem picker = ParseLayoutString(kPicker);
-  picker_.Create(ToRect(picker.rect), self, kPickerId, BRELFX_IDB_COLOR_SPECTRUM, BRELFX_IDB_COLOR_MARKER);
+  picker_.Create(ToRect(picker.rect), self, kPickerId, BRELFX_IDB_COLOR_SPECTRUM,
+                 BRELFX_IDB_COLOR_MARKER);
   return 0;
 }
 

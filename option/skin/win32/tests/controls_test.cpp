@@ -29,9 +29,13 @@ using testing::TestOwner;
 constexpr COLORREF kNormal = RGB(10, 10, 10), kHover = RGB(20, 20, 20), kPressed = RGB(30, 30, 30),
                    kDisabled = RGB(40, 40, 40);
 
-UniqueBitmap Solid(COLORREF color) { return UniqueBitmap(MakeBitmap(400, 300, [=](int, int) { return color; })); }
+UniqueBitmap Solid(COLORREF color) {
+  return UniqueBitmap(MakeBitmap(400, 300, [=](int, int) { return color; }));
+}
 
-LPARAM Point(int x, int y) { return MAKELPARAM(x, y); }
+LPARAM Point(int x, int y) {
+  return MAKELPARAM(x, y);
+}
 
 // What the button draws, through WM_PRINTCLIENT into a bitmap of its size.
 COLORREF DrawnPixel(const CSkinButton& button, int x, int y) {
@@ -107,7 +111,8 @@ TEST_F(SkinControls, HiddenControlExistsAndKeepsItsState) {
 TEST_F(SkinControls, ImageButtonTakesTheSizeOfItsDisabledPicture) {
   CSkinButton cancel;
   const int thumb = BRELFX_IDB_SLIDER_THUMB;
-  PlaceImageButton(owner.hwnd(), cancel, "BUTTON_CANCEL,114,160,100,0,Cancel", thumb, thumb, thumb, thumb, false);
+  PlaceImageButton(owner.hwnd(), cancel, "BUTTON_CANCEL,114,160,100,0,Cancel", thumb, thumb, thumb,
+                   thumb, false);
   RECT rect;
   GetWindowRect(cancel.hwnd(), &rect);
   MapWindowPoints(HWND_DESKTOP, owner.hwnd(), reinterpret_cast<POINT*>(&rect), 2);
@@ -223,7 +228,8 @@ TEST_F(SkinControls, ControlsWithoutTheirPicturesAreNotCreated) {
   EXPECT_FALSE(slider.Create(31999, RECT{10, 10, 200, 30}, owner.hwnd(), 1));
   EXPECT_EQ(slider.hwnd(), nullptr);
   CColorPickerWnd picker;
-  EXPECT_FALSE(picker.Create(RECT{0, 0, 176, 28}, owner.hwnd(), 1, BRELFX_IDB_COLOR_SPECTRUM, 31999));
+  EXPECT_FALSE(
+      picker.Create(RECT{0, 0, 176, 28}, owner.hwnd(), 1, BRELFX_IDB_COLOR_SPECTRUM, 31999));
 }
 
 TEST_F(SkinControls, ColorPickerPicksInsideItsAreaOnly) {
@@ -231,7 +237,8 @@ TEST_F(SkinControls, ColorPickerPicksInsideItsAreaOnly) {
   ASSERT_TRUE(picker.Create(RECT{0, 0, 176, 28}, owner.hwnd(), 600, BRELFX_IDB_COLOR_SPECTRUM,
                             BRELFX_IDB_COLOR_MARKER));
   EXPECT_EQ(picker.GetColor(), RGB(255, 255, 255));
-  SendMessageA(picker.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, Point(1, 1));  // outside the enlarged area
+  SendMessageA(picker.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON,
+               Point(1, 1));  // outside the enlarged area
   SendMessageA(picker.hwnd(), WM_LBUTTONUP, 0, Point(1, 1));
   Pump();
   EXPECT_TRUE(owner.Of(WM_COLOR_PICKED).empty());

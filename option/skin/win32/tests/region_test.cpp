@@ -23,7 +23,8 @@ void ExpectRegionMatchesPicture(int width, int height, ColorOf color) {
   ASSERT_TRUE(region);
   int wrong = 0;
   for (int y = 0; y < height; ++y)
-    for (int x = 0; x < width; ++x) wrong += (PtInRegion(region.get(), x, y) != FALSE) != (color(x, y) != kWhite);
+    for (int x = 0; x < width; ++x)
+      wrong += (PtInRegion(region.get(), x, y) != FALSE) != (color(x, y) != kWhite);
   EXPECT_EQ(wrong, 0);
 }
 
@@ -48,7 +49,8 @@ TEST(RegionFromBitmap, AllWhiteGivesAnEmptyRegionAndNoBitmapNone) {
 }
 
 TEST(RegionFromBitmap, ToleranceWidensTheKey) {
-  UniqueBitmap nearWhite(MakeBitmap(4, 1, [](int x, int) { return x < 2 ? RGB(240, 240, 240) : RGB(200, 200, 200); }));
+  UniqueBitmap nearWhite(
+      MakeBitmap(4, 1, [](int x, int) { return x < 2 ? RGB(240, 240, 240) : RGB(200, 200, 200); }));
   UniqueRegion exact = RegionFromBitmap(nearWhite.get(), RGB(240, 240, 240), 0);
   UniqueRegion wide = RegionFromBitmap(nearWhite.get(), RGB(200, 200, 200), 40);
   EXPECT_FALSE(PtInRegion(exact.get(), 0, 0));
@@ -64,7 +66,8 @@ TEST(ShapeWindow, WhiteOutsideIsCutAwayAndAnAllWhiteShapeKeepsTheRectangle) {
   UniqueRegion current(CreateRectRgn(0, 0, 0, 0));
   EXPECT_EQ(GetWindowRgn(window.hwnd(), current.get()), ERROR);  // no region: the full rectangle
 
-  UniqueBitmap corner(MakeBitmap(400, 300, [](int x, int y) { return x + y < 20 ? kWhite : RGB(9, 9, 9); }));
+  UniqueBitmap corner(
+      MakeBitmap(400, 300, [](int x, int y) { return x + y < 20 ? kWhite : RGB(9, 9, 9); }));
   ShapeWindow(window.hwnd(), corner.get());
   ASSERT_NE(GetWindowRgn(window.hwnd(), current.get()), ERROR);
   EXPECT_FALSE(PtInRegion(current.get(), 2, 2));

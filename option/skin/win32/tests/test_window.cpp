@@ -18,7 +18,8 @@ std::vector<Received> TestOwner::Of(UINT message) const {
 }
 
 LRESULT TestOwner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= WM_USER || message == WM_COMMAND) received.push_back(Received{message, wParam, lParam});
+  if (message >= WM_USER || message == WM_COMMAND)
+    received.push_back(Received{message, wParam, lParam});
   return Default(message, wParam, lParam);
 }
 

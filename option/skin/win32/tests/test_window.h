@@ -6,6 +6,7 @@
 
 #include <vector>
 
+#include "option/skin/win32/offscreen.h"
 #include "platform/win32/window.h"
 
 namespace brelfx::testing {
@@ -35,14 +36,8 @@ void Pump();
 // A 32-bit top-down DIB section filled by `color(x, y)` (a COLORREF).
 template <typename ColorOf>
 HBITMAP MakeBitmap(int width, int height, ColorOf color) {
-  BITMAPINFO info{};
-  info.bmiHeader.biSize = sizeof(BITMAPINFOHEADER);
-  info.bmiHeader.biWidth = width;
-  info.bmiHeader.biHeight = -height;
-  info.bmiHeader.biPlanes = 1;
-  info.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bitmap = CreateDIBSection(nullptr, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bitmap = CreateDib32(width, height, &bits).release();
   auto* pixels = static_cast<DWORD*>(bits);
   for (int y = 0; y < height; ++y)
     for (int x = 0; x < width; ++x) {
