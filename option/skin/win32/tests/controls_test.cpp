@@ -14,6 +14,7 @@
 #include "option/skin/win32/placement.h"
 #include "option/skin/win32/skin_menu.h"
 #include "option/skin/win32/skin_resource_ids.h"
+#include "option/skin/win32/skin_window.h"
 #include "option/skin/win32/slider.h"
 #include "option/skin/win32/spin_edit.h"
 #include "option/skin/win32/tests/test_window.h"
@@ -248,6 +249,35 @@ TEST_F(SkinControls, ColorPickerPicksInsideItsAreaOnly) {
   EXPECT_EQ(owner.Of(WM_COLOR_PICKED).size(), 1u);
   EXPECT_NE(picker.GetColor(), RGB(255, 255, 255));
   EXPECT_EQ(picker.Marker(), (PickPoint{163, 7}));
+}
+
+// A page: a skinned child whose background drags the main window.
+class TestPage : public SkinWindow {
+ public:
+  explicit TestPage(HWND parent, DragMoves drag) : SkinWindow(drag) {
+    RegisterWindowClass("BrelFX.TestPage");
+    CreateWindowObject(0, "BrelFX.TestPage", "", WS_CHILD | WS_VISIBLE, RECT{20, 20, 120, 80}, parent, nullptr);
+  }
+};
+
+TEST(SkinWindow, DraggingAPageMovesItsParentAndADialogItself) {
+  TestOwner owner;
+  TestPage page(owner.hwnd(), SkinWindow::DragMoves::kParent);
+  SendMessageA(page.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+  Pump();
+  const auto drags = owner.Of(WM_NCLBUTTONDOWN);
+  ASSERT_EQ(drags.size(), 1u);
+  EXPECT_EQ(drags[0].wParam, static_cast<WPARAM>(HTCAPTION));
+  POINT expected{5, 6};
+  ClientToScreen(page.hwnd(), &expected);
+  EXPECT_EQ(drags[0].lParam, MAKELPARAM(expected.x, expected.y));
+  EXPECT_EQ(SendMessageA(page.hwnd(), WM_ERASEBKGND, 0, 0), TRUE);  // painting covers it all
+
+  TestOwner dialogParent;
+  TestPage dialog(dialogParent.hwnd(), SkinWindow::DragMoves::kSelf);
+  SendMessageA(dialog.hwnd(), WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(5, 6));
+  Pump();
+  EXPECT_TRUE(dialogParent.Of(WM_NCLBUTTONDOWN).empty());
 }
 
 TEST(SkinMenu, ItemsMeasureByTheirKind) {

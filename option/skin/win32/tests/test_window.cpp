@@ -18,8 +18,11 @@ std::vector<Received> TestOwner::Of(UINT message) const {
 }
 
 LRESULT TestOwner::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (message >= WM_USER || message == WM_COMMAND)
+  if (message >= WM_USER || message == WM_COMMAND || message == WM_NCLBUTTONDOWN) {
     received.push_back(Received{message, wParam, lParam});
+  }
+  // A drag is recorded instead of starting the system's move loop.
+  if (message == WM_NCLBUTTONDOWN) return 0;
   return Default(message, wParam, lParam);
 }
 
