@@ -256,7 +256,8 @@ class TestPage : public SkinWindow {
  public:
   explicit TestPage(HWND parent, DragMoves drag) : SkinWindow(drag) {
     RegisterWindowClass("BrelFX.TestPage");
-    CreateWindowObject(0, "BrelFX.TestPage", "", WS_CHILD | WS_VISIBLE, RECT{20, 20, 120, 80}, parent, nullptr);
+    CreateWindowObject(0, "BrelFX.TestPage", "", WS_CHILD | WS_VISIBLE, RECT{20, 20, 120, 80},
+                       parent, nullptr);
   }
 };
 
