@@ -103,5 +103,31 @@ TEST(SkinSet, MissingRolesReuseTheNormalPicture) {
   EXPECT_FALSE(SkinSet().Load(SkinSetIds{0, 31999, 0, 0, 0}));
 }
 
+TEST(ToolkitResources, AreLinkedInAndLoadAtTheirSizes) {
+  const HINSTANCE self = GetModuleHandleA(nullptr);
+  EXPECT_NE(LoadCursorA(self, MAKEINTRESOURCEA(BRELFX_IDC_HAND)), nullptr);
+  EXPECT_NE(LoadImageA(self, MAKEINTRESOURCEA(BRELFX_IDI_SUBMENU_ARROW), IMAGE_ICON, 0, 0, 0),
+            nullptr);
+  const struct {
+    int id;
+    LONG width, height;
+  } bitmaps[] = {{BRELFX_IDB_SLIDER_THUMB, 12, 20},
+                 {BRELFX_IDB_SLIDER_THUMB_SMALL, 10, 18},
+                 {BRELFX_IDB_COLOR_MARKER, 13, 13},
+                 {BRELFX_IDB_COLOR_SPECTRUM, 176, 28}};
+  for (const auto& b : bitmaps) {
+    UniqueBitmap bitmap = LoadSkinBitmap(b.id);
+    ASSERT_TRUE(bitmap) << b.id;
+    EXPECT_EQ(BitmapSize(bitmap.get()).cx, b.width) << b.id;
+    EXPECT_EQ(BitmapSize(bitmap.get()).cy, b.height) << b.id;
+  }
+  // The marker and the thumbs are keyed: their top-left pixel is the colour
+  // that is left out (magenta).
+  UniqueBitmap marker = LoadSkinBitmap(BRELFX_IDB_COLOR_MARKER);
+  EXPECT_EQ(PixelOf(marker.get(), 0, 0), RGB(255, 0, 255));
+  UniqueBitmap thumb = LoadSkinBitmap(BRELFX_IDB_SLIDER_THUMB);
+  EXPECT_EQ(PixelOf(thumb.get(), 0, 0), RGB(255, 0, 255));
+}
+
 }  // namespace
 }  // namespace brelfx
