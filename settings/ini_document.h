@@ -31,6 +31,8 @@ class IniDocument {
   // key is missing. The view lives until the document changes.
   std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
 
+  bool HasSection(std::string_view section) const { return FindSection(section) != kNoSection; }
+
   // The value text, at most kMaxIniString characters, or the default.
   std::string ReadString(std::string_view section, std::string_view key,
                          std::string_view defaultValue) const;

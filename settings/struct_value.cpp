@@ -52,18 +52,24 @@ std::string EncodeStructValue(const void* data, std::size_t size) {
   return out;
 }
 
-bool DecodeStructValue(std::string_view text, void* data, std::size_t size) {
-  if (text.size() != 2 * size + 2) return false;
-  // Check every digit and the checksum before writing anything: a damaged
-  // value must leave the field as it was.
+StructValueError CheckStructValue(std::string_view text, std::size_t size) {
+  if (text.size() != 2 * size + 2) return StructValueError::kLength;
   unsigned sum = 0;
   for (std::size_t i = 0; i < size; ++i) {
     const int b = HexByte(text[2 * i], text[2 * i + 1]);
-    if (b < 0) return false;
+    if (b < 0) return StructValueError::kDigit;
     sum += static_cast<unsigned>(b);
   }
   const int checksum = HexByte(text[2 * size], text[2 * size + 1]);
-  if (checksum < 0 || static_cast<unsigned>(checksum) != (sum & 0xFF)) return false;
+  if (checksum < 0) return StructValueError::kDigit;
+  return static_cast<unsigned>(checksum) == (sum & 0xFF) ? StructValueError::kNone
+                                                          : StructValueError::kChecksum;
+}
+
+bool DecodeStructValue(std::string_view text, void* data, std::size_t size) {
+  // Check everything before writing anything: a damaged value must leave the
+  // field as it was.
+  if (CheckStructValue(text, size) != StructValueError::kNone) return false;
   auto* bytes = static_cast<std::uint8_t*>(data);
   for (std::size_t i = 0; i < size; ++i)
     bytes[i] = static_cast<std::uint8_t>(HexByte(text[2 * i], text[2 * i + 1]));

@@ -14,6 +14,10 @@ std::string EncodeStructValue(const void* data, std::size_t size);
 // Appends the encoding to `out` (saves a copy when building whole files).
 void AppendStructValue(std::string& out, const void* data, std::size_t size);
 
+// Why a text is not a struct value of `size` bytes.
+enum class StructValueError { kNone, kLength, kDigit, kChecksum };
+StructValueError CheckStructValue(std::string_view text, std::size_t size);
+
 // Decodes a value of exactly 2 × size + 2 hex digits (either case) whose
 // checksum matches; on any mismatch returns false and leaves `data` untouched.
 bool DecodeStructValue(std::string_view text, void* data, std::size_t size);
