@@ -21,12 +21,6 @@ std::string_view Trim(std::string_view s) {
 
 char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
 
-std::string LowerKey(std::string_view name) {
-  std::string key(name);
-  for (char& c : key) c = Lower(c);
-  return key;
-}
-
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
   for (std::size_t i = 0; i < a.size(); ++i)
@@ -58,47 +52,60 @@ int LeadingDecimal(std::string_view text) {
   return static_cast<int>(value);
 }
 
-IniDocument::IniDocument() : sections_(1) {}
+IniDocument::IniDocument()
+    : text_(std::make_unique<std::string>()),
+      written_(std::make_unique<std::deque<std::string>>()),
+      sections_(1) {}
 
-IniDocument::IniDocument(std::string_view text) : sections_(1) {
+IniDocument::IniDocument(std::string text) : IniDocument() {
+  *text_ = std::move(text);
+  Parse(*text_);
+}
+
+IniDocument IniDocument::Over(std::string_view text) {
+  IniDocument document;
+  document.Parse(text);
+  return document;
+}
+
+void IniDocument::Parse(std::string_view rest) {
   // A UTF-8 byte-order mark is not part of the first line (and is not kept).
   constexpr std::string_view kBom = "\xEF\xBB\xBF";
-  if (text.substr(0, kBom.size()) == kBom) text.remove_prefix(kBom.size());
-  std::size_t pos = 0;
-  while (pos < text.size()) {
-    std::size_t end = text.find('\n', pos);
-    if (end == std::string_view::npos) end = text.size();
-    std::string_view line = text.substr(pos, end - pos);
-    pos = end + 1;
+  if (rest.substr(0, kBom.size()) == kBom) rest.remove_prefix(kBom.size());
+  while (!rest.empty()) {
+    const std::size_t end = rest.find('\n');
+    std::string_view line = rest.substr(0, end);
+    rest.remove_prefix(end == std::string_view::npos ? rest.size() : end + 1);
     if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
 
     // "[name]" opens a section; a header without its "]" is an ordinary line.
     const std::string_view content = Trim(line);
-    const std::size_t close = content.rfind(']');
-    if (!content.empty() && content.front() == '[' && close != std::string_view::npos) {
-      Section section;
-      section.header = std::string(line);
-      section.name = std::string(Trim(content.substr(1, close - 1)));
-      sections_.push_back(std::move(section));
-      continue;
+    if (!content.empty() && content.front() == '[') {
+      const std::size_t close = content.rfind(']');
+      if (close != std::string_view::npos) {
+        sections_.push_back(Section{line, Trim(content.substr(1, close - 1)), {}});
+        continue;
+      }
     }
-    AddLine(sections_.back(), std::string(line));
+    sections_.back().lines.push_back(ParseLine(line));
   }
 }
 
-// Keeps the line and, for a "key=value" line, indexes the key and the value.
-void IniDocument::AddLine(Section& section, std::string text) {
-  Line line{std::move(text)};
-  const std::size_t equals = line.text.find('=');
-  if (equals != std::string::npos) {
-    const std::string_view whole = line.text;
-    const std::string_view name = Trim(whole.substr(0, equals));
-    const std::string_view value = Trim(whole.substr(equals + 1));
-    line.valueBegin = static_cast<std::size_t>(value.data() - whole.data());
-    line.valueEnd = line.valueBegin + value.size();
-    section.keys.try_emplace(LowerKey(name), section.lines.size());
+IniDocument::Line IniDocument::ParseLine(std::string_view text) {
+  Line line;
+  line.text = text;
+  const std::size_t equals = text.find('=');
+  if (equals != std::string_view::npos) {
+    line.isKey = true;
+    line.name = Trim(text.substr(0, equals));
+    line.value = Trim(text.substr(equals + 1));
   }
-  section.lines.push_back(std::move(line));
+  return line;
+}
+
+std::string_view IniDocument::Keep(std::string text) {
+  written_->push_back(std::move(text));
+  return written_->back();
 }
 
 std::size_t IniDocument::FindSection(std::string_view name) const {
@@ -108,15 +115,20 @@ std::size_t IniDocument::FindSection(std::string_view name) const {
   return kNoSection;
 }
 
+const IniDocument::Line* IniDocument::FindKey(const Section& section, std::string_view key) const {
+  key = Trim(key);
+  for (const Line& line : section.lines)
+    if (line.isKey && SameName(line.name, key)) return &line;
+  return nullptr;
+}
+
 std::optional<std::string_view> IniDocument::Find(std::string_view section,
                                                   std::string_view key) const {
   const std::size_t index = FindSection(section);
   if (index == kNoSection) return std::nullopt;
-  const Section& s = sections_[index];
-  const auto it = s.keys.find(LowerKey(Trim(key)));
-  if (it == s.keys.end()) return std::nullopt;
-  const Line& line = s.lines[it->second];
-  return std::string_view(line.text).substr(line.valueBegin, line.valueEnd - line.valueBegin);
+  const Line* line = FindKey(sections_[index], key);
+  if (!line) return std::nullopt;
+  return line->value;
 }
 
 std::string IniDocument::ReadString(std::string_view section, std::string_view key,
@@ -158,37 +170,28 @@ void IniDocument::SetLine(std::string_view sectionName, std::string_view key,
   key = Trim(key);
   std::size_t index = FindSection(sectionName);
   if (index == kNoSection) {
-    Section added;
-    added.header = "[" + std::string(sectionName) + "]";
-    added.name = std::string(sectionName);
-    sections_.push_back(std::move(added));
+    const std::string_view header = Keep("[" + std::string(sectionName) + "]");
+    sections_.push_back(Section{header, header.substr(1, sectionName.size()), {}});
     index = sections_.size() - 1;
   }
-  Section* section = &sections_[index];
-  const auto it = section->keys.find(LowerKey(key));
-  if (it != section->keys.end()) {
+  Section& section = sections_[index];
+  if (const Line* found = FindKey(section, key)) {
     // Replace in place, keeping the key's name as the file spells it.
-    Line& line = section->lines[it->second];
-    const std::string_view stored = line.text;
-    std::string text(Trim(stored.substr(0, stored.find('='))));
+    auto& line = section.lines[static_cast<std::size_t>(found - section.lines.data())];
+    std::string text(line.name);
     text += '=';
-    line.valueBegin = text.size();
     text += value;
-    line.valueEnd = text.size();
-    line.text = std::move(text);
+    line = ParseLine(Keep(std::move(text)));
     return;
   }
   // A new key goes after the section's last non-blank line.
-  std::size_t at = section->lines.size();
-  while (at > 0 && Trim(section->lines[at - 1].text).empty()) --at;
+  std::size_t at = section.lines.size();
+  while (at > 0 && Trim(section.lines[at - 1].text).empty()) --at;
   std::string text(key);
   text += '=';
-  Line line{std::move(text)};
-  line.valueBegin = line.text.size();
-  line.text += value;
-  line.valueEnd = line.text.size();
-  section->lines.insert(section->lines.begin() + static_cast<std::ptrdiff_t>(at), std::move(line));
-  section->keys.emplace(LowerKey(key), at);
+  text += value;
+  section.lines.insert(section.lines.begin() + static_cast<std::ptrdiff_t>(at),
+                       ParseLine(Keep(std::move(text))));
 }
 
 std::string IniDocument::Text() const {

@@ -11,10 +11,11 @@
 #pragma once
 
 #include <cstddef>
+#include <deque>
+#include <memory>
 #include <optional>
 #include <string>
 #include <string_view>
-#include <unordered_map>
 #include <vector>
 
 namespace brelfx {
@@ -25,7 +26,16 @@ constexpr std::size_t kMaxIniString = 2047;
 class IniDocument {
  public:
   IniDocument();
-  explicit IniDocument(std::string_view text);
+  // Takes the file text (moved in when the caller can spare it).
+  explicit IniDocument(std::string text);
+  // Reads text that the caller keeps alive and unchanged while the document
+  // lives: lets one buffer serve a batch of files.
+  static IniDocument Over(std::string_view text);
+  // Lines are views into buffers the document owns; moving keeps them valid.
+  IniDocument(IniDocument&&) noexcept = default;
+  IniDocument& operator=(IniDocument&&) noexcept = default;
+  IniDocument(const IniDocument&) = delete;
+  IniDocument& operator=(const IniDocument&) = delete;
 
   // The value of a key with the surrounding blanks removed; nothing when the
   // key is missing. The view lives until the document changes.
@@ -55,21 +65,29 @@ class IniDocument {
 
  private:
   struct Line {
-    std::string text;
-    std::size_t valueBegin = 0, valueEnd = 0;  // trimmed value of a key line
+    std::string_view text;  // without its line end
+    bool isKey = false;
+    std::string_view name;   // a key line's trimmed name
+    std::string_view value;  // and trimmed value
   };
   struct Section {
-    std::string header;  // the "[name]" line as stored; empty before the first header
-    std::string name;    // trimmed, as compared
+    std::string_view header;  // the "[name]" line as stored; empty before the first header
+    std::string_view name;    // trimmed, as compared
     std::vector<Line> lines;
-    std::unordered_map<std::string, std::size_t> keys;  // lower-cased key → first line
   };
-
   static constexpr std::size_t kNoSection = static_cast<std::size_t>(-1);
+
+  void Parse(std::string_view text);
+  static Line ParseLine(std::string_view text);
   std::size_t FindSection(std::string_view name) const;
-  void AddLine(Section& section, std::string text);
+  const Line* FindKey(const Section& section, std::string_view key) const;
+  // Keeps a new line's text for the document's lifetime.
+  std::string_view Keep(std::string text);
   void SetLine(std::string_view section, std::string_view key, std::string_view value);
 
+  // Heap-held so that views survive moves of the document.
+  std::unique_ptr<std::string> text_;  // the owned file text, if any
+  std::unique_ptr<std::deque<std::string>> written_;
   std::vector<Section> sections_;  // sections_[0] holds the lines before the first header
 };
 

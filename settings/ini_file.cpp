@@ -10,7 +10,7 @@ bool LoadIniDocument(FileSystem& fs, const std::string& path, IniDocument& docum
     document = IniDocument();
     return fs.Kind(path) == PathKind::kMissing;
   }
-  document = IniDocument(text);
+  document = IniDocument(std::move(text));
   return true;
 }
 

@@ -114,7 +114,7 @@ void WriteProfile(IniDocument& document, const ProfileRecord& profile) {
 bool ReadProfileFile(FileSystem& fs, const std::string& path, ProfileRecord& profile) {
   std::string text;
   if (!fs.ReadFile(path, text)) return false;
-  ReadProfile(IniDocument(text), profile);
+  ReadProfile(IniDocument(std::move(text)), profile);
   return true;
 }
 

@@ -46,13 +46,14 @@ std::string SettingsFiles::ProfileFilePath(int slot) const {
 std::string SettingsFiles::DeviceInfoPath() const { return JoinPath(folder_, "DeviceInfo.ini"); }
 
 bool SettingsFiles::ReadAll(SettingsBlock& block) {
-  IniDocument config;
-  LoadIniDocument(fs_, ConfigIniPath(), config);
-  ReadHeader(config, block);
+  // One buffer serves every file: on Windows fresh memory for a large block
+  // costs more than reading and parsing the file.
+  std::string text;
+  ReadHeader(fs_.ReadFile(ConfigIniPath(), text) ? IniDocument::Over(text) : IniDocument(), block);
   for (int slot = 0; slot < kProfileCount; ++slot) {
     ProfileRecord& profile = block.Profiles[slot];
     SetProfileDefaults(profile, slot);
-    ReadProfileFile(fs_, ProfileFilePath(slot), profile);
+    if (fs_.ReadFile(ProfileFilePath(slot), text)) ReadProfile(IniDocument::Over(text), profile);
   }
   if (IsSlot(block.CurrentProfile)) ReadKeyboardRepeat(registry_, block.Profiles[block.CurrentProfile]);
   return true;

@@ -19,7 +19,7 @@ void Check(bool condition) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view text(reinterpret_cast<const char*>(data), size);
-  brelfx::IniDocument document(text);
+  brelfx::IniDocument document{std::string(text)};
 
   // Names taken from the input itself reach the odd corners of the lookup.
   const std::string_view name = text.substr(0, text.find_first_of("=\n"));

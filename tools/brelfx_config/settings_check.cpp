@@ -13,7 +13,8 @@ namespace {
 
 class Checker {
  public:
-  Checker(std::string_view text, std::string_view section) : document_(text), section_(section) {}
+  Checker(std::string_view text, std::string_view section)
+      : document_(std::string(text)), section_(section) {}
 
   // The raw value, or nothing (and a "missing" problem).
   std::optional<std::string_view> Value(const std::string& key) {
