@@ -1,9 +1,9 @@
 #include <windows.h>
 
 #include "platform/file_system.h"
-#include "platform/log.h"
 #include "platform/path.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/last_error.h"
 
 namespace brelfx {
 
@@ -32,21 +32,21 @@ class Win32FileSystem final : public FileSystem {
     UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS,
                                       FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) {
-      DebugLog("CreateFileA(%s) failed: %lu\n", path.c_str(), GetLastError());
+      LogLastError("CreateFileA for writing");
       return false;
     }
     DWORD written = 0;
     if (!::WriteFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &written,
                      nullptr) ||
         written != contents.size()) {
-      DebugLog("WriteFile(%s) failed: %lu\n", path.c_str(), GetLastError());
+      LogLastError("WriteFile");
       return false;
     }
     return true;
   }
   bool ReplaceFile(const std::string& from, const std::string& to) override {
     if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
-    DebugLog("MoveFileExA(%s) failed: %lu\n", to.c_str(), GetLastError());
+    LogLastError("MoveFileExA");
     return false;
   }
   bool RemoveFile(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }

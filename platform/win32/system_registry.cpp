@@ -2,8 +2,8 @@
 
 #include <windows.h>
 
-#include "platform/log.h"
 #include "platform/win32/handles.h"
+#include "platform/win32/last_error.h"
 
 namespace brelfx {
 namespace {
@@ -15,7 +15,8 @@ UniqueKey OpenUserKey(std::string_view key) {
   const LONG status = RegCreateKeyExA(HKEY_CURRENT_USER, name.c_str(), 0, nullptr, 0,
                                       KEY_ALL_ACCESS, nullptr, &handle, nullptr);
   if (status != ERROR_SUCCESS) {
-    DebugLog("RegCreateKeyExA(%s) failed: %ld\n", name.c_str(), status);
+    SetLastError(static_cast<DWORD>(status));  // the registry returns its error
+    LogLastError("RegCreateKeyExA");
     return UniqueKey();
   }
   return UniqueKey(handle);
@@ -46,8 +47,10 @@ class Win32Registry final : public Registry {
     const LONG status = RegSetValueExA(handle.get(), name.c_str(), 0, REG_SZ,
                                        reinterpret_cast<const BYTE*>(data.c_str()),
                                        static_cast<DWORD>(data.size() + 1));
-    if (status != ERROR_SUCCESS) DebugLog("RegSetValueExA(%s) failed: %ld\n", name.c_str(), status);
-    return status == ERROR_SUCCESS;
+    if (status == ERROR_SUCCESS) return true;
+    SetLastError(static_cast<DWORD>(status));
+    LogLastError("RegSetValueExA");
+    return false;
   }
 };
 
