@@ -92,8 +92,8 @@ TEST_F(BrelfxConfig, ShowJsonHasTheDocumentedShape) {
   const auto& p0 = json["profiles"][0];
   EXPECT_EQ(p0.size(), 24u);
   EXPECT_EQ(p0["ProFileName"], "Caf\u00e9 \u20ac");
-  EXPECT_EQ(p0["FixedLtInfo"], nlohmann::json::parse("[0,1,5,144,254]"));
-  EXPECT_EQ(p0["ModifyKey"], nlohmann::json::parse("[1,1,1,1,1,1]"));
+  EXPECT_EQ(p0["FixedLtInfo"], nlohmann::ordered_json::parse("[0,1,5,144,254]"));
+  EXPECT_EQ(p0["ModifyKey"], nlohmann::ordered_json::parse("[1,1,1,1,1,1]"));
   ASSERT_EQ(p0["keys"].size(), 58u);
   EXPECT_EQ(p0["keys"][0]["text"], "Shift+1");
   EXPECT_EQ(p0["keys"][10]["text"], "1");
@@ -103,7 +103,7 @@ TEST_F(BrelfxConfig, ShowJsonHasTheDocumentedShape) {
   EXPECT_EQ(k3["code"], 0xF7);
   EXPECT_EQ(k3["text"], "Rodent Kalim 400");
   EXPECT_EQ(k3["count"], 2);
-  EXPECT_EQ(k3["actions"], nlohmann::json::parse("[[0,0,0],[4,2,300]]"));
+  EXPECT_EQ(k3["actions"], nlohmann::ordered_json::parse("[[0,0,0],[4,2,300]]"));
   EXPECT_EQ(json["profiles"][4]["ProFileName"], "Default5");
 
   const Result table = Run({"show", dir_});
