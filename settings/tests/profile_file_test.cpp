@@ -2,7 +2,6 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <memory>
 #include <sstream>
@@ -12,6 +11,7 @@
 #include "settings/text_field.h"
 #include "tests/support/fully_used_settings.h"
 #include "tests/support/temp_folder.h"
+#include "tests/support/test_data.h"
 
 namespace brelfx {
 namespace {
@@ -109,9 +109,7 @@ TEST_F(ProfileFileTest, RewriteKeepsForeignLinesAndExportStartsFresh) {
 }
 
 TEST_F(ProfileFileTest, DefaultProfileMatchesTheGoldenFile) {
-  const char* data = std::getenv("BRELFX_TEST_DATA");
-  if (!data) GTEST_SKIP() << "BRELFX_TEST_DATA not set";
-  const std::string golden = ReadFileText(std::string(data) + "/settings/Default0-head.tkp");
+  const std::string golden = ReadFileText(test::TestDataPath("settings/Default0-head.tkp"));
   ASSERT_FALSE(golden.empty());
   ProfileRecord profile;
   SetProfileDefaults(profile, 0);
