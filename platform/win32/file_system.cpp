@@ -14,7 +14,10 @@ namespace {
 class Win32FileSystem final : public FileSystem {
  public:
   bool ReadFile(const std::string& path, std::string& contents) override {
-    UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE,
+    // FILE_SHARE_DELETE: a reader must never make the other program's atomic
+    // replace of the same file fail.
+    UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
+                                      FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
     if (!file) return false;
     LARGE_INTEGER size;
