@@ -1,0 +1,67 @@
+#include "monitor/countdown.h"
+
+#include "monitor/current_profile.h"
+#include "monitor/sound_table.h"
+#include "monitor/timer_ids.h"
+
+namespace brelfx {
+namespace {
+
+constexpr int kFinalPhaseSeconds = 5;
+
+bool IsSpokenSecond(int seconds) {
+  return seconds == 10 || (seconds >= 1 && seconds <= 5);
+}
+
+}  // namespace
+
+Countdown::Countdown(const SettingsBlock& settings, WindowTimers& timers, SoundPlayer& sounds)
+    : settings_(settings), timers_(timers), sounds_(sounds) {}
+
+void Countdown::TimerKey(std::uint16_t value) {
+  const int keyIndex = (value & 0xFF) - 1;
+  if (keyIndex < 0 || keyIndex >= kKeyCount || (value >> 8) == 1) return;
+  const ProfileRecord* profile = CurrentProfile(settings_);
+  if (profile == nullptr) return;
+  const KeyAssignment& entry = profile->MacroKeyInfo[keyIndex];
+  if (entry.FunctionCode == kFnStartTimer) {
+    Start(entry.TimerLength);
+  } else if (entry.FunctionCode == kFnStopTimer && Running()) {
+    Stop();
+    sounds_.PlaySound(kSoundTimerStopped);
+  }
+}
+
+void Countdown::Start(int seconds) {
+  // A running countdown starts over with the new length, out of its final
+  // phase: otherwise a restart in the last seconds would keep every
+  // announcement silent for the whole new countdown.
+  if (Running()) timers_.StopTimer(kTimerCountdown);
+  finalPhase_ = 0;
+  running_ = 1;
+  remaining_ = seconds;
+  sounds_.PlaySound(kSoundTimerActivated);
+  timers_.StartTimer(kTimerCountdown, kCountdownStepMs);
+  if (seconds == 10) sounds_.PlaySound(kSoundTenSeconds);
+}
+
+void Countdown::Stop() {
+  timers_.StopTimer(kTimerCountdown);
+  running_ = 0;
+  finalPhase_ = 0;
+}
+
+void Countdown::Step() {
+  // A step that was already queued when the countdown stopped.
+  if (!Running()) return;
+  const int seconds = --remaining_;
+  if (seconds <= kFinalPhaseSeconds) finalPhase_ = 1;
+  if (IsSpokenSecond(seconds)) {
+    sounds_.PlaySound(seconds);
+  } else if (seconds <= 0) {
+    Stop();
+    sounds_.PlaySound(kSoundGo);
+  }
+}
+
+}  // namespace brelfx
