@@ -1,6 +1,5 @@
 #include "monitor/countdown.h"
 
-#include "monitor/current_profile.h"
 #include "monitor/sound_table.h"
 #include "monitor/timer_ids.h"
 
@@ -15,24 +14,16 @@ bool IsSpokenSecond(int seconds) {
 
 }  // namespace
 
-Countdown::Countdown(const SettingsBlock& settings, WindowTimers& timers, SoundPlayer& sounds)
-    : settings_(settings), timers_(timers), sounds_(sounds) {}
+Countdown::Countdown(WindowTimers& timers, SoundPlayer& sounds)
+    : timers_(timers), sounds_(sounds) {}
 
-void Countdown::TimerKey(std::uint16_t value) {
-  const int keyIndex = (value & 0xFF) - 1;
-  if (keyIndex < 0 || keyIndex >= kKeyCount || (value >> 8) == 1) return;
-  const ProfileRecord* profile = CurrentProfile(settings_);
-  if (profile == nullptr) return;
-  const KeyAssignment& entry = profile->MacroKeyInfo[keyIndex];
-  if (entry.FunctionCode == kFnStartTimer) {
-    Start(entry.TimerLength);
-  } else if (entry.FunctionCode == kFnStopTimer && Running()) {
-    Stop();
-    sounds_.PlaySound(kSoundTimerStopped);
-  }
+void Countdown::StopKey() {
+  if (!Running()) return;
+  Stop();
+  sounds_.PlaySound(kSoundTimerStopped);
 }
 
-void Countdown::Start(int seconds) {
+void Countdown::StartKey(int seconds) {
   // A running countdown starts over with the new length, out of its final
   // phase: otherwise a restart in the last seconds would keep every
   // announcement silent for the whole new countdown.

@@ -4,24 +4,20 @@
 #pragma once
 
 #include <atomic>
-#include <cstdint>
 
 #include "monitor/sound_player.h"
 #include "platform/window_timers.h"
-#include "settings/settings_block.h"
 
 namespace brelfx {
 
-constexpr std::uint8_t kFnStopTimer = 0xBD;
-
 class Countdown {
  public:
-  Countdown(const SettingsBlock& settings, WindowTimers& timers, SoundPlayer& sounds);
+  Countdown(WindowTimers& timers, SoundPlayer& sounds);
 
-  // Event value of a timer start (0xBC) or stop (0xBD) key of the current
-  // profile: item (key index + 1) in the low byte, state in the high byte.
-  // The keyboard sends the same value on key down and up; state 1 is ignored.
-  void TimerKey(std::uint16_t value);
+  // Timer start key (function 0xBC) with the key's countdown length.
+  void StartKey(int seconds);
+  // Timer stop key (function 0xBD).
+  void StopKey();
   // Timer 600.
   void Step();
 
@@ -30,10 +26,8 @@ class Countdown {
   bool Running() const { return running_.load() != 0; }
 
  private:
-  void Start(int seconds);
   void Stop();
 
-  const SettingsBlock& settings_;
   WindowTimers& timers_;
   SoundPlayer& sounds_;
   std::atomic<int> remaining_{0};

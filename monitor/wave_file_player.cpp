@@ -8,6 +8,7 @@
 #include "monitor/sound_table.h"
 #include "monitor/wave_image.h"
 #include "platform/log.h"
+#include "platform/path.h"
 
 namespace brelfx {
 namespace {
@@ -38,7 +39,7 @@ void WaveFilePlayer::PlaySound(int soundCode) {
   const ProfileRecord* profile = CurrentProfile(settings_);
   const float factor = VolumeFactor(profile ? profile->SoundVolume : 2);
 
-  const std::string path = waveFolder_ + fileName;
+  const std::string path = JoinPath(waveFolder_, fileName);
   UniqueFile file(std::fopen(path.c_str(), "rb"));
   if (!file) {
     DebugLog("PlaySound: cannot open %s\n", path.c_str());
@@ -60,7 +61,7 @@ void WaveFilePlayer::PlaySound(int soundCode) {
 }
 
 std::string WaveFolderOf(const std::string& programDirectory) {
-  return programDirectory + "Wave\\Volume\\";
+  return JoinPath(JoinPath(programDirectory, "Wave"), "Volume");
 }
 
 }  // namespace brelfx

@@ -13,7 +13,7 @@ namespace brelfx {
 
 class WaveFilePlayer final : public SoundPlayer {
  public:
-  // waveFolder is the folder of the wave files, ending with a path separator.
+  // waveFolder holds the wave files of the sound table.
   WaveFilePlayer(const SettingsBlock& settings, SoundOutput& output, std::string waveFolder);
 
   void PlaySound(int soundCode) override;
@@ -24,7 +24,7 @@ class WaveFilePlayer final : public SoundPlayer {
   std::string waveFolder_;
 };
 
-// The wave folder of a program directory that ends with a backslash.
+// "Wave\Volume" of the program directory.
 std::string WaveFolderOf(const std::string& programDirectory);
 
 }  // namespace brelfx

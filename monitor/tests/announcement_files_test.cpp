@@ -10,6 +10,7 @@
 
 #include "monitor/sound_table.h"
 #include "monitor/wave_image.h"
+#include "platform/path.h"
 
 namespace brelfx {
 namespace {
@@ -27,7 +28,7 @@ TEST(AnnouncementFiles, EverySoundCodeHasACanonicalSpokenFile) {
   ASSERT_EQ(SoundFiles().size(), 22u);
   for (const SoundFile& sound : SoundFiles()) {
     SCOPED_TRACE(sound.fileName);
-    std::ifstream file(std::string(BRELFX_WAVE_DIR) + sound.fileName, std::ios::binary);
+    std::ifstream file(JoinPath(BRELFX_WAVE_DIR, sound.fileName), std::ios::binary);
     ASSERT_TRUE(file) << "missing";
     const std::vector<std::uint8_t> image{std::istreambuf_iterator<char>(file), {}};
     ASSERT_GT(image.size(), kWaveHeaderSize);

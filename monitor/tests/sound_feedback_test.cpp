@@ -10,45 +10,23 @@
 #include "monitor/announcer.h"
 #include "monitor/countdown.h"
 #include "monitor/sound_table.h"
+#include "monitor/tests/recording_sounds.h"
 #include "monitor/timer_ids.h"
 #include "settings/block_defaults.h"
 #include "tests/support/fake_window_timers.h"
+#include "tests/support/virtual_clock.h"
 
 namespace brelfx {
 namespace {
 
-using Heard = std::vector<std::pair<std::int64_t, int>>;  // (time ms, sound code)
-
-class RecordingSounds final : public SoundPlayer {
- public:
-  explicit RecordingSounds(const test::FakeWindowTimers& timers) : timers_(timers) {}
-  void PlaySound(int soundCode) override { heard.emplace_back(timers_.NowMs(), soundCode); }
-  Heard heard;
-
- private:
-  const test::FakeWindowTimers& timers_;
-};
-
-constexpr int kStartKey = 3;  // key index of the timer start key
-constexpr int kStopKey = 4;
-
-std::uint16_t KeyDown(int keyIndex) {
-  return static_cast<std::uint16_t>(keyIndex + 1);
-}
-std::uint16_t KeyUp(int keyIndex) {
-  return static_cast<std::uint16_t>(0x100 | (keyIndex + 1));
-}
+using test::Heard;
 
 class SoundFeedback : public ::testing::Test {
  protected:
   SoundFeedback() {
     ClearBlock(*settings);
     SetDefaults(*settings, 1033);
-    Profile().MacroKeyInfo[kStartKey].FunctionCode = kFnStartTimer;
-    Profile().MacroKeyInfo[kStopKey].FunctionCode = kFnStopTimer;
   }
-  ProfileRecord& Profile() { return settings->Profiles[settings->CurrentProfile]; }
-  void SetLength(int seconds) { Profile().MacroKeyInfo[kStartKey].TimerLength = seconds; }
   void Run(std::int64_t ms) {
     timers.RunFor(ms, [this](int id) {
       if (id == kTimerCountdown) {
@@ -60,9 +38,10 @@ class SoundFeedback : public ::testing::Test {
   }
 
   std::unique_ptr<SettingsBlock> settings = std::make_unique<SettingsBlock>();
-  test::FakeWindowTimers timers;
-  RecordingSounds sounds{timers};
-  Countdown countdown{*settings, timers, sounds};
+  test::VirtualClock clock;
+  test::FakeWindowTimers timers{clock};
+  test::RecordingSounds sounds{clock};
+  Countdown countdown{timers, sounds};
   Announcer announcer{*settings, timers, sounds, countdown};
 };
 
@@ -78,9 +57,7 @@ class CountdownSounds : public SoundFeedback,
                         public ::testing::WithParamInterface<CountdownCase> {};
 
 TEST_P(CountdownSounds, SpeakTheLastSecondsAndGo) {
-  SetLength(GetParam().seconds);
-  countdown.TimerKey(KeyDown(kStartKey));
-  countdown.TimerKey(KeyUp(kStartKey));  // the key coming up changes nothing
+  countdown.StartKey(GetParam().seconds);
   Run(20000);
   EXPECT_EQ(sounds.heard, GetParam().heard);
   EXPECT_FALSE(timers.IsRunning(kTimerCountdown));
@@ -109,25 +86,22 @@ INSTANTIATE_TEST_SUITE_P(
     [](const auto& info) { return std::to_string(info.param.seconds) + "Seconds"; });
 
 TEST_F(SoundFeedback, StopKeySpeaksOnlyWhileRunning) {
-  SetLength(30);
-  countdown.TimerKey(KeyDown(kStopKey));
+  countdown.StopKey();
   EXPECT_TRUE(sounds.heard.empty());
 
-  countdown.TimerKey(KeyDown(kStartKey));
+  countdown.StartKey(30);
   Run(3000);
-  countdown.TimerKey(KeyDown(kStopKey));
+  countdown.StopKey();
   Run(60000);
   EXPECT_EQ(sounds.heard, (Heard{{0, 19}, {3000, kSoundTimerStopped}}));
   EXPECT_FALSE(timers.IsRunning(kTimerCountdown));
 }
 
 TEST_F(SoundFeedback, StartKeyWhileRunningStartsOverOutOfTheFinalPhase) {
-  SetLength(8);
-  countdown.TimerKey(KeyDown(kStartKey));
+  countdown.StartKey(8);
   Run(4000);  // 4 seconds left: final phase
   ASSERT_TRUE(countdown.FinalPhase());
-  SetLength(20);
-  countdown.TimerKey(KeyDown(kStartKey));
+  countdown.StartKey(20);
   EXPECT_FALSE(countdown.FinalPhase());
   announcer.Announce(kTimerProfileSound);
   Run(11000);
@@ -137,8 +111,7 @@ TEST_F(SoundFeedback, StartKeyWhileRunningStartsOverOutOfTheFinalPhase) {
 }
 
 TEST_F(SoundFeedback, ProfileAnnouncementIsSilentInTheFinalPhase) {
-  SetLength(7);
-  countdown.TimerKey(KeyDown(kStartKey));
+  countdown.StartKey(7);
   Run(2500);  // 5 seconds left after the step at 2000
   announcer.Announce(kTimerProfileSound);
   Run(10000);
@@ -184,8 +157,7 @@ TEST_F(SoundFeedback, TrophySoundHoldsAnnouncementsBackForFourSeconds) {
 }
 
 TEST_F(SoundFeedback, NoTrophySoundInTheFinalPhase) {
-  SetLength(3);
-  countdown.TimerKey(KeyDown(kStartKey));
+  countdown.StartKey(3);
   Run(1000);
   announcer.PlayTrophySound(kSoundEveryTrophy);
   EXPECT_FALSE(announcer.TrophySoundPlaying());

@@ -5,8 +5,6 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <cstdio>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -14,11 +12,11 @@
 #include "monitor/sound_table.h"
 #include "monitor/wave_image.h"
 #include "settings/block_defaults.h"
+#include "tests/support/temp_folder.h"
 
 namespace brelfx {
 namespace {
 
-namespace fs = std::filesystem;
 using Bytes = std::vector<std::uint8_t>;
 
 // A buffer of exactly the size asked for, so reading past a file image trips
@@ -80,24 +78,17 @@ class WaveFilePlayerTest : public ::testing::Test {
   WaveFilePlayerTest() {
     ClearBlock(*settings);
     SetDefaults(*settings, 1033);
-    fs::create_directories(folder);
   }
-  ~WaveFilePlayerTest() override { fs::remove_all(folder); }
 
   void WriteSound(int code, const Bytes& bytes) {
-    std::FILE* file = std::fopen((folder / SoundFileName(code)).string().c_str(), "wb");
-    ASSERT_NE(file, nullptr);
-    std::fwrite(bytes.data(), 1, bytes.size(), file);
-    std::fclose(file);
+    test::WriteFileText(folder.Join(SoundFileName(code)), std::string(bytes.begin(), bytes.end()));
   }
   void SetVolume(int level) { settings->Profiles[0].SoundVolume = level; }
 
   std::unique_ptr<SettingsBlock> settings = std::make_unique<SettingsBlock>();
-  fs::path folder = fs::temp_directory_path() /
-                    ("brelfx-wave-" +
-                     std::string(::testing::UnitTest::GetInstance()->current_test_info()->name()));
+  test::TempFolder folder;
   RecordingOutput output;
-  WaveFilePlayer player{*settings, output, (folder / "").string()};
+  WaveFilePlayer player{*settings, output, folder.path()};
 };
 
 TEST_F(WaveFilePlayerTest, LevelOutsideTheScaleCountsAsTwo) {

@@ -6,7 +6,7 @@ namespace brelfx::test {
 
 void FakeWindowTimers::StartTimer(int id, int intervalMs) {
   StopTimer(id);
-  timers_.push_back({id, intervalMs, now_ + intervalMs});
+  timers_.push_back({id, intervalMs, clock_.NowMs() + intervalMs});
 }
 
 void FakeWindowTimers::StopTimer(int id) {
@@ -14,16 +14,16 @@ void FakeWindowTimers::StopTimer(int id) {
 }
 
 void FakeWindowTimers::RunFor(std::int64_t ms, const std::function<void(int id)>& fire) {
-  const std::int64_t end = now_ + ms;
+  const std::int64_t end = clock_.NowMs() + ms;
   for (;;) {
     auto next = std::min_element(timers_.begin(), timers_.end(),
                                  [](const Timer& a, const Timer& b) { return a.dueMs < b.dueMs; });
     if (next == timers_.end() || next->dueMs > end) break;
-    now_ = next->dueMs;
-    next->dueMs += next->intervalMs;
+    clock_.SleepMs(next->dueMs - clock_.NowMs());
+    next->dueMs = std::max(next->dueMs, clock_.NowMs()) + next->intervalMs;
     fire(next->id);
   }
-  now_ = end;
+  clock_.SleepMs(end - clock_.NowMs());
 }
 
 int FakeWindowTimers::IntervalOf(int id) const {
