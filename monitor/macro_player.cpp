@@ -9,6 +9,10 @@ constexpr int kTypematicDelayMs = 500;  // a press held longer starts repeating
 constexpr int kTypematicStepMs = 33;
 constexpr int kReleaseStepMs = 50;  // between the releases of a stopped macro
 constexpr std::int64_t kQuitPollUs = 100'000;
+// Lateness caught up by the next waits; a stall beyond it (the system kept
+// the player from running) moves the rest of the macro instead, so the keys
+// after it keep their delays rather than coming in a burst.
+constexpr std::int64_t kCatchUpUs = 10'000;
 
 constexpr std::uint8_t kPress = 1;
 constexpr std::uint8_t kRelease = 2;
@@ -23,6 +27,10 @@ class MacroPlayer::Schedule {
 
   void Wait(int ms) {
     dueUs_ += std::int64_t{ms} * 1000;
+    if (clock_.NowUs() - dueUs_ > kCatchUpUs) {
+      dueUs_ = clock_.NowUs();
+      return;
+    }
     while (quit_.load() == 0) {
       const std::int64_t now = clock_.NowUs();
       if (now >= dueUs_) return;

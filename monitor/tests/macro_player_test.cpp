@@ -102,6 +102,46 @@ TEST_F(MacroPlayerTest, LongPressRepeatsLikeAHeldKey) {
   EXPECT_EQ(events.back().flags, kKeyEventKeyUp);
 }
 
+// An injector that is slow once: the system stalls the player at one event.
+class StallingInput final : public InputInjector {
+ public:
+  StallingInput(Clock& clock, test::RecordingInput& record, std::int64_t stallAtMs, int stallMs)
+      : clock_(clock), record_(record), stallAtMs_(stallAtMs), stallMs_(stallMs) {}
+  void KeyboardEvent(std::uint8_t vk, std::uint8_t scanCode, std::uint32_t flags) override {
+    record_.KeyboardEvent(vk, scanCode, flags);
+    if (clock_.NowMs() == stallAtMs_) clock_.SleepMs(stallMs_);
+  }
+  void MouseEvent(std::uint32_t flags, std::uint32_t data) override {
+    record_.MouseEvent(flags, data);
+  }
+
+ private:
+  Clock& clock_;
+  test::RecordingInput& record_;
+  std::int64_t stallAtMs_;
+  int stallMs_;
+};
+
+TEST_F(MacroPlayerTest, SmallLatenessIsCaughtUpALargeStallMovesTheRest) {
+  const KeyAssignment entry = Macro({{kA, kPress, 10},
+                                     {kA, kRelease, 10},
+                                     {kB, kPress, 10},
+                                     {kB, kRelease, 10},
+                                     {kC, kPress, 10},
+                                     {kC, kRelease, 10}});
+  for (const auto& [stallMs, expected] :
+       {std::pair{15, Log{"0 41+", "10 41-", "20 42+", "35 42-", "40 43+", "50 43-"}},
+        std::pair{25, Log{"0 41+", "10 41-", "20 42+", "45 42-", "55 43+", "65 43-"}}}) {
+    test::VirtualClock stallClock;
+    test::RecordingInput record{stallClock};
+    StallingInput stalling{stallClock, record, 20, stallMs};
+    KeySender stallingKeys{stalling, UsKeyboardLayout()};
+    MacroPlayer stallingPlayer{stallingKeys, stallClock};
+    stallingPlayer.Play(*stallingPlayer.StartOrStop(entry));
+    EXPECT_EQ(record.Log(), expected) << stallMs;
+  }
+}
+
 TEST_F(MacroPlayerTest, PressOfHalfASecondDoesNotRepeat) {
   Play(Macro({{kA, kPress, 500}, {kA, kRelease, 10}}));
   EXPECT_EQ(input.Log(), (Log{"0 41+", "500 41-"}));
