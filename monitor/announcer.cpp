@@ -50,7 +50,7 @@ void Announcer::PlayTrophySound(int soundCode) {
   if (countdown_.FinalPhase()) return;
   CancelAnnouncements();
   timers_.StartTimer(kTimerTrophySound, kTrophySoundMs);
-  sounds_.PlaySound(soundCode);
+  sounds_.Play(soundCode);
   trophySound_ = 1;
 }
 
@@ -62,7 +62,7 @@ bool Announcer::OnTimer(int timerId) {
   }
   if (!IsAnnouncementTimer(timerId)) return false;
   timers_.StopTimer(timerId);
-  sounds_.PlaySound(SoundOfTimer(timerId, settings_));
+  sounds_.Play(SoundOfTimer(timerId, settings_));
   return true;
 }
 

@@ -20,7 +20,7 @@ Countdown::Countdown(WindowTimers& timers, SoundPlayer& sounds)
 void Countdown::StopKey() {
   if (!Running()) return;
   Stop();
-  sounds_.PlaySound(kSoundTimerStopped);
+  sounds_.Play(kSoundTimerStopped);
 }
 
 void Countdown::StartKey(int seconds) {
@@ -31,9 +31,9 @@ void Countdown::StartKey(int seconds) {
   finalPhase_ = 0;
   running_ = 1;
   remaining_ = seconds;
-  sounds_.PlaySound(kSoundTimerActivated);
+  sounds_.Play(kSoundTimerActivated);
   timers_.StartTimer(kTimerCountdown, kCountdownStepMs);
-  if (seconds == 10) sounds_.PlaySound(kSoundTenSeconds);
+  if (seconds == 10) sounds_.Play(kSoundTenSeconds);
 }
 
 void Countdown::Stop() {
@@ -48,10 +48,10 @@ void Countdown::Step() {
   const int seconds = --remaining_;
   if (seconds <= kFinalPhaseSeconds) finalPhase_ = 1;
   if (IsSpokenSecond(seconds)) {
-    sounds_.PlaySound(seconds);
+    sounds_.Play(seconds);
   } else if (seconds <= 0) {
     Stop();
-    sounds_.PlaySound(kSoundGo);
+    sounds_.Play(kSoundGo);
   }
 }
 

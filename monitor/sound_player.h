@@ -9,7 +9,7 @@ class SoundPlayer {
   virtual ~SoundPlayer() = default;
   // Stops what is playing and starts the sound of the code; a code without a
   // sound, or a file that cannot be read, plays nothing.
-  virtual void PlaySound(int soundCode) = 0;
+  virtual void Play(int soundCode) = 0;
 };
 
 }  // namespace brelfx

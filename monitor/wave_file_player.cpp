@@ -32,7 +32,7 @@ WaveFilePlayer::WaveFilePlayer(const SettingsBlock& settings, SoundOutput& outpu
                                std::string waveFolder)
     : settings_(settings), output_(output), waveFolder_(std::move(waveFolder)) {}
 
-void WaveFilePlayer::PlaySound(int soundCode) {
+void WaveFilePlayer::Play(int soundCode) {
   output_.Purge();
   const char* fileName = SoundFileName(soundCode);
   if (fileName == nullptr) return;

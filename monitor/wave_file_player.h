@@ -16,7 +16,7 @@ class WaveFilePlayer final : public SoundPlayer {
   // waveFolder holds the wave files of the sound table.
   WaveFilePlayer(const SettingsBlock& settings, SoundOutput& output, std::string waveFolder);
 
-  void PlaySound(int soundCode) override;
+  void Play(int soundCode) override;
 
  private:
   const SettingsBlock& settings_;

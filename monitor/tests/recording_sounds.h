@@ -15,7 +15,7 @@ using Heard = std::vector<std::pair<std::int64_t, int>>;  // (time ms, sound cod
 class RecordingSounds final : public SoundPlayer {
  public:
   explicit RecordingSounds(Clock& clock) : clock_(clock) {}
-  void PlaySound(int soundCode) override { heard.emplace_back(clock_.NowMs(), soundCode); }
+  void Play(int soundCode) override { heard.emplace_back(clock_.NowMs(), soundCode); }
   Heard heard;
 
  private:

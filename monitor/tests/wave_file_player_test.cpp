@@ -94,7 +94,7 @@ class WaveFilePlayerTest : public ::testing::Test {
 TEST_F(WaveFilePlayerTest, LevelOutsideTheScaleCountsAsTwo) {
   WriteSound(kSoundGo, WaveImage(10, {1000, -1000, 32767, -32768, 3}));
   SetVolume(9);
-  player.PlaySound(kSoundGo);
+  player.Play(kSoundGo);
   ASSERT_EQ(output.played.size(), 1u);
   // × 0.7f, truncated toward zero.
   EXPECT_EQ(Samples(output.played[0]), (std::vector<std::int16_t>{700, -700, 22936, -22937, 2}));
@@ -105,7 +105,7 @@ TEST_F(WaveFilePlayerTest, LevelOutsideTheScaleCountsAsTwo) {
 TEST_F(WaveFilePlayerTest, LoudestLevelClipsAtFullScaleBothWays) {
   WriteSound(kSoundTrophy, WaveImage(12, {30000, -30000, 32767, -32768, 1000, -1}));
   SetVolume(4);
-  player.PlaySound(kSoundTrophy);
+  player.Play(kSoundTrophy);
   ASSERT_EQ(output.played.size(), 1u);
   EXPECT_EQ(Samples(output.played[0]),
             (std::vector<std::int16_t>{32767, -32767, 32767, -32767, 1100, -1}));
@@ -116,7 +116,7 @@ TEST_F(WaveFilePlayerTest, DataSizeBeyondTheFileStopsAtItsLastByte) {
   image.push_back(0x7F);  // half a sample: left as it is
   WriteSound(kSoundTimerStopped, image);
   SetVolume(0);
-  player.PlaySound(kSoundTimerStopped);
+  player.Play(kSoundTimerStopped);
   ASSERT_EQ(output.played.size(), 1u);
   const Bytes& played = output.played[0];
   ASSERT_EQ(played.size(), image.size());
@@ -130,7 +130,7 @@ TEST_F(WaveFilePlayerTest, DataSizeBeyondTheFileStopsAtItsLastByte) {
 TEST_F(WaveFilePlayerTest, SmallerDataSizeLeavesTheRestUnscaled) {
   WriteSound(kSoundGo, WaveImage(4, {1000, 1000, 1000}));
   SetVolume(1);
-  player.PlaySound(kSoundGo);
+  player.Play(kSoundGo);
   ASSERT_EQ(output.played.size(), 1u);
   EXPECT_EQ(Samples(output.played[0]), (std::vector<std::int16_t>{500, 500, 1000}));
 }
@@ -140,10 +140,10 @@ TEST_F(WaveFilePlayerTest, NothingPlaysWithoutAWholeHeaderOrAFile) {
   shortImage.pop_back();
   WriteSound(kSoundGo, shortImage);
   WriteSound(1, {});
-  player.PlaySound(kSoundGo);  // 43 bytes
-  player.PlaySound(1);         // empty
-  player.PlaySound(2);         // no file
-  player.PlaySound(7);         // no sound for this code
+  player.Play(kSoundGo);  // 43 bytes
+  player.Play(1);         // empty
+  player.Play(2);         // no file
+  player.Play(7);         // no sound for this code
   EXPECT_TRUE(output.played.empty());
   // Each call still stopped what was playing before.
   EXPECT_EQ(output.purges, 4);
@@ -151,7 +151,7 @@ TEST_F(WaveFilePlayerTest, NothingPlaysWithoutAWholeHeaderOrAFile) {
 
 TEST_F(WaveFilePlayerTest, HeaderOnlyPlaysSilence) {
   WriteSound(kSoundGo, WaveImage(0, {}));
-  player.PlaySound(kSoundGo);
+  player.Play(kSoundGo);
   ASSERT_EQ(output.played.size(), 1u);
   EXPECT_EQ(output.played[0].size(), 44u);
 }
