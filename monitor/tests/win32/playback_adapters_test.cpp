@@ -3,12 +3,18 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdint>
 #include <cstring>
+#include <fstream>
+#include <iterator>
 #include <memory>
+#include <vector>
 
 #include "monitor/sound_table.h"
 #include "monitor/wave_file_player.h"
+#include "monitor/wave_image.h"
+#include "platform/path.h"
 #include "platform/win32/high_resolution_clock.h"
 #include "platform/win32/locked_sound_output.h"
 #include "settings/block_defaults.h"
@@ -38,15 +44,22 @@ TEST(LockedSoundOutput, KeepsItsPageBlockUntilALargerFileComes) {
   EXPECT_EQ(output.Buffer(4 * page), large);
 }
 
-TEST(LockedSoundOutput, PlaysEveryAnnouncementFromMemory) {
+TEST(LockedSoundOutput, PlaysEveryAnnouncementFromItsBuffer) {
   auto settings = std::make_unique<SettingsBlock>();
   ClearBlock(*settings);
   SetDefaults(*settings, 1033);
   LockedSoundOutput output;
   WaveFilePlayer player(*settings, output, BRELFX_WAVE_DIR);
   for (const SoundFile& sound : SoundFiles()) player.Play(sound.code);
-  // The buffer grew to the longest announcement and holds the last one.
-  EXPECT_NE(output.Buffer(1), nullptr);
+
+  // The buffer holds the last announcement, scaled to the profile's volume.
+  const char* last = SoundFiles().back().fileName;
+  std::ifstream file(JoinPath(BRELFX_WAVE_DIR, last), std::ios::binary);
+  std::vector<std::uint8_t> expected{std::istreambuf_iterator<char>(file), {}};
+  ASSERT_GT(expected.size(), 44u);
+  ScaleWaveSamples(expected, VolumeFactor(settings->Profiles[0].SoundVolume));
+  const std::uint8_t* buffer = output.Buffer(1);
+  EXPECT_TRUE(std::equal(expected.begin(), expected.end(), buffer)) << last;
 }
 
 TEST(HighResolutionClock, NeverWakesBeforeTheDeadline) {
