@@ -106,7 +106,7 @@ def main(argv):
         for name, words in read_table(table):
             try:
                 speak(words, os.path.join(out_dir, name), work)
-            except (ValueError, struct.error, subprocess.CalledProcessError) as error:
+            except (OSError, ValueError, struct.error, subprocess.CalledProcessError) as error:
                 sys.exit(f"make_announcements: {name}: {error}")
 
 

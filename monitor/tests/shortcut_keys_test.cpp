@@ -57,13 +57,6 @@ TEST_F(ShortcutKeysTest, HeldKeyRepeatsAfterOneSecondEveryTenthOfASecond) {
   EXPECT_FALSE(timers.IsRunning(kTimerShortcutRepeat));
 }
 
-TEST_F(ShortcutKeysTest, RepeatTimerSwitchesToItsShortPeriodAfterTheFirstRepeat) {
-  shortcuts.KeyDown({kA, 0x01, 0});
-  EXPECT_EQ(timers.IntervalOf(kTimerShortcutRepeat), kShortcutFirstRepeatMs);
-  shortcuts.OnRepeatTimer();
-  EXPECT_EQ(timers.IntervalOf(kTimerShortcutRepeat), kShortcutRepeatMs);
-}
-
 TEST_F(ShortcutKeysTest, ModifierKeysNeverRepeat) {
   Hold({kLeftShift, 0x00, 0}, 1500);
   Hold({0xE7, 0x01, 0}, 1500);  // right Windows

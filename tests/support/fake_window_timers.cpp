@@ -26,11 +26,6 @@ void FakeWindowTimers::RunFor(std::int64_t ms, const std::function<void(int id)>
   clock_.SleepMs(end - clock_.NowMs());
 }
 
-int FakeWindowTimers::IntervalOf(int id) const {
-  const Timer* timer = Find(id);
-  return timer ? timer->intervalMs : 0;
-}
-
 const FakeWindowTimers::Timer* FakeWindowTimers::Find(int id) const {
   for (const Timer& t : timers_) {
     if (t.id == id) return &t;

@@ -23,8 +23,6 @@ class FakeWindowTimers final : public WindowTimers {
   void RunFor(std::int64_t ms, const std::function<void(int id)>& fire);
 
   bool IsRunning(int id) const { return Find(id) != nullptr; }
-  // Interval of a running timer, 0 when it does not run.
-  int IntervalOf(int id) const;
 
  private:
   struct Timer {
