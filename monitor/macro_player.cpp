@@ -9,9 +9,10 @@ constexpr int kTypematicDelayMs = 500;  // a press held longer starts repeating
 constexpr int kTypematicStepMs = 33;
 constexpr int kReleaseStepMs = 50;  // between the releases of a stopped macro
 constexpr std::int64_t kQuitPollUs = 100'000;
-// Lateness caught up by the next waits; a stall beyond it (the system kept
-// the player from running) moves the rest of the macro instead, so the keys
-// after it keep their delays rather than coming in a burst.
+// Lateness the next events catch up. When the system kept the player from
+// running so long that even the next event is later than this, the rest of
+// the macro moves instead, so its keys keep their delays rather than coming
+// in a burst.
 constexpr std::int64_t kCatchUpUs = 10'000;
 
 constexpr std::uint8_t kPress = 1;

@@ -6,7 +6,7 @@
 // Each wait is scheduled against a deadline (start + the waits so far), not
 // relative to the previous event, so timing errors never add up over a long
 // macro; the delays themselves stay exactly what the user set. Only a stall
-// of more than 10 ms moves the schedule.
+// that leaves the next event more than 10 ms late moves the schedule.
 #pragma once
 
 #include <array>
