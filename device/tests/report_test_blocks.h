@@ -25,6 +25,7 @@ inline void GiveMacro(SettingsBlock& block, int slot, int key, int actions) {
   entry.RepeatCount = 1 + key % 3;
   std::snprintf(entry.MacroName, sizeof(entry.MacroName), "Macro %d-%d", slot, key);
   entry.ActionCount = static_cast<std::uint16_t>(actions);
+  std::memset(entry.Actions, 0, sizeof(entry.Actions));
   for (int i = 0; i < actions; ++i)
     entry.Actions[i] = {static_cast<std::uint8_t>(4 + (i + key) % 30),
                         static_cast<std::uint8_t>(1 + i % 2),
