@@ -22,12 +22,14 @@ namespace brelfx::test {
 
 constexpr std::int64_t kSyncNow = 1'700'000'000;
 
-class SimSyncTest : public ::testing::Test {
- protected:
-  SimSyncTest() {
+struct SimSyncRig {
+  SimSyncRig() {
     sim::ResetKeyboardState(*state);
     binding.api().Open_FeatureDevice();
   }
+
+  SimSyncRig(const SimSyncRig&) = delete;
+  SimSyncRig& operator=(const SimSyncRig&) = delete;
 
   // Reports the keyboard accepted from the host, read requests left out.
   std::vector<Report> Received() const {
@@ -36,6 +38,22 @@ class SimSyncTest : public ::testing::Test {
       if (entry->Kind == sim::kCaptureSet && entry->Ok && entry->Bytes[0] != kControlReport.id)
         reports.emplace_back(entry->Bytes, entry->Bytes + entry->Length);
     return reports;
+  }
+
+  // SetFeature calls the keyboard saw, delivered or not.
+  int SetCalls() const {
+    int calls = 0;
+    for (const sim::SimCaptureEntry* entry : sim::CaptureEntries(state->Capture))
+      calls += entry->Kind == sim::kCaptureSet;
+    return calls;
+  }
+
+  // Another computer sends what the flags of `written` call for and stamps
+  // the keyboard with a stamp of its own.
+  bool SentElsewhere(const SettingsBlock& written) {
+    MemorySyncStore otherStore;
+    DeviceSync other(link, otherStore, [] { return kSyncNow - 3600; }, {});
+    return other.SendChanges(written);
   }
 
   SettingsStamp KeyboardStamp() const {
@@ -57,5 +75,7 @@ class SimSyncTest : public ::testing::Test {
                   SyncNotifications{[this] { ++publishes; }, [this] { ++reloads; }, {}}};
   std::unique_ptr<SettingsBlock> block = DefaultBlock();
 };
+
+class SimSyncTest : public ::testing::Test, protected SimSyncRig {};
 
 }  // namespace brelfx::test
