@@ -1,6 +1,7 @@
 #include "device/change_writes.h"
 
 #include <algorithm>
+#include <memory>
 #include <utility>
 
 #include "device/key_layer_reports.h"
@@ -60,6 +61,14 @@ std::vector<ChangeWrite> PlanChangeWrites(const SettingsBlock& block) {
 void MarkEverythingChanged(SettingsBlock& block) {
   std::fill(&block.KeyChanged[0][0], &block.KeyChanged[0][0] + kProfileCount * kKeyCount, 1);
   std::fill(std::begin(block.UpdateFlags), std::end(block.UpdateFlags), 1);
+}
+
+std::vector<Report> WholeConfigurationReports(const SettingsBlock& block) {
+  auto everything = std::make_unique<SettingsBlock>(block);  // 744,924 bytes: on the heap
+  MarkEverythingChanged(*everything);
+  std::vector<Report> reports;
+  for (ChangeWrite& write : PlanChangeWrites(*everything)) reports.push_back(std::move(write.report));
+  return reports;
 }
 
 }  // namespace brelfx

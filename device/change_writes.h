@@ -32,4 +32,8 @@ std::vector<ChangeWrite> PlanChangeWrites(const SettingsBlock& block);
 // Every change flag set: planning then yields the whole configuration.
 void MarkEverythingChanged(SettingsBlock& block);
 
+// The reports that sending the whole configuration of the block writes, in
+// order; the stamp that follows them is not among them.
+std::vector<Report> WholeConfigurationReports(const SettingsBlock& block);
+
 }  // namespace brelfx
