@@ -2,43 +2,22 @@
 // fetch of a macro recorded on the keyboard.
 #include <gtest/gtest.h>
 
-#include <atomic>
-
-#include "device/device_sync.h"
 #include "device/macro_report.h"
-#include "device/tests/memory_sync_store.h"
-#include "device/tests/report_test_blocks.h"
-#include "tests/support/fake_zendrel.h"
-#include "tests/support/virtual_clock.h"
+#include "device/tests/fake_sync_fixture.h"
 
 namespace brelfx {
 namespace {
 
-constexpr std::int64_t kNow = 1'700'000'000;
+constexpr std::int64_t kNow = test::kFakeNow;
 
-class DeviceJobsTest : public ::testing::Test {
+class DeviceJobsTest : public test::FakeSyncTest {
  protected:
-  SyncNotifications Recorded() {
-    return {[this] { events.push_back("publish"); }, [this] { events.push_back("reloaded"); },
-            [this] { events.push_back("sound"); }};
-  }
-
   // The keyboard holds a recorded macro on key `key` of profile `slot`.
   void KeyboardRecorded(int slot, int key) {
     auto source = test::DefaultBlock();
     test::GiveMacro(*source, slot, key, 4);
     fake.Answer(BuildMacroReport(source->Profiles[slot], slot, key));
   }
-
-  test::FakeZendrel fake;
-  ZendrelApi api = test::FakeZendrel::Api();
-  test::VirtualClock clock;
-  std::atomic<int> cancel{0};
-  ReportLink link{api, clock, cancel};
-  test::MemorySyncStore store;
-  std::vector<std::string> events;
-  DeviceSync sync{link, store, [] { return kNow; }, Recorded()};
-  std::unique_ptr<SettingsBlock> block = test::DefaultBlock();
 };
 
 TEST_F(DeviceJobsTest, InStepOnlyWhenBothStampsExistAndMatchByteForByte) {

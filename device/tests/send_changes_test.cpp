@@ -1,39 +1,18 @@
 #include <gtest/gtest.h>
 
-#include <atomic>
 #include <cstring>
 
 #include "device/change_writes.h"
-#include "device/device_sync.h"
 #include "device/key_layer_reports.h"
 #include "device/macro_report.h"
-#include "device/tests/memory_sync_store.h"
-#include "device/tests/report_test_blocks.h"
-#include "tests/support/fake_zendrel.h"
-#include "tests/support/virtual_clock.h"
+#include "device/tests/fake_sync_fixture.h"
 
 namespace brelfx {
 namespace {
 
-constexpr std::int64_t kNow = 0x5F5E1000;
+constexpr std::int64_t kNow = test::kFakeNow;
 
-class SendChangesTest : public ::testing::Test {
- protected:
-  std::vector<std::uint8_t> SentIds() const {
-    std::vector<std::uint8_t> ids;
-    for (const auto& report : fake.sent()) ids.push_back(report[0]);
-    return ids;
-  }
-
-  test::FakeZendrel fake;
-  ZendrelApi api = test::FakeZendrel::Api();
-  test::VirtualClock clock;
-  std::atomic<int> cancel{0};
-  ReportLink link{api, clock, cancel};
-  test::MemorySyncStore store;
-  DeviceSync sync{link, store, [] { return kNow; }, {}};
-  std::unique_ptr<SettingsBlock> block = test::DefaultBlock();
-};
+using SendChangesTest = test::FakeSyncTest;
 
 TEST_F(SendChangesTest, OneChangedZonixMacroKeySendsItsLayerItsMacroAndAStamp) {
   test::GiveMacro(*block, 2, 12, 3);
