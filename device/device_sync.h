@@ -52,7 +52,9 @@ class DeviceSync {
   // Device worker, job 2: firmware version, active profile, and — unless in
   // step — every profile report and macro. Clears the change area, makes a
   // new stamp (unless in step), saves the profile files and publishes. A
-  // failed profile-select read or macro read, or worker cancel, saves nothing.
+  // failed profile-select read or macro read saves nothing (the change area
+  // is cleared all the same); worker cancel saves nothing either, except
+  // between two profiles' macros, where what was read is kept, unstamped.
   bool FullDeviceSync(SettingsBlock& block);
 
   // Device worker, job 3: makes the block's CurrentProfile the keyboard's.
