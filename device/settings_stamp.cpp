@@ -12,7 +12,7 @@ std::int64_t SystemSecondsSince1970() {
 SettingsStamp MakeSettingsStamp(std::int64_t secondsSince1970) {
   const auto time = static_cast<std::uint32_t>(secondsSince1970);
   SettingsStamp stamp{};
-  for (int i = 0; i < 4; ++i) stamp[i] = static_cast<std::uint8_t>(time >> (8 * i));
+  for (int i = 0; i < 4; ++i) stamp.Bytes[i] = static_cast<std::uint8_t>(time >> (8 * i));
   return stamp;
 }
 

@@ -28,7 +28,7 @@ TEST_F(DeviceJobsTest, InStepOnlyWhenBothStampsExistAndMatchByteForByte) {
   EXPECT_FALSE(sync.CheckStamp());  // nothing stored: a first connection
 
   SettingsStamp other = stamp;
-  other[15] = 1;
+  other.Bytes[15] = 1;
   store.stamp = other;
   EXPECT_FALSE(sync.CheckStamp());
 

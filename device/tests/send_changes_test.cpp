@@ -115,11 +115,11 @@ TEST_F(SendChangesTest, RestoreDefaultsStampsOnlyWhenTheKeyboardConfirms) {
 
 TEST(SettingsStamp, HoldsTheSecondsLittleEndianThenZeros) {
   const SettingsStamp stamp = MakeSettingsStamp(0x12345678);
-  const SettingsStamp expected{0x78, 0x56, 0x34, 0x12};
+  const SettingsStamp expected{{0x78, 0x56, 0x34, 0x12}};
   EXPECT_EQ(stamp, expected);
   // Past 2106 the 32 bits wrap rather than spill into byte 4.
-  EXPECT_EQ(MakeSettingsStamp(0x1'0000'0002)[0], 2);
-  EXPECT_EQ(MakeSettingsStamp(0x1'0000'0002)[4], 0);
+  EXPECT_EQ(MakeSettingsStamp(0x1'0000'0002).Bytes[0], 2);
+  EXPECT_EQ(MakeSettingsStamp(0x1'0000'0002).Bytes[4], 0);
   const std::int64_t now = SystemSecondsSince1970();
   EXPECT_GT(now, 1'600'000'000);  // the wall clock, not the steady one
 }

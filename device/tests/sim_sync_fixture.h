@@ -58,7 +58,7 @@ struct SimSyncRig {
 
   SettingsStamp KeyboardStamp() const {
     SettingsStamp stamp;
-    std::memcpy(stamp.data(), state->SettingsStamp, stamp.size());
+    std::memcpy(stamp.Bytes, state->SettingsStamp, sizeof(stamp.Bytes));
     return stamp;
   }
 
