@@ -17,7 +17,9 @@ namespace {
 constexpr int kSettleLongMs = 200;
 constexpr int kSettleShortMs = 100;
 
-bool IsSet(std::int32_t flag) { return flag == 1; }
+bool IsSet(std::int32_t flag) {
+  return flag == 1;
+}
 
 bool AnyKeyChanged(const SettingsBlock& block, int slot, int firstKey, int keyCount) {
   const std::int32_t* flags = block.KeyChanged[slot] + firstKey;
@@ -67,7 +69,8 @@ std::vector<Report> WholeConfigurationReports(const SettingsBlock& block) {
   auto everything = std::make_unique<SettingsBlock>(block);  // 744,924 bytes: on the heap
   MarkEverythingChanged(*everything);
   std::vector<Report> reports;
-  for (ChangeWrite& write : PlanChangeWrites(*everything)) reports.push_back(std::move(write.report));
+  for (ChangeWrite& write : PlanChangeWrites(*everything))
+    reports.push_back(std::move(write.report));
   return reports;
 }
 

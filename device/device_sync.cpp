@@ -29,7 +29,9 @@ bool DeviceSync::CheckStamp() {
   return inStep;
 }
 
-void DeviceSync::SwitchProfile(const SettingsBlock& block) { SendProfileSelect(link_, block); }
+void DeviceSync::SwitchProfile(const SettingsBlock& block) {
+  SendProfileSelect(link_, block);
+}
 
 void DeviceSync::NewStamp() {
   const SettingsStamp stamp = MakeSettingsStamp(wallClock_());

@@ -48,7 +48,9 @@ bool ReportLink::RequestAndRead(int profile, std::uint8_t selector, const Report
   return ReadLocked(spec, out);
 }
 
-bool ReportLink::Pause(int ms) { return brelfx::Pause(clock_, workerCancel_, ms); }
+bool ReportLink::Pause(int ms) {
+  return brelfx::Pause(clock_, workerCancel_, ms);
+}
 
 bool ReportLink::Read(const ReportSpec& spec, Report& out) {
   std::lock_guard<std::mutex> lock(mutex_);

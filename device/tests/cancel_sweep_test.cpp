@@ -147,9 +147,8 @@ TEST(CancelSweep, FullDeviceSync) {
     prepare(*rig);
     const SettingsStamp otherStamp = rig->KeyboardStamp();
     bool result = true;
-    const int setCalls = RunCancelledAt(*rig, slice, [&] {
-      result = rig->sync.FullDeviceSync(*rig->block);
-    });
+    const int setCalls =
+        RunCancelledAt(*rig, slice, [&] { result = rig->sync.FullDeviceSync(*rig->block); });
 
     const SyncPhase phase = phases[slice - 1];
     const bool saves = phase == SyncPhase::ProfilePause || phase == SyncPhase::Stamp;

@@ -54,12 +54,14 @@ const RoundTrip kRoundTrips[] = {
     {"Illumination", test::AlterIllumination, SendIllumination, ReadIllumination},
     {"Macros", test::AlterMacros, SendMacros, ReadMacros},
     {"ProfileSelect", [](SettingsBlock& block) { block.CurrentProfile = 3; },
-     [](ReportLink& link, const SettingsBlock& block, int) { return SendProfileSelect(link, block); },
+     [](ReportLink& link, const SettingsBlock& block, int) {
+       return SendProfileSelect(link, block);
+     },
      [](ReportLink& link, int, SettingsBlock& block) { return ReadProfileSelect(link, block); }},
 };
 
-class ReportRoundTrip : public test::SimSyncTest, public ::testing::WithParamInterface<RoundTrip> {
-};
+class ReportRoundTrip : public test::SimSyncTest,
+                        public ::testing::WithParamInterface<RoundTrip> {};
 
 TEST_P(ReportRoundTrip, WrittenAndReadBackGivesTheBlockThatWasWritten) {
   const RoundTrip& trip = GetParam();
