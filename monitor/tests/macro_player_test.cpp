@@ -162,6 +162,17 @@ TEST_F(MacroPlayerTest, SecondPressStopsAndReleasesHeldKeysNewestFirst) {
   EXPECT_TRUE(player.StartOrStop(entry).has_value());
 }
 
+TEST_F(MacroPlayerTest, SecondPressBeforeThePlayerStartsStopsTheMacro) {
+  const KeyAssignment entry = Macro({{kA, kPress, 10}, {kA, kRelease, 10}});
+  std::optional<MacroJob> job = player.StartOrStop(entry);
+  ASSERT_TRUE(job.has_value());
+  EXPECT_TRUE(player.Playing());  // from the hand-off on
+  EXPECT_FALSE(player.StartOrStop(entry).has_value());
+  player.Play(*job);
+  EXPECT_TRUE(input.Log().empty());
+  EXPECT_FALSE(player.Playing());
+}
+
 TEST_F(MacroPlayerTest, StopReleasesNoMoreKeysThanEventsPlayed) {
   const KeyAssignment entry = Macro({{kA, kPress, 10}, {kB, kPress, 10}, {kC, kPress, 100}},
                                     /*repeatCount=*/2);

@@ -69,15 +69,6 @@ TEST_F(PlayerThreadTest, PlaysTheMacroHandedToIt) {
   EXPECT_EQ(input.Log().back(), "20 42+");
 }
 
-TEST_F(PlayerThreadTest, SecondPressBeforeThePlayerStartsStopsIt) {
-  PlayerThread thread(player);
-  SetMacro(entry, {{kA, kPress, 10}, {kA, kRelease, 10}});
-  thread.StartOrStop(entry);
-  thread.StartOrStop(entry);
-  ASSERT_TRUE(WaitUntilIdle(player));
-  EXPECT_TRUE(input.Log().empty());
-}
-
 TEST(PlayerThreadShutdown, StopsAPlayingMacroAtOnceAndReleasesWhatItHolds) {
   test::RecordingInput input{SystemClock()};
   KeySender keys{input, UsKeyboardLayout()};
