@@ -18,7 +18,7 @@ std::uint8_t FromDeviceCode(std::uint8_t code, std::uint8_t standardCode) {
 }  // namespace
 
 Report BuildKeyLayerReport(const KeyLayer& layer, const ProfileRecord& profile, int slot) {
-  Report report = NewProfileReport(layer.spec(), slot);
+  Report report = NewProfileReport(layer.format(), slot);
   const int n = layer.keyCount;
   for (int i = 0; i < n; ++i) {
     const KeyAssignment& entry = profile.MacroKeyInfo[layer.firstKey + i];
@@ -34,7 +34,7 @@ Report BuildKeyLayerReport(const KeyLayer& layer, const ProfileRecord& profile, 
 
 bool ParseKeyLayerReport(const KeyLayer& layer, std::span<const std::uint8_t> report,
                          SettingsBlock& block) {
-  const int slot = ReportProfileSlot(report, layer.spec());
+  const int slot = ReportProfileSlot(report, layer.format());
   if (slot < 0) return false;
   const int n = layer.keyCount;
   ProfileRecord& profile = block.Profiles[slot];

@@ -14,11 +14,11 @@ bool IsKeyIndex(int key) { return key >= 0 && key < kKeyCount; }
 // Request, read, and parse — only when the keyboard answered for the profile
 // that was asked for, so an answer meant for another slot is never stored.
 template <typename Parse>
-bool ReadProfileReport(ReportLink& link, int slot, std::uint8_t selector, const ReportSpec& spec,
+bool ReadProfileReport(ReportLink& link, int slot, std::uint8_t selector, const ReportFormat& format,
                        SettingsBlock& block, Parse parse) {
   if (!IsProfileSlot(slot)) return false;
   Report report;
-  if (!link.RequestAndRead(slot, selector, spec, report)) return false;
+  if (!link.RequestAndRead(slot, selector, format, report)) return false;
   return report[2] == slot && parse(report, block);
 }
 
@@ -40,7 +40,7 @@ bool SendKeyLayer(ReportLink& link, const KeyLayer& layer, const SettingsBlock& 
 }
 
 bool ReadKeyLayer(ReportLink& link, const KeyLayer& layer, int slot, SettingsBlock& block) {
-  return ReadProfileReport(link, slot, layer.selector, layer.spec(), block,
+  return ReadProfileReport(link, slot, layer.selector, layer.format(), block,
                            [&layer](std::span<const std::uint8_t> report, SettingsBlock& b) {
                              return ParseKeyLayerReport(layer, report, b);
                            });

@@ -4,26 +4,26 @@
 
 namespace brelfx {
 
-Report NewReport(const ReportSpec& spec) {
-  Report report(static_cast<std::size_t>(spec.length), 0);
-  report[0] = spec.id;
+Report NewReport(const ReportFormat& format) {
+  Report report(static_cast<std::size_t>(format.length), 0);
+  report[0] = format.id;
   return report;
 }
 
-Report NewSizedReport(const ReportSpec& spec) {
-  Report report = NewReport(spec);
-  report[1] = static_cast<std::uint8_t>(spec.length);
+Report NewSizedReport(const ReportFormat& format) {
+  Report report = NewReport(format);
+  report[1] = static_cast<std::uint8_t>(format.length);
   return report;
 }
 
-Report NewProfileReport(const ReportSpec& spec, int slot) {
-  Report report = NewSizedReport(spec);
+Report NewProfileReport(const ReportFormat& format, int slot) {
+  Report report = NewSizedReport(format);
   report[2] = static_cast<std::uint8_t>(slot);
   return report;
 }
 
-int ReportProfileSlot(std::span<const std::uint8_t> report, const ReportSpec& spec) {
-  if (static_cast<int>(report.size()) != spec.length) return -1;
+int ReportProfileSlot(std::span<const std::uint8_t> report, const ReportFormat& format) {
+  if (static_cast<int>(report.size()) != format.length) return -1;
   return IsProfileSlot(report[2]) ? report[2] : -1;
 }
 

@@ -13,16 +13,16 @@ namespace brelfx {
 using Report = std::vector<std::uint8_t>;
 
 // A zeroed buffer of the report's length, byte 0 its id (what a read fills).
-Report NewReport(const ReportSpec& spec);
+Report NewReport(const ReportFormat& format);
 
 // A report to send: byte 1 its length, as in every report but the control
 // and macro reports; profile-bound reports also carry the slot in byte 2.
-Report NewSizedReport(const ReportSpec& spec);
-Report NewProfileReport(const ReportSpec& spec, int slot);
+Report NewSizedReport(const ReportFormat& format);
+Report NewProfileReport(const ReportFormat& format, int slot);
 
 // The slot in byte 2 of a read profile-bound report, or -1 when the report has
 // the wrong length or names no slot 0-4 (it must not be stored then).
-int ReportProfileSlot(std::span<const std::uint8_t> report, const ReportSpec& spec);
+int ReportProfileSlot(std::span<const std::uint8_t> report, const ReportFormat& format);
 
 // Sum of the bytes as unsigned values, modulo 65,536.
 std::uint16_t ReportChecksum(std::span<const std::uint8_t> bytes);

@@ -10,24 +10,24 @@ namespace brelfx {
 
 // Shape of one report: id, total length, and whether its last two bytes are a
 // checksum over the rest.
-struct ReportSpec {
+struct ReportFormat {
   std::uint8_t id;
   int length;
   bool checksummed;
 };
 
-constexpr ReportSpec kControlReport{0x04, 3, false};  // read request / status
-constexpr ReportSpec kProfileSelectReport{0x05, 3, false};
-constexpr ReportSpec kKeyEnableReport{0x07, 6, true};
-constexpr ReportSpec kMacroReport{0x0E, 2083, true};
-constexpr ReportSpec kVersionReport{0x0F, 6, false};
-constexpr ReportSpec kIlluminationReport{0x10, 16, true};
-constexpr ReportSpec kDefaultsCommand{0x11, 3, false};
-constexpr ReportSpec kCapsLockReport{0x13, 6, true};
-constexpr ReportSpec kStampReport{0x14, 20, true};
-constexpr ReportSpec kHostStateReport{0x15, 3, false};
-constexpr ReportSpec kTalkStateReport{0x16, 16, false};
-constexpr ReportSpec kAmbientLightReport{0x17, 16, false};
+constexpr ReportFormat kControlReport{0x04, 3, false};  // read request / status
+constexpr ReportFormat kProfileSelectReport{0x05, 3, false};
+constexpr ReportFormat kKeyEnableReport{0x07, 6, true};
+constexpr ReportFormat kMacroReport{0x0E, 2083, true};
+constexpr ReportFormat kVersionReport{0x0F, 6, false};
+constexpr ReportFormat kIlluminationReport{0x10, 16, true};
+constexpr ReportFormat kDefaultsCommand{0x11, 3, false};
+constexpr ReportFormat kCapsLockReport{0x13, 6, true};
+constexpr ReportFormat kStampReport{0x14, 20, true};
+constexpr ReportFormat kHostStateReport{0x15, 3, false};
+constexpr ReportFormat kTalkStateReport{0x16, 16, false};
+constexpr ReportFormat kAmbientLightReport{0x17, 16, false};
 
 // Status byte (byte 1) of the control report.
 constexpr std::uint8_t kStatusDone = 1;
@@ -87,7 +87,7 @@ struct KeyLayer {
   std::array<std::uint8_t, 20> deviceCodes;  // of the standard function, in key order
 
   constexpr int length() const { return 3 * keyCount + 5; }
-  constexpr ReportSpec spec() const { return {id, length(), true}; }
+  constexpr ReportFormat format() const { return {id, length(), true}; }
 };
 
 constexpr KeyLayer kMacroKeyLayer{0x0D, kSelectorMacroKeyLayer, 0, 10, 200,

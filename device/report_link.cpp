@@ -23,10 +23,10 @@ bool ReportLink::PollStatus(int firstPauseMs) {
   return false;  // busy for every poll
 }
 
-bool ReportLink::ReadLocked(const ReportSpec& spec, Report& out) {
-  out = NewReport(spec);
-  if (!GetFeature(api_, out.data(), spec.length)) return false;
-  return !spec.checksummed || ChecksumMatches(out);
+bool ReportLink::ReadLocked(const ReportFormat& format, Report& out) {
+  out = NewReport(format);
+  if (!GetFeature(api_, out.data(), format.length)) return false;
+  return !format.checksummed || ChecksumMatches(out);
 }
 
 bool ReportLink::Write(Report report, int firstPauseMs) {
@@ -35,7 +35,7 @@ bool ReportLink::Write(Report report, int firstPauseMs) {
   return PollStatus(firstPauseMs);
 }
 
-bool ReportLink::RequestAndRead(int profile, std::uint8_t selector, const ReportSpec& spec,
+bool ReportLink::RequestAndRead(int profile, std::uint8_t selector, const ReportFormat& format,
                                 Report& out, bool failIfCancelled) {
   std::lock_guard<std::mutex> lock(mutex_);
   Report request = NewReport(kControlReport);
@@ -45,16 +45,16 @@ bool ReportLink::RequestAndRead(int profile, std::uint8_t selector, const Report
   // check that the answer is for the profile they asked for.
   if (SetFeature(api_, request.data(), kControlReport.length)) PollStatus(kFirstPauseRequest);
   if (failIfCancelled && cancelled()) return false;
-  return ReadLocked(spec, out);
+  return ReadLocked(format, out);
 }
 
 bool ReportLink::Pause(int ms) {
   return brelfx::Pause(clock_, workerCancel_, ms);
 }
 
-bool ReportLink::Read(const ReportSpec& spec, Report& out) {
+bool ReportLink::Read(const ReportFormat& format, Report& out) {
   std::lock_guard<std::mutex> lock(mutex_);
-  return ReadLocked(spec, out);
+  return ReadLocked(format, out);
 }
 
 }  // namespace brelfx

@@ -35,13 +35,13 @@ class ReportLink {
   // Request(profile, selector) — its poll's result is not used — then Read.
   // With failIfCancelled the read is not attempted when worker cancel was set
   // meanwhile.
-  bool RequestAndRead(int profile, std::uint8_t selector, const ReportSpec& spec, Report& out,
+  bool RequestAndRead(int profile, std::uint8_t selector, const ReportFormat& format, Report& out,
                       bool failIfCancelled = false);
 
   // A read that needs no request. `out` becomes a zeroed buffer of the
   // report's length filled by the keyboard; success needs a delivered report
   // and, where the report has one, a matching checksum.
-  bool Read(const ReportSpec& spec, Report& out);
+  bool Read(const ReportFormat& format, Report& out);
 
   // The cancellable pause between the steps of a device job; false when
   // worker cancel is set at its end (or cut it short).
@@ -52,7 +52,7 @@ class ReportLink {
 
  private:
   bool PollStatus(int firstPauseMs);
-  bool ReadLocked(const ReportSpec& spec, Report& out);
+  bool ReadLocked(const ReportFormat& format, Report& out);
 
   const ZendrelApi& api_;
   Clock& clock_;
