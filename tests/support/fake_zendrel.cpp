@@ -52,6 +52,11 @@ void FakeZendrel::Answer(std::vector<std::uint8_t> report) {
   answers_[id] = std::move(report);
 }
 
+void FakeZendrel::SetKeyboardPresent(bool present) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  keyboardPresent_ = present;
+}
+
 std::vector<std::vector<std::uint8_t>> FakeZendrel::sent() const {
   std::lock_guard<std::mutex> lock(mutex_);
   return sent_;
@@ -142,7 +147,8 @@ int FakeZendrel::CloseDevMonitorEntry() {
 }
 int FakeZendrel::OpenFeatureDeviceEntry() {
   live->Note("Open_FeatureDevice");
-  return 1;
+  std::lock_guard<std::mutex> lock(live->mutex_);
+  return live->keyboardPresent_ ? 1 : 0;
 }
 int FakeZendrel::CloseFeatureDeviceEntry() {
   live->Note("Close_FeatureDevice");

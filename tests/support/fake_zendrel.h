@@ -36,6 +36,8 @@ class FakeZendrel {
   // The bytes GetFeature answers for report `id` (cut or zero-padded to the
   // caller's length); byte 0 is the id whatever the canned bytes hold.
   void Answer(std::vector<std::uint8_t> report);
+  // Whether Open_FeatureDevice finds a keyboard (it does at first).
+  void SetKeyboardPresent(bool present);
 
   // Every delivered SetFeature buffer, every GetFeature id asked for, every
   // entry point called (by name), in call order.
@@ -68,6 +70,7 @@ class FakeZendrel {
   std::vector<std::uint8_t> readIds_;
   std::vector<std::string> calls_;
   int statusPolls_ = 0;
+  bool keyboardPresent_ = true;
 
   // The exchange in progress: who started it with a SetFeature, and whether it
   // ends with a data read (a request) or with the final status (a write).

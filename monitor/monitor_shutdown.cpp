@@ -1,0 +1,34 @@
+// Window destruction: the keyboard is told the host functions stop, the
+// option application closes, and the threads end before the library they
+// call is unloaded.
+#include "monitor/monitor.h"
+#include "monitor/timer_ids.h"
+
+namespace brelfx {
+namespace {
+constexpr int kThreadEndMs = 1000;
+}  // namespace
+
+void Monitor::Destroy() {
+  hostState_.Send(0);
+
+  services_.timers.StopTimer(kTimerForegroundWatch);
+  services_.timers.StopTimer(kTimerFirstSync);
+  services_.timers.StopTimer(kTimerAmbientLight);
+  for (int timer = kTimerProfileSound; timer <= kTimerTrophySound; ++timer)
+    services_.timers.StopTimer(timer);
+
+  option_.Close();
+
+  worker_.Stop(kThreadEndMs);
+  keyboard_.binding.Release();
+  features_.player.Stop(kThreadEndMs);
+
+  settings_.Close();
+  services_.settingsMutex.Close();
+
+  tray_.Remove();
+  SendTalkStatus(false);
+}
+
+}  // namespace brelfx
