@@ -8,6 +8,7 @@
 #include <vector>
 
 #include "monitor/monitor_messages.h"
+#include "monitor/single_instance.h"
 #include "monitor/tests/monitor_fakes.h"
 #include "settings/block_defaults.h"
 #include "settings/shared_catalogue.h"
@@ -152,6 +153,29 @@ TEST(MonitorShutDown, EndsALongSyncThroughWorkerCancel) {
   // The keyboard is left with host state 0: the cancelled job sends none.
   for (const auto& report : rig.zendrel.sent())
     EXPECT_NE(report, (std::vector<std::uint8_t>{0x15, 0x03, 0x01}));
+}
+
+}  // namespace
+}  // namespace brelfx
+
+namespace brelfx {
+namespace {
+
+TEST(MonitorInstance, SecondStartForwardsTheOptionRequestAndEnds) {
+  test::EventLog log;
+  test::FakeDesktop desktop;
+  test::LoggingMessenger messenger(desktop, log);
+  messenger.Name(desktop.AddWindow(kMonitorWindowTitle,
+                                   [](unsigned, std::uintptr_t, std::intptr_t) { return 0; }),
+                 "monitor");
+  test::FakeNamedMutex instance(log);
+
+  EXPECT_TRUE(BecomeTheMonitor(instance, messenger, OpenOptionRequested("1")));
+  instance.existsAlready = true;
+  EXPECT_FALSE(BecomeTheMonitor(instance, messenger, OpenOptionRequested("")));
+  EXPECT_FALSE(BecomeTheMonitor(instance, messenger, OpenOptionRequested("1 more")));
+  EXPECT_EQ(log.Matching("post"), (Entries{"post monitor 273 6001"}));
+  EXPECT_EQ(log.Count("close mutex"), 2);
 }
 
 }  // namespace
