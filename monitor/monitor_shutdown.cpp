@@ -10,6 +10,9 @@ constexpr int kThreadEndMs = 1000;
 }  // namespace
 
 void Monitor::Destroy() {
+  // A running job stops at its next pause, and no status poll of ours waits
+  // on a keyboard that answers busy: the host state 0 is sent unconfirmed.
+  keyboard_.workerFlags.CancelForGood();
   hostState_.Send(0);
 
   services_.timers.StopTimer(kTimerForegroundWatch);

@@ -18,6 +18,9 @@ class WorkerFlags {
 
   // Cancel worker: sets cancel only while a job runs.
   void Cancel();
+  // Shutdown: cancel stays set from now on, so no pause or status poll of
+  // either thread waits on the keyboard any more.
+  void CancelForGood();
 
   bool busy() const { return busy_.load() != 0; }
   bool cancelled() const { return cancel_.load() != 0; }
@@ -26,6 +29,7 @@ class WorkerFlags {
 
  private:
   std::mutex mutex_;  // keeps Cancel from slipping in between a job's end and its clean-up
+  bool closing_ = false;
   std::atomic<int> busy_{0};
   std::atomic<int> cancel_{0};
 };

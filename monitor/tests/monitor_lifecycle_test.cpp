@@ -129,15 +129,19 @@ TEST(MonitorShutDown, RunsItsStepsInOrder) {
   rig.AddOptionWindow();
   const std::size_t mark = rig.log.entries().size();
   const std::size_t callMark = rig.zendrel.calls().size();
+  // A keyboard answering busy does not hold the shutdown up.
+  rig.zendrel.ScriptStatus({3, 3, 3, 3, 3, 3, 3, 3, 3, 3});
+  const std::int64_t before = rig.clock.NowMs();
   rig.Destroy();
+  EXPECT_LE(rig.clock.NowMs() - before, 100);
 
   EXPECT_EQ(Since(rig.log, mark),
             (Entries{"kill timer 500", "kill timer 502", "post option 16 0", "player stop 1000",
                      "close mutex", "tray remove"}));
-  // Host state 0 first; the library is closed before the player ends.
+  // Host state 0 first, unconfirmed; the library is closed before the player ends.
   const Entries calls = rig.zendrel.calls();
   EXPECT_EQ(Entries(calls.begin() + static_cast<std::ptrdiff_t>(callMark), calls.end()),
-            (Entries{"SetFeature", "GetFeature", "Close_DevMonitor", "Close_FeatureDevice"}));
+            (Entries{"SetFeature", "Close_DevMonitor", "Close_FeatureDevice"}));
   EXPECT_EQ(rig.zendrel.sent().back(), (std::vector<std::uint8_t>{0x15, 0x03, 0x00}));
   EXPECT_EQ(rig.SharedBlock(), nullptr);  // the section went with the monitor
 }
