@@ -103,10 +103,11 @@ TEST_F(MonitorEvents, ArrivalWaitsReopensAndSyncsOncePerRealArrival) {
   ASSERT_TRUE(rig.DrainWorker());
 
   EXPECT_EQ(rig.clock.NowMs() - before >= 2000, true);
-  const Entries after = Since(mark);
-  EXPECT_EQ(Entries(after.begin(), after.begin() + 6),
-            (Entries{"firmware check", "check stamp", "tray add", "Device=1", "timer 500 2000",
-                     "job 2"}));
+  Entries onWindowThread;
+  for (const std::string& entry : Since(mark))
+    if (entry.rfind("job", 0) != 0) onWindowThread.push_back(entry);
+  EXPECT_EQ(onWindowThread, (Entries{"firmware check", "check stamp", "tray add", "Device=1",
+                                     "timer 500 2000"}));
   EXPECT_EQ(rig.log.Count("job 2"), 1);
   EXPECT_EQ(rig.log.Count("check stamp"), 2);  // start-up and this arrival
   EXPECT_EQ(rig.zendrel.calls()[2], "Close_FeatureDevice");
