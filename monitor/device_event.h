@@ -8,7 +8,7 @@
 namespace brelfx {
 
 // Event types (high 16 bits).
-constexpr std::uint16_t kEventProfile = 0x0200;        // value 1-5: profile switched on the keyboard
+constexpr std::uint16_t kEventProfile = 0x0200;  // value 1-5: profile switched on the keyboard
 constexpr std::uint16_t kEventLiveRecording = 0x0400;  // high byte step, low byte key number
 constexpr std::uint16_t kEventQuickLaunch = 0x0700;
 constexpr std::uint16_t kEventMedia = 0x0B00;

@@ -52,9 +52,9 @@ struct MonitorFeatureSet {
 };
 
 struct MonitorStart {
-  std::string programPath;  // full path of the running executable
-  bool openOption = false;  // the command line began with "1"
-  WindowId window = 0;      // the monitor's hidden window
+  std::string programPath;       // full path of the running executable
+  bool openOption = false;       // the command line began with "1"
+  WindowId window = 0;           // the monitor's hidden window
   unsigned int talkMessage = 0;  // the registered "WM_TALK_MSG"
   int systemLanguageId = 0;
 };

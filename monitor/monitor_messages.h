@@ -37,7 +37,7 @@ constexpr int kJobSwitchProfile = 3;  // value 0: select CurrentProfile on the k
 constexpr int kJobLiveRecording = 4;  // value: low 16 bits of the recording event
 
 // Intervals of the lifecycle's window timers.
-constexpr int kFirstSyncDelayMs = 200;     // timer 502 after start-up
+constexpr int kFirstSyncDelayMs = 200;    // timer 502 after start-up
 constexpr int kForegroundWatchMs = 2000;  // timer 500 while the keyboard is open
 
 // The tray icon.
@@ -47,10 +47,12 @@ constexpr char kTrayTip[] = "Tarvek Brel FX";
 // Messages registered by name at program load, shared with the Talk hub and
 // the other device programs. Only the ambient-light request and
 // "WM_TALK_MSG" are handled or sent.
-constexpr const char* kTalkMessageNames[] = {
-    "WM_TALK_ACTIVE_STATUS_FROM_TALK",       "WM_TALK_ACTIVE_STATUS_TO_TALK",
-    "WM_TALK_MONITOR_STATUS_CHANGE",         "WM_TALK_AMBIENT_EVENT_LIGHT_FROM_TALK",
-    "WM_TALK_DEVICE_STATUS_CHANGE_TO_TALKMONITOR", "WM_TALK_MSG"};
+constexpr const char* kTalkMessageNames[] = {"WM_TALK_ACTIVE_STATUS_FROM_TALK",
+                                             "WM_TALK_ACTIVE_STATUS_TO_TALK",
+                                             "WM_TALK_MONITOR_STATUS_CHANGE",
+                                             "WM_TALK_AMBIENT_EVENT_LIGHT_FROM_TALK",
+                                             "WM_TALK_DEVICE_STATUS_CHANGE_TO_TALKMONITOR",
+                                             "WM_TALK_MSG"};
 constexpr char kTalkAmbientLightMessage[] = "WM_TALK_AMBIENT_EVENT_LIGHT_FROM_TALK";
 constexpr char kTalkMessage[] = "WM_TALK_MSG";
 // wParam of the "WM_TALK_MSG" broadcast at start-up; lParam is the window.

@@ -23,7 +23,8 @@ bool Monitor::Create(const MonitorStart& start) {
 
   SettingsBlock& local = settings_.local();
   services_.files.LoadSettings(local);
-  if (local.QuickHelpLan == -1) local.QuickHelpLan = QuickHelpLanFromLanguageId(start.systemLanguageId);
+  if (local.QuickHelpLan == -1)
+    local.QuickHelpLan = QuickHelpLanFromLanguageId(start.systemLanguageId);
 
   if (services_.settingsMutex.Create(kSettingsMutexName) == MutexCreation::kExisted) return false;
 

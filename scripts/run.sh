@@ -70,17 +70,7 @@ brelfx_wine_boot
 
 xvfb_pid=
 if [ -z "${DISPLAY:-}" ]; then
-  display_file=$(mktemp)
-  exec 3>"$display_file"
-  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
-  xvfb_pid=$!
-  exec 3>&-
-  for _ in $(seq 1 100); do
-    [ -s "$display_file" ] && break
-    sleep 0.05
-  done
-  export DISPLAY=":$(head -n1 "$display_file")"
-  rm -f "$display_file"
+  brelfx_start_xvfb
 fi
 echo "DISPLAY=$DISPLAY" >"$session"
 

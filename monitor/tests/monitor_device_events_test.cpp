@@ -43,8 +43,8 @@ TEST_F(MonitorEvents, ProfileThreeBecomesIndexTwoEverywhere) {
 
   EXPECT_EQ(settings.CurrentProfile, 2);
   const std::string repeat = std::to_string(third.KBDelay) + " " + std::to_string(third.KBSpeed);
-  EXPECT_EQ(Since(mark), (Entries{"CurrentProfile=2", "registry repeat " + repeat, "repeat " + repeat,
-                                  "post option 1255 0"}));
+  EXPECT_EQ(Since(mark), (Entries{"CurrentProfile=2", "registry repeat " + repeat,
+                                  "repeat " + repeat, "post option 1255 0"}));
   EXPECT_EQ(rig.SharedBlock()->CurrentProfile, 2);
   EXPECT_EQ(rig.monitor->talk().toggle.load(), 0);
 }
@@ -81,7 +81,8 @@ TEST_F(MonitorEvents, BrightnessSetsTheCurrentProfileAndTellsTheOptionApplicatio
 TEST_F(MonitorEvents, RemovalClosesTheOptionApplicationAndTheMonitorRunsOn) {
   const std::size_t mark = Mark();
   rig.Plug(0);
-  EXPECT_EQ(Since(mark), (Entries{"tray remove", "kill timer 500", "Device=0", "post option 16 0"}));
+  EXPECT_EQ(Since(mark),
+            (Entries{"tray remove", "kill timer 500", "Device=0", "post option 16 0"}));
   EXPECT_EQ(rig.monitor->deviceState(), kDeviceRemoved);
   EXPECT_EQ(rig.zendrel.calls().back(), "Close_FeatureDevice");
 
@@ -106,8 +107,8 @@ TEST_F(MonitorEvents, ArrivalWaitsReopensAndSyncsOncePerRealArrival) {
   Entries onWindowThread;
   for (const std::string& entry : Since(mark))
     if (entry.rfind("job", 0) != 0) onWindowThread.push_back(entry);
-  EXPECT_EQ(onWindowThread, (Entries{"firmware check", "check stamp", "tray add", "Device=1",
-                                     "timer 500 2000"}));
+  EXPECT_EQ(onWindowThread,
+            (Entries{"firmware check", "check stamp", "tray add", "Device=1", "timer 500 2000"}));
   EXPECT_EQ(rig.log.Count("job 2"), 1);
   EXPECT_EQ(rig.log.Count("check stamp"), 2);  // start-up and this arrival
   EXPECT_EQ(rig.zendrel.calls()[2], "Close_FeatureDevice");

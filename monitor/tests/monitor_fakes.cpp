@@ -52,19 +52,11 @@ void* FakeZendrelLoader::Load(const std::string& path) {
 }
 
 LibraryEntry FakeZendrelLoader::Find(void*, const char* name) {
-  const ZendrelApi api = FakeZendrel::Api();
-  const std::map<std::string, LibraryEntry> exported = {
-      {"Open_DevMonitor", reinterpret_cast<LibraryEntry>(api.Open_DevMonitor)},
-      {"Close_DevMonitor", reinterpret_cast<LibraryEntry>(api.Close_DevMonitor)},
-      {"Open_FeatureDevice", reinterpret_cast<LibraryEntry>(api.Open_FeatureDevice)},
-      {"Close_FeatureDevice", reinterpret_cast<LibraryEntry>(api.Close_FeatureDevice)},
-      {"SetFeature", reinterpret_cast<LibraryEntry>(api.SetFeature)},
-      {"GetFeature", reinterpret_cast<LibraryEntry>(api.GetFeature)}};
-  return exported.at(name);
+  return FakeZendrel::Export(name);
 }
 
-std::intptr_t LoggingMessenger::Send(WindowId window, unsigned int message,
-                                     std::uintptr_t wParam, std::intptr_t lParam) {
+std::intptr_t LoggingMessenger::Send(WindowId window, unsigned int message, std::uintptr_t wParam,
+                                     std::intptr_t lParam) {
   log_.Add("send " + names_[window] + " " + std::to_string(message));
   return desktop_.Send(window, message, wParam, lParam);
 }
@@ -194,14 +186,13 @@ bool FakeFirmwareCheck::StartUpgradeIfNeeded() {
 }
 
 MonitorRig::MonitorRig() {
-  monitorWindow = desktop.AddWindow(kMonitorWindowTitle, [](unsigned, std::uintptr_t, std::intptr_t) {
-    return std::intptr_t{0};
-  });
+  monitorWindow =
+      desktop.AddWindow(kMonitorWindowTitle,
+                        [](unsigned, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
   messenger.Name(monitorWindow, "monitor");
   monitor = std::make_unique<Monitor>(
       MonitorServices{messenger, timers, tray, shell, repeat, settingsMutex, files, clock},
-      keyboard, settings,
-      MonitorFeatureSet{jobs, announcements, keys, player, &firmware, nullptr});
+      keyboard, settings, MonitorFeatureSet{jobs, announcements, keys, player, &firmware, nullptr});
 }
 
 MonitorRig::~MonitorRig() {
@@ -233,16 +224,14 @@ bool MonitorRig::DrainWorker() {
 std::unique_ptr<SettingsBlock> MonitorRig::SharedBlock() {
   FakeSharedMemory reader(objects);
   auto block = std::make_unique<SettingsBlock>();
-  if (OpenSharedSettings(reader) != SharedOpenResult::kMapped ||
-      !CopyFromShared(reader, *block))
+  if (OpenSharedSettings(reader) != SharedOpenResult::kMapped || !CopyFromShared(reader, *block))
     return nullptr;
   return block;
 }
 
 void MonitorRig::AddOptionWindow() {
-  optionWindow = desktop.AddWindow(kOptionWindowTitle, [](unsigned, std::uintptr_t, std::intptr_t) {
-    return std::intptr_t{0};
-  });
+  optionWindow = desktop.AddWindow(
+      kOptionWindowTitle, [](unsigned, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
   messenger.Name(optionWindow, "option");
 }
 

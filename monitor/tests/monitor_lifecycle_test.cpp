@@ -32,12 +32,12 @@ TEST(MonitorStartUp, WithTheKeyboardOpensItAndSchedulesTheFirstSync) {
   test::MonitorRig rig;
   ASSERT_TRUE(rig.Create());
 
-  EXPECT_EQ(rig.log.entries(),
-            (Entries{"register with Talk", "load settings",
-                     "mutex Tarvek_BrelFX_Keyboard_Mutex_Object", "post broadcast 49443 11",
-                     "player start", "timer 500 2000", "firmware check", "check stamp",
-                     "timer 502 200", "tray add", "Device=1", RepeatOf(rig.monitor->settings()),
-                     "open C:\\Brel\\BrelOSD.exe"}));
+  EXPECT_EQ(
+      rig.log.entries(),
+      (Entries{"register with Talk", "load settings", "mutex Tarvek_BrelFX_Keyboard_Mutex_Object",
+               "post broadcast 49443 11", "player start", "timer 500 2000", "firmware check",
+               "check stamp", "timer 502 200", "tray add", "Device=1",
+               RepeatOf(rig.monitor->settings()), "open C:\\Brel\\BrelOSD.exe"}));
   EXPECT_EQ(rig.loader.loadedPath, "C:\\Brel\\zendrel.dll");
   EXPECT_EQ(rig.zendrel.calls(), (Entries{"Open_DevMonitor", "Open_FeatureDevice"}));
   EXPECT_EQ(rig.monitor->deviceState(), kDeviceConnected);
@@ -58,7 +58,8 @@ TEST(MonitorStartUp, FirstSyncTimerPostsOneFullSyncAndStops) {
   EXPECT_FALSE(rig.timers.Running(502));
   // The sync is followed by the host-state report with 1.
   const auto sent = rig.zendrel.sent();
-  EXPECT_TRUE(std::count(sent.begin(), sent.end(), std::vector<std::uint8_t>{0x15, 0x03, 0x01}) == 1);
+  EXPECT_TRUE(std::count(sent.begin(), sent.end(), std::vector<std::uint8_t>{0x15, 0x03, 0x01}) ==
+              1);
 }
 
 TEST(MonitorStartUp, WithoutKeyboardStoresDeviceZeroAndStillStartsTheDisplayProgram) {
@@ -135,9 +136,8 @@ TEST(MonitorShutDown, RunsItsStepsInOrder) {
   rig.Destroy();
   EXPECT_LE(rig.clock.NowMs() - before, 100);
 
-  EXPECT_EQ(Since(rig.log, mark),
-            (Entries{"kill timer 500", "kill timer 502", "post option 16 0", "player stop 1000",
-                     "close mutex", "tray remove"}));
+  EXPECT_EQ(Since(rig.log, mark), (Entries{"kill timer 500", "kill timer 502", "post option 16 0",
+                                           "player stop 1000", "close mutex", "tray remove"}));
   // Host state 0 first, unconfirmed; the library is closed before the player ends.
   const Entries calls = rig.zendrel.calls();
   EXPECT_EQ(Entries(calls.begin() + static_cast<std::ptrdiff_t>(callMark), calls.end()),

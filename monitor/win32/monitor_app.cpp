@@ -2,6 +2,7 @@
 // loop that runs until the window is gone.
 #include <windows.h>
 
+#include "device/win32/win32_library_loader.h"
 #include "monitor/single_instance.h"
 #include "monitor/win32/monitor_wnd.h"
 #include "platform/win32/named_mutex.h"
@@ -9,12 +10,6 @@
 
 namespace brelfx {
 namespace {
-
-std::string RunningProgramPath() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, sizeof(path));
-  return std::string(path, length);
-}
 
 class CMonitorApp {
  public:

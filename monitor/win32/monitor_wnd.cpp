@@ -26,8 +26,7 @@ TalkMessages RegisterTalkMessages() {
   return m;
 }
 
-CMonitorWnd::CMonitorWnd(std::string programPath, bool openOption,
-                         const TalkMessages& talkMessages)
+CMonitorWnd::CMonitorWnd(std::string programPath, bool openOption, const TalkMessages& talkMessages)
     : programPath_(std::move(programPath)), openOption_(openOption), talkMessages_(talkMessages) {}
 
 CMonitorWnd::~CMonitorWnd() {
@@ -44,21 +43,31 @@ bool CMonitorWnd::Create() {
 
 LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
-    case WM_CREATE: return OnCreate();
-    case WM_DESTROY: return OnDestroy();
-    case WM_CLOSE: DestroyWindow(hwnd()); return 0;
-    case WM_TIMER: return OnTimer(wParam);
-    case WM_DEVICECHANGE: return TRUE;
-    case WM_COMMAND: return OnCommand(LOWORD(wParam));
-    case WM_TRAY_NOTIFY: return OnTrayNotify(static_cast<UINT>(lParam));
+    case WM_CREATE:
+      return OnCreate();
+    case WM_DESTROY:
+      return OnDestroy();
+    case WM_CLOSE:
+      DestroyWindow(hwnd());
+      return 0;
+    case WM_TIMER:
+      return OnTimer(wParam);
+    case WM_DEVICECHANGE:
+      return TRUE;
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam));
+    case WM_TRAY_NOTIFY:
+      return OnTrayNotify(static_cast<UINT>(lParam));
     case WM_DEVICE_EVENT:
       program_->monitor.OnDeviceEvent(DecodeDeviceEventMessage(wParam, lParam));
       return 1;
     case WM_DEVICE_PLUG:
       program_->monitor.OnDeviceEvent(DecodePlugMessage(wParam));
       return 1;
-    case WM_DEVICE_SPARE: return 1;
-    default: return Default(message, wParam, lParam);
+    case WM_DEVICE_SPARE:
+      return 1;
+    default:
+      return Default(message, wParam, lParam);
   }
 }
 
@@ -87,9 +96,14 @@ LRESULT CMonitorWnd::OnTimer(UINT_PTR id) {
 
 LRESULT CMonitorWnd::OnCommand(UINT id) {
   switch (id) {
-    case ID_CONFIGURATION: program_->monitor.OpenOptionApplication(); return 0;
-    case ID_EXIT: PostMessageA(hwnd(), WM_CLOSE, 0, 0); return 0;
-    default: return 0;
+    case ID_CONFIGURATION:
+      program_->monitor.OpenOptionApplication();
+      return 0;
+    case ID_EXIT:
+      PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      return 0;
+    default:
+      return 0;
   }
 }
 
@@ -98,9 +112,14 @@ LRESULT CMonitorWnd::OnTrayNotify(UINT mouseMessage) {
     case WM_LBUTTONDOWN:
       program_->shell.BringToFront(reinterpret_cast<WindowId>(GetLastActivePopup(hwnd())));
       return 0;
-    case WM_LBUTTONDBLCLK: program_->monitor.OpenOptionApplication(); return 0;
-    case WM_RBUTTONDOWN: ShowTrayMenu(); return 0;
-    default: return 0;
+    case WM_LBUTTONDBLCLK:
+      program_->monitor.OpenOptionApplication();
+      return 0;
+    case WM_RBUTTONDOWN:
+      ShowTrayMenu();
+      return 0;
+    default:
+      return 0;
   }
 }
 

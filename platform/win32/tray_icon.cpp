@@ -10,7 +10,10 @@ namespace brelfx {
 
 Win32TrayIcon::Win32TrayIcon(HWND window, UINT id, UINT callbackMessage, HICON icon,
                              std::string tip)
-    : window_(window), id_(id), callbackMessage_(callbackMessage), icon_(icon),
+    : window_(window),
+      id_(id),
+      callbackMessage_(callbackMessage),
+      icon_(icon),
       tip_(std::move(tip)) {}
 
 NOTIFYICONDATAA Win32TrayIcon::Data() const {

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "device/library_loader.h"
 #include "device/zendrel_api.h"
 
 namespace brelfx::test {
@@ -28,6 +29,9 @@ class FakeZendrel {
 
   // All six entry points of this fake.
   static ZendrelApi Api();
+  // One of them by its exported name, as a loader hands it out; null for any
+  // other name.
+  static LibraryEntry Export(const std::string& name);
 
   // Status bytes the next polls answer, in order; then 1 (done) for ever.
   void ScriptStatus(std::initializer_list<std::uint8_t> statuses);
