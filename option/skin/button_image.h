@@ -1,0 +1,18 @@
+// Which of its four state images a skinned button shows.
+#pragma once
+
+namespace brelfx {
+
+enum class ButtonImage { kNormal, kHover, kPressed, kDisabled };
+
+struct ButtonState {
+  bool toggleMode = false;  // a switch: a click flips `checked`
+  bool checked = false;
+  bool hover = false;     // the mouse is over it (or its menu is open)
+  bool selected = false;  // being pressed right now (ODS_SELECTED)
+  bool disabled = false;  // ODS_DISABLED
+};
+
+ButtonImage ChooseButtonImage(const ButtonState& state);
+
+}  // namespace brelfx

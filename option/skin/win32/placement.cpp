@@ -1,0 +1,37 @@
+#include "option/skin/win32/placement.h"
+
+namespace brelfx {
+
+RECT ToRect(const SkinRect& r) {
+  return RECT{r.left, r.top, r.right, r.bottom};
+}
+
+LayoutItem PlaceSkinButton(HWND owner, CSkinButton& button, const char* layout, const SkinSet& skin,
+                           bool toggle) {
+  const LayoutItem item = ParseLayoutString(layout);
+  const RECT rect = ToRect(item.rect);
+  button.Create(owner, rect, 0);
+  button.SetStateImages(rect, skin.Image(SkinRole::kNormal), skin.Image(SkinRole::kHover),
+                        skin.Image(SkinRole::kPressed), skin.Image(SkinRole::kExtra));
+  button.SetTooltip(item.tooltip);
+  button.SetToggleMode(toggle);
+  return item;
+}
+
+LayoutItem PlaceImageButton(HWND owner, CSkinButton& button, const char* layout, int normalId,
+                            int hoverId, int pressedId, int disabledId, bool toggle) {
+  UniqueBitmap normal = LoadSkinBitmap(normalId);
+  UniqueBitmap hover = LoadSkinBitmap(hoverId);
+  UniqueBitmap pressed = LoadSkinBitmap(pressedId);
+  UniqueBitmap disabled = LoadSkinBitmap(disabledId);
+  const LayoutItem item = ParseLayoutString(layout);
+  const SIZE size = BitmapSize(disabled.get());
+  const RECT rect{item.rect.left, item.rect.top, item.rect.left + size.cx, item.rect.top + size.cy};
+  button.Create(owner, rect, 0);
+  button.SetOwnImages(std::move(normal), std::move(hover), std::move(pressed), std::move(disabled));
+  button.SetTooltip(item.tooltip);
+  button.SetToggleMode(toggle);
+  return item;
+}
+
+}  // namespace brelfx

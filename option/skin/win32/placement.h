@@ -1,0 +1,26 @@
+// The two ways a page or dialog places a button from its layout string.
+#pragma once
+
+#include <windows.h>
+
+#include "option/skin/layout_string.h"
+#include "option/skin/win32/skin_button.h"
+#include "option/skin/win32/skin_image.h"
+
+namespace brelfx {
+
+RECT ToRect(const SkinRect& rect);
+
+// The standard sequence: parse, create with id 0 at the parsed rectangle, cut
+// the state images from the window's skin set (disabled from its extra
+// picture), set the tooltip and, for switches, toggle mode.
+LayoutItem PlaceSkinButton(HWND owner, CSkinButton& button, const char* layout, const SkinSet& skin,
+                           bool toggle = false);
+
+// For buttons with pictures of their own: the four bitmaps by resource id,
+// the button at the string's (x, y) in the size of the disabled picture (the
+// string's w and h do not count).
+LayoutItem PlaceImageButton(HWND owner, CSkinButton& button, const char* layout, int normalId,
+                            int hoverId, int pressedId, int disabledId, bool toggle);
+
+}  // namespace brelfx

@@ -1,0 +1,49 @@
+// Skin pictures: loading them by resource id, cutting a control's part out of
+// a full-window picture, and the skin set of a page or dialog.
+#pragma once
+
+#include <windows.h>
+
+#include "platform/win32/handles.h"
+
+namespace brelfx {
+
+// A bitmap resource of the running program as a DIB section; empty when the
+// resource is missing.
+UniqueBitmap LoadSkinBitmap(int resourceId);
+
+SIZE BitmapSize(HBITMAP bitmap);
+
+// Makes `target` a new bitmap of the rectangle's size holding that part of
+// `source`. Nothing happens without a source; an empty rectangle leaves
+// `target` empty. `dc` picks the bitmap format (null: the screen's).
+void CropSkinImage(HDC dc, UniqueBitmap& target, HBITMAP source, const RECT& rect);
+
+// Copies `bitmap` into `dc` at (x, y) in its own size.
+void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+
+enum class SkinRole { kShape, kNormal, kHover, kPressed, kExtra };
+
+struct SkinSetIds {
+  int shape = 0;  // 0: the window has no picture in this role
+  int normal = 0;
+  int hover = 0;
+  int pressed = 0;
+  int extra = 0;
+};
+
+// The full-window pictures of one page or dialog, all of its size.
+class SkinSet {
+ public:
+  bool Load(const SkinSetIds& ids);
+
+  // The picture of a role; a missing role reuses another (hover and extra
+  // the normal picture, pressed the hover one, shape the normal one).
+  HBITMAP Image(SkinRole role) const;
+  SIZE Size() const { return BitmapSize(Image(SkinRole::kNormal)); }
+
+ private:
+  UniqueBitmap images_[5];
+};
+
+}  // namespace brelfx

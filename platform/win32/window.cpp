@@ -1,0 +1,168 @@
+#include "platform/win32/window.h"
+
+#include <exception>
+
+#include "platform/log.h"
+
+namespace brelfx {
+namespace {
+
+HINSTANCE ThisModule() {
+  return GetModuleHandleA(nullptr);
+}
+
+}  // namespace
+
+Window::~Window() {
+  if (!hwnd_) return;
+  // The derived part is gone: messages sent while the window dies must not
+  // reach it, so the object lets go before destroying.
+  HWND window = hwnd_;
+  Detach();
+  DestroyWindow(window);
+}
+
+Window* Window::FromHandle(HWND window) {
+  if (!window) return nullptr;
+  return reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+}
+
+bool Window::RegisterWindowClass(const char* className, UINT classStyle, HCURSOR cursor,
+                                 HICON icon) {
+  WNDCLASSEXA existing{};
+  existing.cbSize = sizeof(existing);
+  if (GetClassInfoExA(ThisModule(), className, &existing)) return true;
+  WNDCLASSEXA wc{};
+  wc.cbSize = sizeof(wc);
+  wc.style = classStyle;
+  wc.lpfnWndProc = &Window::WindowProc;
+  wc.hInstance = ThisModule();
+  wc.hCursor = cursor ? cursor : LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_ARROW));
+  wc.hIcon = icon;
+  wc.lpszClassName = className;
+  if (RegisterClassExA(&wc)) return true;
+  DebugLog("RegisterClassEx(%s) failed: %lu\n", className, GetLastError());
+  return false;
+}
+
+void Window::DestroyWindowNow() {
+  if (hwnd_) DestroyWindow(hwnd_);
+}
+
+HWND Window::CreateWindowObject(DWORD exStyle, const char* className, const char* title,
+                                DWORD style, const RECT& r, HWND parent, HMENU menuOrId) {
+  HWND window = CreateWindowExA(exStyle, className, title, style, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, parent, menuOrId, ThisModule(), this);
+  if (!window) DebugLog("CreateWindowEx(%s) failed: %lu\n", className, GetLastError());
+  return window;
+}
+
+HWND Window::CreateControlObject(DWORD exStyle, const char* className, const char* title,
+                                 DWORD style, const RECT& r, HWND parent, HMENU menuOrId) {
+  HWND window = CreateWindowExA(exStyle, className, title, style, r.left, r.top, r.right - r.left,
+                                r.bottom - r.top, parent, menuOrId, ThisModule(), nullptr);
+  if (!window) {
+    DebugLog("CreateWindowEx(%s) failed: %lu\n", className, GetLastError());
+    return nullptr;
+  }
+  hwnd_ = window;
+  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  controlProc_ = reinterpret_cast<WNDPROC>(
+      SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::SubclassProc)));
+  return window;
+}
+
+LRESULT Window::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  return Default(message, wParam, lParam);
+}
+
+std::optional<LRESULT> Window::OnReflected(UINT, WPARAM, LPARAM) {
+  return std::nullopt;
+}
+
+LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (controlProc_) return CallWindowProcA(controlProc_, hwnd_, message, wParam, lParam);
+  return DefWindowProcA(hwnd_, message, wParam, lParam);
+}
+
+std::optional<LRESULT> Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_DRAWITEM: {
+      const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (draw->CtlType == ODT_MENU) {
+        if (auto* item = reinterpret_cast<OwnerDrawnMenuItem*>(draw->itemData)) item->Draw(*draw);
+        return TRUE;
+      }
+      if (Window* control = FromHandle(draw->hwndItem))
+        return control->OnReflected(message, wParam, lParam);
+      return std::nullopt;
+    }
+    case WM_MEASUREITEM: {
+      auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
+      if (measure->CtlType != ODT_MENU) return std::nullopt;
+      if (auto* item = reinterpret_cast<OwnerDrawnMenuItem*>(measure->itemData))
+        item->Measure(*measure);
+      return TRUE;
+    }
+    case WM_COMMAND:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORSTATIC:
+    case WM_CTLCOLORBTN: {
+      Window* control = FromHandle(reinterpret_cast<HWND>(lParam));
+      if (control && control != this) return control->OnReflected(message, wParam, lParam);
+      return std::nullopt;
+    }
+    default:
+      return std::nullopt;
+  }
+}
+
+LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
+  try {
+    if (auto reflected = Reflect(message, wParam, lParam)) return *reflected;
+    return HandleMessage(message, wParam, lParam);
+  } catch (const std::exception& e) {
+    DebugLog("window message %u: %s\n", message, e.what());
+  } catch (...) {
+    DebugLog("window message %u: unknown exception\n", message);
+  }
+  return 0;
+}
+
+void Window::Detach() {
+  if (!hwnd_) return;
+  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  if (controlProc_) {
+    SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
+    controlProc_ = nullptr;
+  }
+  hwnd_ = nullptr;
+}
+
+LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_NCCREATE) {
+    auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
+    if (self) {
+      self->hwnd_ = window;
+      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
+    }
+  }
+  Window* self = FromHandle(window);
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  const LRESULT result = self->Dispatch(message, wParam, lParam);
+  if (message == WM_NCDESTROY) self->Detach();
+  return result;
+}
+
+LRESULT CALLBACK Window::SubclassProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  Window* self = FromHandle(window);
+  if (!self) return DefWindowProcA(window, message, wParam, lParam);
+  if (message == WM_NCDESTROY) {
+    WNDPROC own = self->controlProc_;
+    self->Detach();
+    return CallWindowProcA(own, window, message, wParam, lParam);
+  }
+  return self->Dispatch(message, wParam, lParam);
+}
+
+}  // namespace brelfx

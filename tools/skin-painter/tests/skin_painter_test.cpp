@@ -1,0 +1,99 @@
+#include <gtest/gtest.h>
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+#include "tools/skin-painter/image_files.h"
+#include "tools/skin-painter/skin_recipe.h"
+
+namespace brelfx::painter {
+namespace {
+
+uint32_t Le32(const std::vector<uint8_t>& b, std::size_t at) {
+  return b[at] | (b[at + 1] << 8) | (b[at + 2] << 16) | (static_cast<uint32_t>(b[at + 3]) << 24);
+}
+
+TEST(EncodeBmp, RowsAreBottomUpBgrAndPaddedToFourBytes) {
+  Canvas c(3, 2, Rgb(0, 0, 0));
+  c.Set(0, 0, Rgb(1, 2, 3));  // top-left
+  c.Set(2, 1, Rgb(4, 5, 6));  // bottom-right
+  const std::vector<uint8_t> bmp = EncodeBmp(c);
+  ASSERT_EQ(bmp.size(), 54u + 2 * 12);  // 9 bytes a row padded to 12
+  EXPECT_EQ(Le32(bmp, 2), bmp.size());
+  EXPECT_EQ(Le32(bmp, 10), 54u);
+  EXPECT_EQ(Le32(bmp, 18), 3u);
+  EXPECT_EQ(Le32(bmp, 22), 2u);  // positive height: bottom-up
+  // First stored row is the bottom one: its last pixel is (2,1).
+  EXPECT_EQ(bmp[54 + 6], 6);
+  EXPECT_EQ(bmp[54 + 7], 5);
+  EXPECT_EQ(bmp[54 + 8], 4);
+  // Second stored row is the top one, starting after the padding.
+  EXPECT_EQ(bmp[54 + 12], 3);
+  EXPECT_EQ(bmp[54 + 14], 1);
+}
+
+TEST(EncodeCursor, CarriesHotSpotAndMasksTheKeyColour) {
+  Canvas c(32, 32, Rgb(255, 0, 255));
+  c.Set(0, 31, Rgb(255, 255, 255));  // bottom-left is drawn
+  const std::vector<uint8_t> cur = EncodeCursor(c, Rgb(255, 0, 255), 6, 1);
+  EXPECT_EQ(cur[2], 2);  // cursor resource type
+  EXPECT_EQ(cur[10] | (cur[11] << 8), 6);
+  EXPECT_EQ(cur[12] | (cur[13] << 8), 1);
+  const std::size_t image = Le32(cur, 18);
+  EXPECT_EQ(Le32(cur, image + 8), 64u);  // colour and mask halves
+  const std::size_t mask = image + 40 + 32 * 32 * 4;
+  EXPECT_EQ(cur[mask] & 0x80, 0);     // first mask row is the bottom: pixel (0,31) is opaque
+  EXPECT_EQ(cur[mask] & 0x40, 0x40);  // (1,31) is transparent
+}
+
+TEST(SkinRecipe, RejectsUnknownLinesAndNeedsASize) {
+  SkinRecipe recipe;
+  std::string error;
+  EXPECT_FALSE(ParseSkinRecipe("size 10 10\nbuttn OK,1,1,4,4,\n", recipe, error));
+  EXPECT_NE(error.find("line 2"), std::string::npos);
+  EXPECT_FALSE(ParseSkinRecipe("button OK,1,1,4,4,\n", recipe, error));
+  EXPECT_FALSE(ParseSkinRecipe("size 0 10\n", recipe, error));
+  ASSERT_TRUE(ParseSkinRecipe("# a window\r\nsize 40 30\nchamfer 6\nbutton OK, 5,5,20,10,\n",
+                              recipe, error));
+  ASSERT_EQ(recipe.elements.size(), 1u);
+  EXPECT_EQ(recipe.elements[0].rect, (SkinRect{5, 5, 25, 15}));
+}
+
+TEST(PaintSkin, ShapeIsWhiteOnlyOutsideTheCutCorners) {
+  SkinRecipe recipe;
+  std::string error;
+  ASSERT_TRUE(ParseSkinRecipe("size 40 30\nchamfer 6\n", recipe, error));
+  const Canvas shape = PaintSkin(recipe, Role::kShape);
+  EXPECT_EQ(shape.At(0, 0), Rgb(255, 255, 255));
+  EXPECT_EQ(shape.At(39, 29), Rgb(255, 255, 255));
+  EXPECT_NE(shape.At(6, 0), Rgb(255, 255, 255));
+  EXPECT_NE(shape.At(20, 15), Rgb(255, 255, 255));
+}
+
+TEST(PaintSkin, StatePicturesDifferOnlyInsideTheControls) {
+  // A control's state images are cut from these pictures, so everything
+  // around the controls must be the same in all of them.
+  SkinRecipe recipe;
+  std::string error;
+  ASSERT_TRUE(
+      ParseSkinRecipe("size 80 60\nchamfer 8\nheader 12\nbutton OK,10,20,30,14,\n"
+                      "toggle Sw,10,40,50,12,\nedit Name,50,4,20,10,\n",
+                      recipe, error));
+  const Canvas normal = PaintSkin(recipe, Role::kNormal);
+  int differentInside = 0, differentOutside = 0;
+  for (Role role : {Role::kHover, Role::kPressed, Role::kExtra}) {
+    const Canvas other = PaintSkin(recipe, role);
+    for (int y = 0; y < 60; ++y)
+      for (int x = 0; x < 80; ++x) {
+        const bool inside =
+            recipe.elements[0].rect.Contains(x, y) || recipe.elements[1].rect.Contains(x, y);
+        (inside ? differentInside : differentOutside) += normal.At(x, y) != other.At(x, y);
+      }
+  }
+  EXPECT_GT(differentInside, 0);
+  EXPECT_EQ(differentOutside, 0);
+}
+
+}  // namespace
+}  // namespace brelfx::painter
