@@ -59,10 +59,10 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_TRAY_NOTIFY:
       return OnTrayNotify(static_cast<UINT>(lParam));
     case WM_DEVICE_EVENT:
-      program_->monitor.OnDeviceEvent(DecodeDeviceEventMessage(wParam, lParam));
+      program_->monitor().OnDeviceEvent(DecodeDeviceEventMessage(wParam, lParam));
       return 1;
     case WM_DEVICE_PLUG:
-      program_->monitor.OnDeviceEvent(DecodePlugMessage(wParam));
+      program_->monitor().OnDeviceEvent(DecodePlugMessage(wParam));
       return 1;
     case WM_DEVICE_SPARE:
       return 1;
@@ -72,32 +72,32 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CMonitorWnd::OnCreate() {
-  program_ = std::make_unique<MonitorProgram>(hwnd());
+  program_ = std::make_unique<MonitorProgram>(hwnd(), programPath_);
   MonitorStart start;
   start.programPath = programPath_;
   start.openOption = openOption_;
   start.window = reinterpret_cast<WindowId>(hwnd());
   start.talkMessage = talkMessages_.talk;
   start.systemLanguageId = GetSystemDefaultLangID();
-  return program_->monitor.Create(start) ? 0 : -1;
+  return program_->monitor().Create(start) ? 0 : -1;
 }
 
 LRESULT CMonitorWnd::OnDestroy() {
-  if (program_) program_->monitor.Destroy();
+  if (program_) program_->monitor().Destroy();
   program_.reset();
   PostQuitMessage(0);
   return 0;
 }
 
 LRESULT CMonitorWnd::OnTimer(UINT_PTR id) {
-  if (id == kTimerFirstSync) program_->monitor.OnFirstSyncTimer();
+  program_->OnTimer(static_cast<int>(id));
   return 0;
 }
 
 LRESULT CMonitorWnd::OnCommand(UINT id) {
   switch (id) {
     case ID_CONFIGURATION:
-      program_->monitor.OpenOptionApplication();
+      program_->monitor().OpenOptionApplication();
       return 0;
     case ID_EXIT:
       PostMessageA(hwnd(), WM_CLOSE, 0, 0);
@@ -110,10 +110,10 @@ LRESULT CMonitorWnd::OnCommand(UINT id) {
 LRESULT CMonitorWnd::OnTrayNotify(UINT mouseMessage) {
   switch (mouseMessage) {
     case WM_LBUTTONDOWN:
-      program_->shell.BringToFront(reinterpret_cast<WindowId>(GetLastActivePopup(hwnd())));
+      program_->shell().BringToFront(reinterpret_cast<WindowId>(GetLastActivePopup(hwnd())));
       return 0;
     case WM_LBUTTONDBLCLK:
-      program_->monitor.OpenOptionApplication();
+      program_->monitor().OpenOptionApplication();
       return 0;
     case WM_RBUTTONDOWN:
       ShowTrayMenu();
