@@ -5,6 +5,11 @@ function(brelfx_warnings target)
   if(BRELFX_WERROR)
     target_compile_options(${target} PRIVATE -Werror)
   endif()
+  # GCC 12 at -O3 reports a false -Wrestrict inside std::string's
+  # operator+(const char*, std::string&&) (GCC bug 105329).
+  if(CMAKE_CXX_COMPILER_ID STREQUAL "GNU" AND CMAKE_CXX_COMPILER_VERSION VERSION_LESS 13)
+    target_compile_options(${target} PRIVATE -Wno-restrict)
+  endif()
 endfunction()
 
 # brelfx_library(name SOURCES ... [LIBS ...]) — a portable static library.
