@@ -69,7 +69,7 @@ class Monitor {
   // WM_CREATE. False refuses the window: another holder of the settings
   // mutex runs.
   bool Create(const MonitorStart& start);
-  // WM_DESTROY.
+  // WM_DESTROY, also after a refused creation.
   void Destroy();
 
   // WM_DEVICE_EVENT and WM_DEVICE_PLUG, decoded.
@@ -112,6 +112,7 @@ class Monitor {
   DeviceWorker worker_;
   std::string programFolder_;
   WindowId window_ = 0;
+  bool running_ = false;  // creation went past the settings mutex
 };
 
 }  // namespace brelfx

@@ -9,7 +9,6 @@
 namespace brelfx {
 
 // System messages the portable logic posts (values of <windows.h>).
-constexpr unsigned int kWmNull = 0x0000;
 constexpr unsigned int kWmClose = 0x0010;
 constexpr unsigned int kWmCommand = 0x0111;
 // Posting to this window reaches every top-level window (HWND_BROADCAST).

@@ -14,6 +14,12 @@ constexpr int kTrayRemovalMs = 5000;
 }  // namespace
 
 void Monitor::Destroy() {
+  if (!running_) {
+    // A refused creation did nothing with the keyboard: only release.
+    keyboard_.binding.Release();
+    services_.settingsMutex.Close();
+    return;
+  }
   // A running job stops at its next pause, and no status poll of ours waits
   // on a keyboard that answers busy: the host state 0 is sent unconfirmed.
   keyboard_.workerFlags.CancelForGood();

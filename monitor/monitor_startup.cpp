@@ -27,6 +27,7 @@ bool Monitor::Create(const MonitorStart& start) {
     local.QuickHelpLan = QuickHelpLanFromLanguageId(start.systemLanguageId);
 
   if (services_.settingsMutex.Create(kSettingsMutexName) == MutexCreation::kExisted) return false;
+  running_ = true;
 
   if (settings_.CreateShared() == SharedOpenResult::kMapped) settings_.Publish();
 

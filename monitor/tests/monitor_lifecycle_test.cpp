@@ -104,6 +104,10 @@ TEST(MonitorStartUp, ExistingSettingsMutexRefusesTheWindowBeforeAnythingRuns) {
   EXPECT_TRUE(rig.zendrel.calls().empty());
   EXPECT_EQ(rig.SharedBlock(), nullptr);
   EXPECT_EQ(rig.files.device, -1);
+  // The window is destroyed at once; the keyboard hears nothing of it.
+  rig.Destroy();
+  EXPECT_TRUE(rig.zendrel.sent().empty());
+  EXPECT_EQ(rig.log.Count("close mutex"), 1);
 }
 
 TEST(MonitorStartUp, UnsetHelpLanguageComesFromTheSystemLanguage) {

@@ -40,15 +40,17 @@ bool Win32TrayIcon::Remove() {
   return false;
 }
 
-HICON SmallShellIconOfProgram() {
-  char path[MAX_PATH];
-  if (GetModuleFileNameA(nullptr, path, sizeof(path)) == 0) return nullptr;
-  SHFILEINFOA info{};
-  if (SHGetFileInfoA(path, 0, &info, sizeof(info), SHGFI_ICON | SHGFI_SMALLICON) == 0) {
-    LogLastError("SHGetFileInfoA");
-    return nullptr;
+HICON SmallIconOfProgram() {
+  // The icon is read from the program's own resources rather than asked of
+  // the shell (SHGetFileInfo): the shell builds its whole image list for
+  // that, 11 MB of memory under Wine, for the same picture.
+  HANDLE icon = LoadImageA(GetModuleHandleA(nullptr), MAKEINTRESOURCEA(1), IMAGE_ICON,
+                           GetSystemMetrics(SM_CXSMICON), GetSystemMetrics(SM_CYSMICON), 0);
+  if (icon == nullptr) {
+    LogLastError("LoadImageA (program icon)");
+    icon = CopyIcon(LoadIconA(nullptr, IDI_APPLICATION));
   }
-  return info.hIcon;
+  return static_cast<HICON>(icon);
 }
 
 }  // namespace brelfx

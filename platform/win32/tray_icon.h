@@ -26,8 +26,9 @@ class Win32TrayIcon final : public TrayIcon {
   std::string tip_;
 };
 
-// The small icon the shell shows for the running executable, or null.
-// Destroy it with DestroyIcon.
-HICON SmallShellIconOfProgram();
+// The small icon the shell shows for the running executable: its first icon
+// resource at the small-icon size (the system's default application icon
+// when it has none). Destroy it with DestroyIcon.
+HICON SmallIconOfProgram();
 
 }  // namespace brelfx
