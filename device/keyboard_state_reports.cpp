@@ -1,6 +1,7 @@
 #include "device/keyboard_state_reports.h"
 
 #include <algorithm>
+#include <iterator>
 
 #include "device/report_ids.h"
 
@@ -25,7 +26,7 @@ Report BuildDefaultsCommand() {
 
 Report BuildStampReport(const SettingsStamp& stamp) {
   Report report = NewSizedReport(kStampReport);
-  std::copy(stamp.begin(), stamp.end(), report.begin() + kStampOffset);
+  std::copy(std::begin(stamp.Bytes), std::end(stamp.Bytes), report.begin() + kStampOffset);
   StoreChecksum(report);
   return report;
 }
@@ -33,7 +34,7 @@ Report BuildStampReport(const SettingsStamp& stamp) {
 std::optional<SettingsStamp> ParseStampReport(std::span<const std::uint8_t> report) {
   if (static_cast<int>(report.size()) != kStampReport.length) return std::nullopt;
   SettingsStamp stamp;
-  std::copy_n(report.begin() + kStampOffset, stamp.size(), stamp.begin());
+  std::copy_n(report.begin() + kStampOffset, sizeof(stamp.Bytes), stamp.Bytes);
   return stamp;
 }
 

@@ -3,7 +3,6 @@
 // hands to the keyboard.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <optional>
@@ -11,13 +10,9 @@
 
 #include "device/report_frame.h"
 #include "settings/settings_block.h"
+#include "settings/settings_stamp.h"
 
 namespace brelfx {
-
-// 16 bytes that tell whether the keyboard still holds what this computer
-// wrote: bytes 0-3 the time it was made (seconds since 1970, little-endian),
-// the rest zero.
-using SettingsStamp = std::array<std::uint8_t, 16>;
 
 // The ambient-light effect a Talk peer asks for (20 bytes as received).
 #pragma pack(push, 1)

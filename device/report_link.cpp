@@ -14,7 +14,7 @@ int StatusPollPauseMs(int poll, int firstPauseMs) {
 
 bool ReportLink::PollStatus(int firstPauseMs) {
   for (int poll = 1; poll <= kMaxStatusPolls; ++poll) {
-    if (!Pause(clock_, workerCancel_, StatusPollPauseMs(poll, firstPauseMs))) return false;
+    if (!brelfx::Pause(clock_, workerCancel_, StatusPollPauseMs(poll, firstPauseMs))) return false;
     Report status;
     if (!ReadLocked(kControlReport, status)) return false;
     if (status[1] == kStatusDone) return true;
@@ -46,6 +46,10 @@ bool ReportLink::RequestAndRead(int profile, std::uint8_t selector, const Report
   if (SetFeature(api_, request.data(), kControlReport.length)) PollStatus(kFirstPauseRequest);
   if (failIfCancelled && cancelled()) return false;
   return ReadLocked(spec, out);
+}
+
+bool ReportLink::Pause(int ms) {
+  return brelfx::Pause(clock_, workerCancel_, ms);
 }
 
 bool ReportLink::Read(const ReportSpec& spec, Report& out) {

@@ -43,6 +43,10 @@ class ReportLink {
   // and, where the report has one, a matching checksum.
   bool Read(const ReportSpec& spec, Report& out);
 
+  // The cancellable pause between the steps of a device job; false when
+  // worker cancel is set at its end (or cut it short).
+  bool Pause(int ms);
+
   Clock& clock() { return clock_; }
   bool cancelled() const { return workerCancel_.load() != 0; }
 

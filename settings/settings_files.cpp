@@ -69,7 +69,12 @@ bool SettingsFiles::WriteAll(const SettingsBlock& block) {
   } else {
     ok = false;
   }
+  return WriteProfileFiles(block) && ok;
+}
+
+bool SettingsFiles::WriteProfileFiles(const SettingsBlock& block) {
   fs_.CreateFolder(JoinPath(folder_, "config"));
+  bool ok = true;
   for (int slot = 0; slot < kProfileCount; ++slot)
     ok = WriteProfileFile(fs_, ProfileFilePath(slot), block.Profiles[slot]) && ok;
   return ok;

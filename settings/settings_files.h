@@ -38,6 +38,9 @@ class SettingsFiles {
   // missing). False when any file could not be written; those keep their
   // old content.
   bool WriteAll(const SettingsBlock& block);
+  // Every slot to its profile file (config folder created when missing);
+  // false when any could not be written.
+  bool WriteProfileFiles(const SettingsBlock& block);
 
   // [FileName] "Profile%d" with the slot number 1-5.
   bool WriteProfileTitle(int slotNumber, std::string_view title);

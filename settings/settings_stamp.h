@@ -11,6 +11,9 @@ namespace brelfx {
 #pragma pack(push, 1)
 struct SettingsStamp {
   std::uint8_t Bytes[16];
+
+  // The stamps are compared byte for byte.
+  bool operator==(const SettingsStamp&) const = default;
 };
 #pragma pack(pop)
 

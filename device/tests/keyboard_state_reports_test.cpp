@@ -35,11 +35,7 @@ TEST(KeyboardStateReports, HostStateIsZeroWhileTheActiveProfileDrivesNoPlayer) {
 }
 
 TEST(KeyboardStateReports, StampAndVersionRoundTrip) {
-  SettingsStamp stamp{};
-  stamp[0] = 0x78;
-  stamp[1] = 0x56;
-  stamp[2] = 0x34;
-  stamp[3] = 0x12;
+  const SettingsStamp stamp{{0x78, 0x56, 0x34, 0x12}};
   const Report report = BuildStampReport(stamp);
   ASSERT_EQ(report.size(), 20u);
   EXPECT_EQ(report[1], 20);

@@ -25,7 +25,7 @@ TEST(ReportLinkThreads, WindowAndWorkerTransactionsNeverInterleave) {
   auto source = test::DefaultBlock();
   source->Profiles[1].ModifyKey[2] = 0;
   fake.Answer(BuildKeyEnableReport(source->Profiles[1], 1));
-  fake.Answer(BuildStampReport(SettingsStamp{7}));
+  fake.Answer(BuildStampReport(SettingsStamp{{7}}));
   constexpr int kRounds = 300;
 
   int workerFailures = 0;

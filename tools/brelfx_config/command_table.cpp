@@ -5,9 +5,10 @@ namespace brelfx::config_tool {
 extern const Command kInitCommand;
 extern const Command kShowCommand;
 extern const Command kCheckCommand;
+extern const Command kReportsCommand;
 
 std::span<const Command> Commands() {
-  static const Command kCommands[] = {kInitCommand, kShowCommand, kCheckCommand};
+  static const Command kCommands[] = {kInitCommand, kShowCommand, kCheckCommand, kReportsCommand};
   return kCommands;
 }
 

@@ -1,4 +1,4 @@
-# brelfx-config end to end on a scratch folder: init, show --json, check.
+# brelfx-config end to end on a scratch folder: init, show --json, check, reports.
 #   cmake -DTOOL=… [-DEMULATOR=…] -DWORK=… -P cli_test.cmake
 file(REMOVE_RECURSE "${WORK}")
 file(MAKE_DIRECTORY "${WORK}")
@@ -32,6 +32,16 @@ if(NOT profiles EQUAL 5 OR NOT keys EQUAL 58 OR NOT name STREQUAL "Default3"
 endif()
 
 run_tool(0 out check "${dir}")
+
+# The defaults hold no macro: profile select and eight reports per profile.
+run_tool(0 reports reports "${dir}")
+string(REGEX MATCHALL "[^\n]+" report_lines "${reports}")
+list(LENGTH report_lines report_count)
+list(GET report_lines 0 first_report)
+if(NOT report_count EQUAL 41 OR NOT first_report STREQUAL "050300")
+  message(FATAL_ERROR "unexpected reports output: ${report_count} lines, first ${first_report}")
+endif()
+
 file(APPEND "${dir}/config/Default1.tkp" "[Setting]\r\n")
 file(READ "${dir}/config/Default1.tkp" profile)
 string(REPLACE "KBDelay=1" "KBDelay=12" profile "${profile}")
