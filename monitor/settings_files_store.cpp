@@ -4,19 +4,16 @@
 #include "platform/log.h"
 #include "settings/block_defaults.h"
 #include "settings/ini_file.h"
-#include "settings/settings_files.h"
 
 namespace brelfx {
 
 SettingsFilesStore::SettingsFilesStore(const std::string& programFolder, std::string talkFolder,
                                        FileSystem& fs, Registry& registry, int systemLanguageId)
-    : files_(std::make_unique<SettingsFiles>(programFolder, fs, registry)),
+    : files_(programFolder, fs, registry),
       talkFolder_(std::move(talkFolder)),
       fs_(fs),
       registry_(registry),
       systemLanguageId_(systemLanguageId) {}
-
-SettingsFilesStore::~SettingsFilesStore() = default;
 
 void SettingsFilesStore::RegisterWithTalk() {
   if (!RegisterInTalkFile(fs_, talkFolder_))
@@ -26,19 +23,19 @@ void SettingsFilesStore::RegisterWithTalk() {
 void SettingsFilesStore::LoadSettings(SettingsBlock& block) {
   // Without config.ini nothing was ever saved here: the built-in defaults,
   // with profile 1 current, rather than a block without a current profile.
-  if (!FileExists(fs_, files_->ConfigIniPath())) {
+  if (!FileExists(fs_, files_.ConfigIniPath())) {
     SetDefaults(block, systemLanguageId_);
     return;
   }
-  files_->ReadAll(block);
+  files_.ReadAll(block);
 }
 
 void SettingsFilesStore::WriteCurrentProfile(int index) {
-  IniFile(files_->ConfigIniPath(), fs_).WriteInt(kSettingSection, "CurrentProfile", index);
+  IniFile(files_.ConfigIniPath(), fs_).WriteInt(kSettingSection, "CurrentProfile", index);
 }
 
 void SettingsFilesStore::WriteDevice(int present) {
-  files_->WriteDevice(present);
+  files_.WriteDevice(present);
 }
 
 void SettingsFilesStore::WriteKeyboardRepeat(const ProfileRecord& profile) {

@@ -2,23 +2,20 @@
 // registry and the Talk registry file.
 #pragma once
 
-#include <memory>
 #include <string>
 
 #include "monitor/monitor_files.h"
 #include "platform/file_system.h"
 #include "platform/registry.h"
+#include "settings/settings_files.h"
 
 namespace brelfx {
-
-class SettingsFiles;
 
 class SettingsFilesStore final : public MonitorFiles {
  public:
   // talkFolder: the folder of TConfig.ini.
   SettingsFilesStore(const std::string& programFolder, std::string talkFolder, FileSystem& fs,
                      Registry& registry, int systemLanguageId);
-  ~SettingsFilesStore() override;
 
   void RegisterWithTalk() override;
   void LoadSettings(SettingsBlock& block) override;
@@ -26,8 +23,10 @@ class SettingsFilesStore final : public MonitorFiles {
   void WriteDevice(int present) override;
   void WriteKeyboardRepeat(const ProfileRecord& profile) override;
 
+  SettingsFiles& files() { return files_; }
+
  private:
-  std::unique_ptr<SettingsFiles> files_;
+  SettingsFiles files_;
   std::string talkFolder_;
   FileSystem& fs_;
   Registry& registry_;

@@ -66,6 +66,10 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_DEVICE_SPARE:
       return 1;
+    case WindowThreadTimers::kStartRequest:
+    case WindowThreadTimers::kStopRequest:
+      program_->timers().OnRequest(message, wParam, lParam);
+      return 0;
     default:
       return Default(message, wParam, lParam);
   }

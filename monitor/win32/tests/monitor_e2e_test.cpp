@@ -8,11 +8,11 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <memory>
-#include <vector>
 #include <functional>
+#include <memory>
 #include <string>
 #include <thread>
+#include <vector>
 
 #include "platform/win32/handles.h"
 #include "settings/settings_block.h"
@@ -196,6 +196,17 @@ TEST_F(MonitorEndToEnd, StartWithoutKeyboardStoresDeviceZeroAndSyncsNothing) {
   EXPECT_TRUE(WaitForConfig("Device", 0));
   std::this_thread::sleep_for(std::chrono::milliseconds(1000));  // when a sync would have begun
   EXPECT_FALSE(CaptureHas("get   ok")) << Sim("capture").output;
+}
+
+TEST_F(MonitorEndToEnd, StartWithoutTheLibraryRunsAndStoresDeviceZero) {
+  ASSERT_TRUE(DeleteFileA(Path("zendrel.dll").c_str()));
+  HANDLE monitor = Start();
+  HWND window = WaitForMonitorWindow();
+  ASSERT_NE(window, nullptr);
+  EXPECT_TRUE(WaitForConfig("Device", 0));
+  EXPECT_EQ(WaitForSingleObject(monitor, 0), static_cast<DWORD>(WAIT_TIMEOUT));
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  EXPECT_EQ(WaitForSingleObject(monitor, 5000), WAIT_OBJECT_0);
 }
 
 TEST_F(MonitorEndToEnd, ExitDuringALongSyncEndsTheProcessInTime) {
