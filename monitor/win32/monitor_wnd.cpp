@@ -41,6 +41,10 @@ bool CMonitorWnd::Create() {
                             nullptr, nullptr) != nullptr;
 }
 
+// Not handled here yet, so they get the default answer: the option
+// application's apply and reload requests (1224, 1226, 1227, 1231, 1232,
+// 1233, 1274), the Talk hub's messages and WM_COPYDATA, and timers 500 and
+// 630 (foreground watch, ambient light).
 LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
