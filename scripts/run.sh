@@ -1,58 +1,100 @@
 #!/usr/bin/env bash
-# Runs what BrelFX has so far under Wine with the simulated keyboard:
-#   - builds the Windows programs (build/windows/bin, their shipping folder),
-#   - resets the simulated keyboard and writes a default configuration into
-#     build/run with brelfx-config, then shows it,
-#   - prints the reports that sending it would write to the keyboard,
-#   - opens the skin gallery window (in a virtual display when there is no
-#     DISPLAY, where a screenshot is saved to build/run/gallery.png).
-# The monitor and the option application join this script as they are built.
+# Runs BrelFX under Wine with the simulated keyboard.
+#
+#   bash scripts/run.sh              build the Windows programs, start the monitor
+#                                    (in a virtual display when there is no DISPLAY)
+#                                    and wait until it ends (Ctrl-C stops everything)
+#   bash scripts/run.sh sim CMD...   drive the simulated keyboard of the running
+#                                    session: plug, unplug, press 5, profile 3, ...
+#                                    (bash scripts/run.sh sim help lists them all)
+#   bash scripts/run.sh option       open the option application from the monitor
+#   bash scripts/run.sh stop         close the monitor
+#
+# The programs run in build/windows/bin, their shipping folder, so config.ini and
+# the profile files appear there. The keyboard keeps its state in
+# build/run/keyboard.bin between runs; "sim reset" gives it back its factory state.
 set -euo pipefail
 cd "$(dirname "$0")/.."
-
-bash scripts/install-deps.sh
-cmake --preset windows >/dev/null
-cmake --build --preset windows --target brelfx-config zendrel brelfx-sim skin-gallery
+. scripts/wine-env.sh
 
 bin=$PWD/build/windows/bin
 run_dir=$PWD/build/run
-mkdir -p "$run_dir"
+session=$run_dir/session.env
 # Wine's drive Z: is the Linux root.
 export BRELFX_SIM_STATE_FILE="Z:${run_dir//\//\\}\\keyboard.bin"
-config_dir="Z:${run_dir//\//\\}\\config-folder"
 
-demo() {
-  run() { wine "$@" </dev/null >"$run_dir/out.txt" 2>&1; local s=$?; cat "$run_dir/out.txt"; return $s; }
-  echo "--- the simulated keyboard, factory state"
-  run "$bin/brelfx-sim.exe" reset
-  run "$bin/brelfx-sim.exe" dump 1 | head -20
-  echo "--- brelfx-config init + show"
-  run "$bin/brelfx-config.exe" init "$config_dir"
-  run "$bin/brelfx-config.exe" show "$config_dir" | head -40
-  echo "--- the first reports sending this configuration writes"
-  run "$bin/brelfx-config.exe" reports "$config_dir" | head -12
-  echo "--- the skin gallery"
-  wine "$bin/skin-gallery.exe" </dev/null >/dev/null 2>&1 &
-  local gallery=$!
-  if [ -n "${BRELFX_VIRTUAL_DISPLAY:-}" ]; then
-    sleep 8
-    import -window root "$run_dir/gallery.png" && echo "screenshot: $run_dir/gallery.png"
-    kill "$gallery" 2>/dev/null || true
-  else
-    echo "close the gallery window to finish"
-    wait "$gallery" || true
-  fi
+# Runs a Windows program of the session with its output on this terminal (Wine's
+# helpers keep no pipe open: they inherit /dev/null from the session start).
+in_session() {
+  [ -f "$session" ] || { echo "run.sh: no monitor session is running (start one with: bash scripts/run.sh)" >&2; exit 1; }
+  . "$session"
+  export DISPLAY
+  local out
+  out=$(mktemp)
+  set +e
+  wine "$@" </dev/null >"$out" 2>&1
+  local status=$?
+  set -e
+  cat "$out"
+  rm -f "$out"
+  return $status
 }
 
+case "${1:-start}" in
+  sim)
+    shift
+    in_session "$bin/brelfx-sim.exe" "$@"
+    exit $?
+    ;;
+  option)
+    in_session "$bin/BrelFXMonitor.exe" 1
+    exit $?
+    ;;
+  stop)
+    # taskkill without /f posts WM_CLOSE to the monitor's window: a clean shutdown.
+    in_session taskkill /im BrelFXMonitor.exe
+    exit $?
+    ;;
+  start) ;;
+  *)
+    sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
+    exit 2
+    ;;
+esac
+
+bash scripts/install-deps.sh >/dev/null
+cmake --preset windows >/dev/null
+cmake --build --preset windows --target BrelFXMonitor zendrel brelfx-sim
+mkdir -p "$run_dir" "$bin/config"
+brelfx_wine_boot
+
+xvfb_pid=
 if [ -z "${DISPLAY:-}" ]; then
-  export BRELFX_VIRTUAL_DISPLAY=1
+  brelfx_start_xvfb
 fi
-export -f demo
-export bin run_dir config_dir
-if [ -n "${BRELFX_VIRTUAL_DISPLAY:-}" ]; then
-  bash scripts/wine-session.sh bash -c demo
-else
-  . scripts/wine-env.sh
-  brelfx_wine_boot
-  demo
-fi
+echo "DISPLAY=$DISPLAY" >"$session"
+
+cleanup() {
+  rm -f "$session"
+  wineserver -k </dev/null >/dev/null 2>&1 || true
+  if [ -n "$xvfb_pid" ]; then
+    kill "$xvfb_pid" 2>/dev/null || true
+    wait "$xvfb_pid" 2>/dev/null || true
+  fi
+}
+trap cleanup EXIT INT TERM
+
+# Wine's helper processes start with this one; they must not hold the terminal.
+wineserver -p </dev/null >/dev/null 2>&1
+cat <<TEXT
+BrelFX monitor running under Wine (DISPLAY=$DISPLAY, folder $bin).
+Drive the simulated keyboard from another terminal, for example:
+  bash scripts/run.sh sim profile 3      the owner switches to profile 3 (config.ini follows)
+  bash scripts/run.sh sim unplug         the keyboard leaves (Device=0); sim plug brings it back
+  bash scripts/run.sh sim press 5        key item 5 goes down; sim release 5
+  bash scripts/run.sh sim capture        every report and event that crossed the link
+  bash scripts/run.sh sim help           all commands
+  bash scripts/run.sh stop               close the monitor (or press Ctrl-C here)
+TEXT
+wine "$bin/BrelFXMonitor.exe" </dev/null >"$run_dir/monitor.log" 2>&1 || true
+echo "The monitor has ended."

@@ -20,3 +20,20 @@ brelfx_wine_boot() {
     fi
   ) 9>"$wine_root/boot.lock"
 }
+
+# Starts Xvfb on a display number it picks itself; sets DISPLAY and
+# xvfb_pid (kill it when done).
+brelfx_start_xvfb() {
+  local display_file
+  display_file=$(mktemp)
+  exec 3>"$display_file"
+  Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp </dev/null >/dev/null 2>&1 &
+  xvfb_pid=$!
+  exec 3>&-
+  for _ in $(seq 1 100); do
+    [ -s "$display_file" ] && break
+    sleep 0.05
+  done
+  export DISPLAY=":$(head -n1 "$display_file")"
+  rm -f "$display_file"
+}

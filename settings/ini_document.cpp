@@ -19,7 +19,9 @@ std::string_view Trim(std::string_view s) {
   return s;
 }
 
-char Lower(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+char Lower(char c) {
+  return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c;
+}
 
 bool SameName(std::string_view a, std::string_view b) {
   if (a.size() != b.size()) return false;
@@ -106,6 +108,13 @@ IniDocument::Line IniDocument::ParseLine(std::string_view text) {
 std::string_view IniDocument::Keep(std::string text) {
   written_->push_back(std::move(text));
   return written_->back();
+}
+
+std::vector<std::string> IniDocument::SectionNames() const {
+  std::vector<std::string> names;
+  // sections_[0] holds the lines before the first header.
+  for (std::size_t i = 1; i < sections_.size(); ++i) names.emplace_back(sections_[i].name);
+  return names;
 }
 
 std::size_t IniDocument::FindSection(std::string_view name) const {

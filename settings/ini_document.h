@@ -42,6 +42,8 @@ class IniDocument {
   std::optional<std::string_view> Find(std::string_view section, std::string_view key) const;
 
   bool HasSection(std::string_view section) const { return FindSection(section) != kNoSection; }
+  // The names of the sections in file order.
+  std::vector<std::string> SectionNames() const;
 
   // The value text, at most kMaxIniString characters, or the default.
   std::string ReadString(std::string_view section, std::string_view key,

@@ -26,15 +26,7 @@ class FakeLoader final : public LibraryLoader {
   LibraryEntry Find(void* library, const char* name) override {
     EXPECT_EQ(library, &library_);
     lookups.push_back(name);
-    const ZendrelApi api = test::FakeZendrel::Api();
-    const std::map<std::string, LibraryEntry> exported = {
-        {"Open_DevMonitor", reinterpret_cast<LibraryEntry>(api.Open_DevMonitor)},
-        {"Close_DevMonitor", reinterpret_cast<LibraryEntry>(api.Close_DevMonitor)},
-        {"Open_FeatureDevice", reinterpret_cast<LibraryEntry>(api.Open_FeatureDevice)},
-        {"Close_FeatureDevice", reinterpret_cast<LibraryEntry>(api.Close_FeatureDevice)},
-        {"SetFeature", reinterpret_cast<LibraryEntry>(api.SetFeature)},
-        {"GetFeature", reinterpret_cast<LibraryEntry>(api.GetFeature)}};
-    return missing.count(name) ? nullptr : exported.at(name);
+    return missing.count(name) ? nullptr : test::FakeZendrel::Export(name);
   }
   void Free(void* library) override {
     EXPECT_EQ(library, &library_);

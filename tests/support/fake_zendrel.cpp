@@ -1,6 +1,7 @@
 #include "tests/support/fake_zendrel.h"
 
 #include <algorithm>
+#include <map>
 #include <cstdlib>
 #include <cstring>
 
@@ -18,7 +19,9 @@ FakeZendrel::FakeZendrel() {
   live = this;
 }
 
-FakeZendrel::~FakeZendrel() { live = nullptr; }
+FakeZendrel::~FakeZendrel() {
+  live = nullptr;
+}
 
 ZendrelApi FakeZendrel::Api() {
   ZendrelApi api;
@@ -29,6 +32,19 @@ ZendrelApi FakeZendrel::Api() {
   api.SetFeature = SetFeatureEntry;
   api.GetFeature = GetFeatureEntry;
   return api;
+}
+
+LibraryEntry FakeZendrel::Export(const std::string& name) {
+  const ZendrelApi api = Api();
+  const std::map<std::string, LibraryEntry> exported = {
+      {"Open_DevMonitor", reinterpret_cast<LibraryEntry>(api.Open_DevMonitor)},
+      {"Close_DevMonitor", reinterpret_cast<LibraryEntry>(api.Close_DevMonitor)},
+      {"Open_FeatureDevice", reinterpret_cast<LibraryEntry>(api.Open_FeatureDevice)},
+      {"Close_FeatureDevice", reinterpret_cast<LibraryEntry>(api.Close_FeatureDevice)},
+      {"SetFeature", reinterpret_cast<LibraryEntry>(api.SetFeature)},
+      {"GetFeature", reinterpret_cast<LibraryEntry>(api.GetFeature)}};
+  const auto found = exported.find(name);
+  return found == exported.end() ? nullptr : found->second;
 }
 
 void FakeZendrel::ScriptStatus(std::initializer_list<std::uint8_t> statuses) {
@@ -50,6 +66,11 @@ void FakeZendrel::Answer(std::vector<std::uint8_t> report) {
   std::lock_guard<std::mutex> lock(mutex_);
   const std::uint8_t id = report.at(0);
   answers_[id] = std::move(report);
+}
+
+void FakeZendrel::SetKeyboardPresent(bool present) {
+  std::lock_guard<std::mutex> lock(mutex_);
+  keyboardPresent_ = present;
 }
 
 std::vector<std::vector<std::uint8_t>> FakeZendrel::sent() const {
@@ -127,7 +148,8 @@ int FakeZendrel::OnGet(unsigned char* buffer, int length) {
   open_ = false;
   const auto answer = answers_.find(id);
   if (answer == answers_.end()) return 0;
-  const std::size_t n = std::min<std::size_t>(answer->second.size(), static_cast<std::size_t>(length));
+  const std::size_t n =
+      std::min<std::size_t>(answer->second.size(), static_cast<std::size_t>(length));
   std::memcpy(buffer + 1, answer->second.data() + 1, n - 1);
   return 1;
 }
@@ -142,7 +164,8 @@ int FakeZendrel::CloseDevMonitorEntry() {
 }
 int FakeZendrel::OpenFeatureDeviceEntry() {
   live->Note("Open_FeatureDevice");
-  return 1;
+  std::lock_guard<std::mutex> lock(live->mutex_);
+  return live->keyboardPresent_ ? 1 : 0;
 }
 int FakeZendrel::CloseFeatureDeviceEntry() {
   live->Note("Close_FeatureDevice");

@@ -15,6 +15,7 @@
 #include <thread>
 #include <vector>
 
+#include "device/library_loader.h"
 #include "device/zendrel_api.h"
 
 namespace brelfx::test {
@@ -28,6 +29,9 @@ class FakeZendrel {
 
   // All six entry points of this fake.
   static ZendrelApi Api();
+  // One of them by its exported name, as a loader hands it out; null for any
+  // other name.
+  static LibraryEntry Export(const std::string& name);
 
   // Status bytes the next polls answer, in order; then 1 (done) for ever.
   void ScriptStatus(std::initializer_list<std::uint8_t> statuses);
@@ -36,6 +40,8 @@ class FakeZendrel {
   // The bytes GetFeature answers for report `id` (cut or zero-padded to the
   // caller's length); byte 0 is the id whatever the canned bytes hold.
   void Answer(std::vector<std::uint8_t> report);
+  // Whether Open_FeatureDevice finds a keyboard (it does at first).
+  void SetKeyboardPresent(bool present);
 
   // Every delivered SetFeature buffer, every GetFeature id asked for, every
   // entry point called (by name), in call order.
@@ -68,6 +74,7 @@ class FakeZendrel {
   std::vector<std::uint8_t> readIds_;
   std::vector<std::string> calls_;
   int statusPolls_ = 0;
+  bool keyboardPresent_ = true;
 
   // The exchange in progress: who started it with a SetFeature, and whether it
   // ends with a data read (a request) or with the final status (a write).

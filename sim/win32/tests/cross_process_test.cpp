@@ -8,6 +8,7 @@
 #include <string>
 
 #include "platform/win32/handles.h"
+#include "tests/support/win32/run_program.h"
 
 namespace {
 
@@ -29,39 +30,8 @@ std::string SelfPath() {
   return std::string(path, GetModuleFileNameA(nullptr, path, sizeof(path)));
 }
 
-struct Ran {
-  DWORD exitCode = 0xFFFFFFFF;
-  std::string output;
-};
-
-// Runs a program to its end, collecting what it writes to stdout and stderr.
-Ran RunProgram(const std::string& program, const std::string& arguments) {
-  SECURITY_ATTRIBUTES inherit{sizeof(inherit), nullptr, TRUE};
-  HANDLE readEnd = nullptr, writeEnd = nullptr;
-  Ran ran;
-  if (!CreatePipe(&readEnd, &writeEnd, &inherit, 0)) return ran;
-  UniqueHandle reader(readEnd), writer(writeEnd);
-  SetHandleInformation(readEnd, HANDLE_FLAG_INHERIT, 0);
-  STARTUPINFOA startup{};
-  startup.cb = sizeof(startup);
-  startup.dwFlags = STARTF_USESTDHANDLES;
-  startup.hStdOutput = writeEnd;
-  startup.hStdError = writeEnd;
-  PROCESS_INFORMATION process{};
-  std::string commandLine = "\"" + program + "\" " + arguments;
-  if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, TRUE, CREATE_NO_WINDOW,
-                      nullptr, nullptr, &startup, &process))
-    return ran;
-  UniqueHandle processHandle(process.hProcess), thread(process.hThread);
-  writer.reset();  // the child holds the only write end now: EOF when it ends
-  char chunk[4096];
-  DWORD got = 0;
-  while (ReadFile(readEnd, chunk, sizeof(chunk), &got, nullptr) && got > 0)
-    ran.output.append(chunk, got);
-  WaitForSingleObject(process.hProcess, 20000);
-  GetExitCodeProcess(process.hProcess, &ran.exitCode);
-  return ran;
-}
+using brelfx::test::Ran;
+using brelfx::test::RunProgram;
 
 Ran Tool(const std::string& arguments) {
   return RunProgram(ProgramFolder() + "brelfx-sim.exe", arguments);

@@ -1,0 +1,11 @@
+#include "monitor/host_state_report.h"
+
+#include "device/keyboard_reports.h"
+
+namespace brelfx {
+
+bool HostStateReport::Send(std::uint8_t value) {
+  return SendHostState(link_, settings_, value);
+}
+
+}  // namespace brelfx

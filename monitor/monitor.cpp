@@ -1,0 +1,61 @@
+#include "monitor/monitor.h"
+
+#include "monitor/device_event_route.h"
+#include "monitor/monitor_messages.h"
+
+namespace brelfx {
+
+Monitor::Monitor(MonitorServices services, KeyboardLink& keyboard, MonitorSettingsLink& settings,
+                 MonitorFeatureSet features)
+    : services_(services),
+      keyboard_(keyboard),
+      settings_(settings),
+      features_(features),
+      tray_(services.tray, deviceState_, talk_),
+      option_(services.messenger, services.shell),
+      hostState_(keyboard.reports, settings.local()),
+      worker_(features.jobs, hostState_, deviceState_, keyboard.workerFlags) {}
+
+void Monitor::OnDeviceEvent(DeviceEvent event) {
+  switch (RouteDeviceEvent(event)) {
+    case DeviceAction::kProfileChange:
+      OnProfileChanged(event.value);
+      break;
+    case DeviceAction::kBrightnessChange:
+      OnBrightnessChanged(event.value);
+      break;
+    case DeviceAction::kLiveRecording:
+      worker_.Post(kJobLiveRecording, event.value);
+      break;
+    case DeviceAction::kKeyFunction:
+      features_.keys.OnKeyEvent(event.value);
+      break;
+    case DeviceAction::kOpenConfiguration:
+      PostToSelf(kWmCommand, ID_CONFIGURATION);
+      break;
+    case DeviceAction::kArrival:
+      OnArrival();
+      break;
+    case DeviceAction::kRemoval:
+      OnRemoval();
+      break;
+    // Quick launch, media keys, usage counters and Talk keys are taken up by
+    // the features that own them.
+    case DeviceAction::kQuickLaunch:
+    case DeviceAction::kMediaKey:
+    case DeviceAction::kUsageCounter:
+    case DeviceAction::kTalkKey:
+    case DeviceAction::kNone:
+      break;
+  }
+}
+
+void Monitor::SendTalkStatus(bool connected) {
+  if (features_.talkStatus) features_.talkStatus->Send(connected);
+}
+
+void Monitor::PostToSelf(unsigned int message, std::uintptr_t wParam) {
+  services_.messenger.Post(window_, message, wParam, 0);
+}
+
+}  // namespace brelfx

@@ -1,0 +1,50 @@
+// The monitor's other features as its lifecycle and event dispatch call
+// them: announcements, the programmable keys, the player thread, and the
+// firmware check and Talk status, which may be absent.
+#pragma once
+
+#include <cstdint>
+
+namespace brelfx {
+
+// Spoken announcements; each queued on its timer (601-607), held back during
+// a countdown's final phase and a trophy sound.
+class Announcements {
+ public:
+  virtual ~Announcements() = default;
+  virtual void Announce(int timerId) = 0;
+};
+
+// Device events of the programmable keys (types 0x0D00 and 0x0E00).
+class KeyEventSink {
+ public:
+  virtual ~KeyEventSink() = default;
+  virtual void OnKeyEvent(std::uint16_t value) = 0;
+};
+
+// A background thread started at window creation and ended at destruction.
+class MonitorThread {
+ public:
+  virtual ~MonitorThread() = default;
+  virtual bool Start() = 0;
+  // False when it did not end within the time and was given up on.
+  virtual bool Stop(int timeoutMs) = 0;
+};
+
+// Compares the keyboard's firmware with the packaged one right after the
+// feature channel opened; true when it started the firmware upgrade program
+// (the monitor then closes).
+class FirmwareCheck {
+ public:
+  virtual ~FirmwareCheck() = default;
+  virtual bool StartUpgradeIfNeeded() = 0;
+};
+
+// Tells a Talk hub, when one is known, whether the keyboard is connected.
+class TalkDeviceStatus {
+ public:
+  virtual ~TalkDeviceStatus() = default;
+  virtual void Send(bool connected) = 0;
+};
+
+}  // namespace brelfx

@@ -1,0 +1,193 @@
+#include "monitor/win32/monitor_program.h"
+
+#include <shlobj.h>
+
+#include "device/device_sync.h"
+#include "device/settings_files_sync_store.h"
+#include "device/settings_stamp.h"
+#include "device/win32/win32_library_loader.h"
+#include "monitor/announcer.h"
+#include "monitor/countdown.h"
+#include "monitor/key_functions.h"
+#include "monitor/key_sender.h"
+#include "monitor/macro_player.h"
+#include "monitor/monitor_messages.h"
+#include "monitor/player_thread.h"
+#include "monitor/program_folder.h"
+#include "monitor/settings_files_store.h"
+#include "monitor/shortcut_keys.h"
+#include "monitor/sync_device_jobs.h"
+#include "monitor/talk_registration.h"
+#include "monitor/timer_ids.h"
+#include "monitor/wave_file_player.h"
+#include "monitor/win32/window_thread_timers.h"
+#include "platform/win32/current_keyboard_layout.h"
+#include "platform/win32/high_resolution_clock.h"
+#include "platform/win32/locked_sound_output.h"
+#include "platform/win32/named_mutex.h"
+#include "platform/win32/shared_memory.h"
+#include "platform/win32/system_input.h"
+#include "platform/win32/system_keyboard_repeat.h"
+#include "platform/win32/system_registry.h"
+#include "platform/win32/tray_icon.h"
+#include "platform/win32/window_messenger.h"
+#include "settings/shared_catalogue.h"
+
+namespace brelfx {
+namespace {
+
+std::string CommonAppDataFolder() {
+  char path[MAX_PATH] = "";
+  if (FAILED(SHGetFolderPathA(nullptr, CSIDL_COMMON_APPDATA, nullptr, 0, path))) return {};
+  return path;
+}
+
+class AnnouncerAnnouncements final : public Announcements {
+ public:
+  explicit AnnouncerAnnouncements(Announcer& announcer) : announcer_(announcer) {}
+  void Announce(int timerId) override { announcer_.Announce(timerId); }
+
+ private:
+  Announcer& announcer_;
+};
+
+// The player thread and the key functions that hand it macros: both exist
+// from the thread's start at window creation to its end at destruction.
+class Playback final : public MonitorThread, public KeyEventSink {
+ public:
+  Playback(const SettingsBlock& settings, ShortcutKeys& shortcuts, Countdown& countdown,
+           MacroPlayer& player)
+      : settings_(settings), shortcuts_(shortcuts), countdown_(countdown), player_(player) {}
+
+  bool Start() override {
+    thread_ = std::make_unique<PlayerThread>(player_);
+    keys_ = std::make_unique<KeyFunctions>(settings_, shortcuts_, countdown_, *thread_);
+    return true;
+  }
+  // The player cuts its waits short and releases what the macro holds, so
+  // its thread ends at once.
+  bool Stop(int) override {
+    keys_.reset();
+    thread_.reset();
+    return true;
+  }
+  void OnKeyEvent(std::uint16_t value) override {
+    if (keys_) keys_->OnKeyEvent(value);
+  }
+
+ private:
+  const SettingsBlock& settings_;
+  ShortcutKeys& shortcuts_;
+  Countdown& countdown_;
+  MacroPlayer& player_;
+  std::unique_ptr<PlayerThread> thread_;
+  std::unique_ptr<KeyFunctions> keys_;
+};
+
+// The small icon of the program, destroyed with the tray icon.
+struct ProgramIcon {
+  HICON icon = SmallIconOfProgram();
+  ~ProgramIcon() {
+    if (icon) DestroyIcon(icon);
+  }
+};
+
+}  // namespace
+
+struct MonitorProgram::Parts {
+  Parts(HWND window, const std::string& programPath)
+      : folder(ProgramFolderOf(programPath)),
+        timers(window),
+        tray(window, kTrayIconId, WM_TRAY_NOTIFY, icon.icon, kTrayTip),
+        files(folder, TalkConfigFolder(CommonAppDataFolder()), SystemFileSystem(), SystemRegistry(),
+              GetSystemDefaultLangID()),
+        keyboard(loader, SystemClock()),
+        settings(shared, messenger),
+        sounds(settings.local(), soundOutput, WaveFolderOf(folder)),
+        countdown(timers, sounds),
+        announcer(settings.local(), timers, sounds, countdown),
+        announcements(announcer),
+        syncStore(files.files()),
+        sync(keyboard.reports, syncStore, SystemSecondsSince1970,
+             SyncNotifications{[this] { settings.Publish(); },
+                               [this] { settings.NotifyOption(WM_SETTINGS_RELOADED); },
+                               [this] { announcements.Announce(kTimerRecordSucceeded); }}),
+        jobs(sync, settings.local(), announcements),
+        keySender(SystemInput(), CurrentKeyboardLayout()),
+        macroPlayer(keySender, playerClock),
+        shortcuts(keySender, windowClock, timers),
+        playback(settings.local(), shortcuts, countdown, macroPlayer),
+        monitor(MonitorServices{messenger, timers, tray, shell, keyboardRepeat, settingsMutex,
+                                files, windowClock},
+                keyboard, settings, MonitorFeatureSet{jobs, announcements, playback, playback}) {}
+
+  std::string folder;
+  Win32WindowMessenger messenger;
+  WindowThreadTimers timers;
+  ProgramIcon icon;
+  Win32TrayIcon tray;
+  Win32ProgramShell shell;
+  Win32SystemKeyboardRepeat keyboardRepeat;
+  Win32NamedMutex settingsMutex;
+  SettingsFilesStore files;
+  // A high-resolution clock serves one thread only; the keyboard link,
+  // used by the window and worker threads, sleeps on the system clock.
+  HighResolutionClock windowClock;
+  HighResolutionClock playerClock;
+  Win32LibraryLoader loader;
+  Win32SharedMemory shared;
+  KeyboardLink keyboard;
+  MonitorSettingsLink settings;
+
+  LockedSoundOutput soundOutput;
+  WaveFilePlayer sounds;
+  Countdown countdown;
+  Announcer announcer;
+  AnnouncerAnnouncements announcements;
+
+  SettingsFilesSyncStore syncStore;
+  DeviceSync sync;
+  SyncDeviceJobs jobs;
+
+  KeySender keySender;
+  MacroPlayer macroPlayer;
+  ShortcutKeys shortcuts;
+  Playback playback;
+
+  Monitor monitor;
+};
+
+MonitorProgram::MonitorProgram(HWND window, const std::string& programPath)
+    : parts_(std::make_unique<Parts>(window, programPath)) {}
+
+MonitorProgram::~MonitorProgram() = default;
+
+Monitor& MonitorProgram::monitor() {
+  return parts_->monitor;
+}
+
+ProgramShell& MonitorProgram::shell() {
+  return parts_->shell;
+}
+
+WindowThreadTimers& MonitorProgram::timers() {
+  return parts_->timers;
+}
+
+bool MonitorProgram::OnTimer(int id) {
+  switch (id) {
+    case kTimerShortcutRepeat:
+      parts_->shortcuts.OnRepeatTimer();
+      return true;
+    case kTimerFirstSync:
+      parts_->monitor.OnFirstSyncTimer();
+      return true;
+    case kTimerCountdown:
+      parts_->countdown.Step();
+      return true;
+    default:
+      return parts_->announcer.OnTimer(id);
+  }
+}
+
+}  // namespace brelfx

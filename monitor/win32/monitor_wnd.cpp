@@ -1,0 +1,150 @@
+#include "monitor/win32/monitor_wnd.h"
+
+#include "device/zendrel_api.h"
+#include "monitor/device_event.h"
+#include "monitor/monitor_messages.h"
+#include "monitor/timer_ids.h"
+#include "monitor/win32/monitor_program.h"
+#include "platform/win32/handles.h"
+#include "settings/shared_catalogue.h"
+
+namespace brelfx {
+namespace {
+
+constexpr char kClassName[] = "BrelFXMonitorWindow";
+
+}  // namespace
+
+TalkMessages RegisterTalkMessages() {
+  TalkMessages m;
+  m.activeStatusFromTalk = RegisterWindowMessageA(kTalkMessageNames[0]);
+  m.activeStatusToTalk = RegisterWindowMessageA(kTalkMessageNames[1]);
+  m.monitorStatusChange = RegisterWindowMessageA(kTalkMessageNames[2]);
+  m.ambientLightFromTalk = RegisterWindowMessageA(kTalkMessageNames[3]);
+  m.deviceStatusToTalkMonitor = RegisterWindowMessageA(kTalkMessageNames[4]);
+  m.talk = RegisterWindowMessageA(kTalkMessageNames[5]);
+  return m;
+}
+
+CMonitorWnd::CMonitorWnd(std::string programPath, bool openOption, const TalkMessages& talkMessages)
+    : programPath_(std::move(programPath)), openOption_(openOption), talkMessages_(talkMessages) {}
+
+CMonitorWnd::~CMonitorWnd() {
+  DestroyWindowNow();
+}
+
+bool CMonitorWnd::Create() {
+  RegisterWindowClass(kClassName);
+  const RECT rect{100, 100, 200, 200};
+  // A tool window: no taskbar button for the hidden window.
+  return CreateWindowObject(WS_EX_TOOLWINDOW, kClassName, kMonitorWindowTitle, WS_POPUP, rect,
+                            nullptr, nullptr) != nullptr;
+}
+
+// Not handled here yet, so they get the default answer: the option
+// application's apply and reload requests (1224, 1226, 1227, 1231, 1232,
+// 1233, 1274), the Talk hub's messages and WM_COPYDATA, and timers 500 and
+// 630 (foreground watch, ambient light).
+LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  switch (message) {
+    case WM_CREATE:
+      return OnCreate();
+    case WM_DESTROY:
+      return OnDestroy();
+    case WM_CLOSE:
+      DestroyWindow(hwnd());
+      return 0;
+    case WM_TIMER:
+      return OnTimer(wParam);
+    case WM_DEVICECHANGE:
+      return TRUE;
+    case WM_COMMAND:
+      return OnCommand(LOWORD(wParam));
+    case WM_TRAY_NOTIFY:
+      return OnTrayNotify(static_cast<UINT>(lParam));
+    case WM_DEVICE_EVENT:
+      program_->monitor().OnDeviceEvent(DecodeDeviceEventMessage(wParam, lParam));
+      return 1;
+    case WM_DEVICE_PLUG:
+      program_->monitor().OnDeviceEvent(DecodePlugMessage(wParam));
+      return 1;
+    case WM_DEVICE_SPARE:
+      return 1;
+    case WindowThreadTimers::kStartRequest:
+    case WindowThreadTimers::kStopRequest:
+      program_->timers().OnRequest(message, wParam, lParam);
+      return 0;
+    default:
+      return Default(message, wParam, lParam);
+  }
+}
+
+LRESULT CMonitorWnd::OnCreate() {
+  program_ = std::make_unique<MonitorProgram>(hwnd(), programPath_);
+  MonitorStart start;
+  start.programPath = programPath_;
+  start.openOption = openOption_;
+  start.window = reinterpret_cast<WindowId>(hwnd());
+  start.talkMessage = talkMessages_.talk;
+  start.systemLanguageId = GetSystemDefaultLangID();
+  return program_->monitor().Create(start) ? 0 : -1;
+}
+
+LRESULT CMonitorWnd::OnDestroy() {
+  if (program_) program_->monitor().Destroy();
+  program_.reset();
+  PostQuitMessage(0);
+  return 0;
+}
+
+LRESULT CMonitorWnd::OnTimer(UINT_PTR id) {
+  program_->OnTimer(static_cast<int>(id));
+  return 0;
+}
+
+LRESULT CMonitorWnd::OnCommand(UINT id) {
+  switch (id) {
+    case ID_CONFIGURATION:
+      program_->monitor().OpenOptionApplication();
+      return 0;
+    case ID_EXIT:
+      PostMessageA(hwnd(), WM_CLOSE, 0, 0);
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+LRESULT CMonitorWnd::OnTrayNotify(UINT mouseMessage) {
+  switch (mouseMessage) {
+    case WM_LBUTTONDOWN:
+      program_->shell().BringToFront(reinterpret_cast<WindowId>(GetLastActivePopup(hwnd())));
+      return 0;
+    case WM_LBUTTONDBLCLK:
+      program_->monitor().OpenOptionApplication();
+      return 0;
+    case WM_RBUTTONDOWN:
+      ShowTrayMenu();
+      return 0;
+    default:
+      return 0;
+  }
+}
+
+void CMonitorWnd::ShowTrayMenu() {
+  // The window must be in front, or the menu does not close when the user
+  // clicks elsewhere.
+  SetForegroundWindow(hwnd());
+  UniqueMenu menu(CreatePopupMenu());
+  if (!menu) return;
+  AppendMenuA(menu.get(), MF_STRING, ID_CONFIGURATION, "Configuration");
+  SetMenuDefaultItem(menu.get(), ID_CONFIGURATION, FALSE);
+  AppendMenuA(menu.get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuA(menu.get(), MF_STRING, ID_EXIT, "Exit");
+  POINT cursor{};
+  GetCursorPos(&cursor);
+  TrackPopupMenu(menu.get(), TPM_LEFTBUTTON, cursor.x, cursor.y, 0, hwnd(), nullptr);
+  PostMessageA(hwnd(), WM_NULL, 0, 0);
+}
+
+}  // namespace brelfx
