@@ -8,6 +8,8 @@
 namespace brelfx {
 namespace {
 
+constexpr std::string_view kBom = "\xEF\xBB\xBF";  // UTF-8 byte-order mark
+
 // Blanks as the profile functions see them (0x1A is the old end-of-file mark).
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == 0x1A;
@@ -71,9 +73,9 @@ IniDocument IniDocument::Over(std::string_view text) {
 }
 
 void IniDocument::Parse(std::string_view rest) {
-  // A UTF-8 byte-order mark is not part of the first line (and is not kept).
-  constexpr std::string_view kBom = "\xEF\xBB\xBF";
-  if (rest.substr(0, kBom.size()) == kBom) rest.remove_prefix(kBom.size());
+  // A UTF-8 byte-order mark is not part of the first line; Text() puts it back.
+  startsWithBom_ = rest.substr(0, kBom.size()) == kBom;
+  if (startsWithBom_) rest.remove_prefix(kBom.size());
   while (!rest.empty()) {
     const std::size_t end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
@@ -210,7 +212,8 @@ std::string IniDocument::Text() const {
     for (const Line& line : section.lines) size += line.text.size() + 2;
   }
   std::string text;
-  text.reserve(size);
+  text.reserve(size + kBom.size());
+  if (startsWithBom_) text.append(kBom);
   for (const Section& section : sections_) {
     if (!section.header.empty()) text.append(section.header).append("\r\n");
     for (const Line& line : section.lines) text.append(line.text).append("\r\n");

@@ -91,6 +91,7 @@ class IniDocument {
   std::unique_ptr<std::string> text_;  // the owned file text, if any
   std::unique_ptr<std::deque<std::string>> written_;
   std::vector<Section> sections_;  // sections_[0] holds the lines before the first header
+  bool startsWithBom_ = false;     // written back so that rewriting the text is stable
 };
 
 // The optionally signed decimal number at the start of a text (blanks before

@@ -82,6 +82,16 @@ TEST(IniDocument, OddLinesNeitherCrashNorConfuse) {
   EXPECT_EQ(doc.ReadString("S", "", "d"), "anon");
 }
 
+TEST(IniDocument, AByteOrderMarkIsWrittenBackAndRewritingIsStable) {
+  IniDocument doc("\xEF\xBB\xBF[S]\nk=1");
+  doc.WriteInt("S", "j", 2);
+  EXPECT_EQ(doc.Text(), "\xEF\xBB\xBF[S]\r\nk=1\r\nj=2\r\n");
+
+  // A second mark is text of the first line and stays where it was.
+  const IniDocument twice("\xEF\xBB\xBF\xEF\xBB\xBF");
+  EXPECT_EQ(IniDocument(twice.Text()).Text(), twice.Text());
+}
+
 TEST(IniDocument, AValueCannotInjectLines) {
   IniDocument doc;
   doc.WriteString("S", "name", "first\r\n[S]\r\nKBDelay=3");
