@@ -15,6 +15,12 @@ class DeviceJobs {
   // keyboard's settings stamp with the stored one.
   virtual void CheckStamp() = 0;
 
+  // Window thread, on an apply from the option application: writes what the
+  // change flags of the local block call for, or restores the keyboard's
+  // factory profiles.
+  virtual bool SendChanges() = 0;
+  virtual bool RestoreDefaults() = 0;
+
   // Worker thread. Job 2: reads the keyboard's settings back unless it is in
   // step; false when it failed or was cancelled.
   virtual bool FullDeviceSync() = 0;

@@ -76,6 +76,9 @@ class Monitor {
   void OnDeviceEvent(DeviceEvent event);
   // Timer 502: the first full sync after start-up.
   void OnFirstSyncTimer();
+  // WM_APPLY_SETTINGS and the other messages of the option application
+  // (WM_INFODATA_CHANGED, 1226, 1227, 1231, 1232, 1274).
+  void OnOptionCommand(unsigned int message, std::uintptr_t wParam);
   // ID_CONFIGURATION.
   void OpenOptionApplication() { option_.Open(); }
 
@@ -95,6 +98,9 @@ class Monitor {
   // Keyboard events that change the settings.
   void OnProfileChanged(int profileNumber);
   void OnBrightnessChanged(int level);
+  // Apply from the option application.
+  void Apply(bool restoreDefaults);
+  void PassDisplayValuesToOsd();
 
   void SendTalkStatus(bool connected);
   void PostToSelf(unsigned int message, std::uintptr_t wParam);

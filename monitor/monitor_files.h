@@ -2,6 +2,7 @@
 // while it runs.
 #pragma once
 
+#include "settings/osd_setting.h"
 #include "settings/settings_block.h"
 
 namespace brelfx {
@@ -16,6 +17,9 @@ class MonitorFiles {
   // config.ini and the five profile files (defaults for what is missing),
   // the active slot's key repeat from the registry.
   virtual void LoadSettings(SettingsBlock& block) = 0;
+
+  // The on-screen display's settings in config.ini, all zero when missing.
+  virtual OSDSetting ReadOsdSetting() = 0;
 
   // config.ini [Setting].
   virtual void WriteCurrentProfile(int index) = 0;

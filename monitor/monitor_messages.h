@@ -35,6 +35,10 @@ constexpr int kJobFullSync = 2;       // value 0: read everything back unless in
 constexpr int kJobSwitchProfile = 3;  // value 0: select CurrentProfile on the keyboard
 constexpr int kJobLiveRecording = 4;  // value: low 16 bits of the recording event
 
+// wParam of WM_APPLY_SETTINGS that restores the keyboard's defaults; any
+// other value sends the changes.
+constexpr std::uintptr_t kApplyRestoreDefaults = 1;
+
 // Intervals of the lifecycle's window timers.
 constexpr int kFirstSyncDelayMs = 200;    // timer 502 after start-up
 constexpr int kForegroundWatchMs = 2000;  // timer 500 while the keyboard is open
@@ -60,5 +64,15 @@ constexpr std::uintptr_t kTalkMonitorStarted = 11;
 // Programs in the program folder the monitor opens.
 constexpr char kOptionProgram[] = "BrelFXOption.exe";
 constexpr char kOsdProgram[] = "BrelOSD.exe";
+// The firmware upgrade program and the description of the firmware it
+// carries, in this folder of the program folder.
+constexpr char kFirmwareFolder[] = "FWUpdate";
+constexpr char kFirmwareUpgradeProgram[] = "BrelFX Firmware Upgrade.exe";
+constexpr char kPackagedFirmwareFile[] = "config.ini";
+
+// The on-screen display program's main window, and the message that hands
+// it the two display values of the OSD settings after an apply.
+constexpr char kOsdWindowTitle[] = "Tarvek Brel FX Keyboard OSD";
+constexpr unsigned int WM_OSD_DISPLAY_VALUES = 1326;
 
 }  // namespace brelfx

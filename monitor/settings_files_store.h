@@ -19,6 +19,7 @@ class SettingsFilesStore final : public MonitorFiles {
 
   void RegisterWithTalk() override;
   void LoadSettings(SettingsBlock& block) override;
+  OSDSetting ReadOsdSetting() override { return files_.ReadOsdSetting(); }
   void WriteCurrentProfile(int index) override;
   void WriteDevice(int present) override;
   void WriteKeyboardRepeat(const ProfileRecord& profile) override;

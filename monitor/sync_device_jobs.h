@@ -16,6 +16,8 @@ class SyncDeviceJobs final : public DeviceJobs {
       : sync_(sync), settings_(settings), announcements_(announcements) {}
 
   void CheckStamp() override { sync_.CheckStamp(); }
+  bool SendChanges() override { return sync_.SendChanges(settings_); }
+  bool RestoreDefaults() override { return sync_.RestoreDefaults(); }
   bool FullDeviceSync() override { return sync_.FullDeviceSync(settings_); }
   void SwitchProfile() override { sync_.SwitchProfile(settings_); }
   // Steps 1, 2, 4 and 5 are spoken (when the profile's SoundLRecord is 1);

@@ -145,6 +145,16 @@ void FakeJobs::CheckStamp() {
   log.Add("check stamp");
 }
 
+bool FakeJobs::SendChanges() {
+  log.Add("send changes");
+  return true;
+}
+
+bool FakeJobs::RestoreDefaults() {
+  log.Add("restore defaults");
+  return true;
+}
+
 bool FakeJobs::FullDeviceSync() {
   log.Add("job 2");
   if (!syncLastsUntilCancelled) return true;

@@ -111,12 +111,14 @@ struct FakeFiles final : MonitorFiles {
   explicit FakeFiles(EventLog& log);
   void RegisterWithTalk() override;
   void LoadSettings(SettingsBlock& block) override;
+  OSDSetting ReadOsdSetting() override { return osd; }
   void WriteCurrentProfile(int index) override;
   void WriteDevice(int present) override;
   void WriteKeyboardRepeat(const ProfileRecord& profile) override;
   EventLog& log;
   std::unique_ptr<SettingsBlock> stored;  // what LoadSettings reads
   int device = -1;                        // last Device written
+  OSDSetting osd{};
 };
 
 // Device jobs that log on the worker thread. A sync can be made to last until
@@ -124,6 +126,8 @@ struct FakeFiles final : MonitorFiles {
 struct FakeJobs final : DeviceJobs {
   FakeJobs(EventLog& log, const std::atomic<int>& cancel) : log(log), cancel(cancel) {}
   void CheckStamp() override;
+  bool SendChanges() override;
+  bool RestoreDefaults() override;
   bool FullDeviceSync() override;
   void SwitchProfile() override;
   void LiveRecordingNotification(std::uint16_t value) override;

@@ -120,8 +120,9 @@ TEST(MonitorStartUp, UnsetHelpLanguageComesFromTheSystemLanguage) {
 TEST(MonitorStartUp, StartedFirmwareUpgradeClosesTheMonitorWithoutSync) {
   test::MonitorRig rig;
   rig.firmware.upgrade = true;
-  ASSERT_TRUE(rig.Create());
+  ASSERT_TRUE(rig.Create(/*openOption=*/true));
   EXPECT_EQ(rig.log.Count("post monitor 16 0"), 1);
+  EXPECT_TRUE(rig.log.Matching("open C:\\Brel\\BrelFXOption").empty());
   EXPECT_EQ(rig.log.Count("check stamp"), 0);
   EXPECT_FALSE(rig.timers.Running(502));
   EXPECT_EQ(rig.files.device, 0);

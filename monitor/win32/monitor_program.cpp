@@ -8,6 +8,7 @@
 #include "device/win32/win32_library_loader.h"
 #include "monitor/announcer.h"
 #include "monitor/countdown.h"
+#include "monitor/firmware_launcher.h"
 #include "monitor/key_functions.h"
 #include "monitor/key_sender.h"
 #include "monitor/macro_player.h"
@@ -113,13 +114,17 @@ struct MonitorProgram::Parts {
                                [this] { settings.NotifyOption(WM_SETTINGS_RELOADED); },
                                [this] { announcements.Announce(kTimerRecordSucceeded); }}),
         jobs(sync, settings.local(), announcements),
+        firmware(
+            keyboard.reports, [this](int version) { syncStore.WriteFWVersion(version); },
+            SystemFileSystem(), shell, folder),
         keySender(SystemInput(), CurrentKeyboardLayout()),
         macroPlayer(keySender, playerClock),
         shortcuts(keySender, windowClock, timers),
         playback(settings.local(), shortcuts, countdown, macroPlayer),
         monitor(MonitorServices{messenger, timers, tray, shell, keyboardRepeat, settingsMutex,
                                 files, windowClock},
-                keyboard, settings, MonitorFeatureSet{jobs, announcements, playback, playback}) {}
+                keyboard, settings,
+                MonitorFeatureSet{jobs, announcements, playback, playback, &firmware}) {}
 
   std::string folder;
   Win32WindowMessenger messenger;
@@ -148,6 +153,7 @@ struct MonitorProgram::Parts {
   SettingsFilesSyncStore syncStore;
   DeviceSync sync;
   SyncDeviceJobs jobs;
+  FirmwareLauncher firmware;
 
   KeySender keySender;
   MacroPlayer macroPlayer;

@@ -41,10 +41,9 @@ bool CMonitorWnd::Create() {
                             nullptr, nullptr) != nullptr;
 }
 
-// Not handled here yet, so they get the default answer: the option
-// application's apply and reload requests (1224, 1226, 1227, 1231, 1232,
-// 1233, 1274), the Talk hub's messages and WM_COPYDATA, and timers 500 and
-// 630 (foreground watch, ambient light).
+// Not handled here yet, so they get the default answer: the Talk hub's
+// messages and WM_COPYDATA, and timers 500 and 630 (foreground watch,
+// ambient light).
 LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -70,6 +69,16 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return 1;
     case WM_DEVICE_SPARE:
       return 1;
+    // Apply is sent: the option application waits until the keyboard is written.
+    case WM_APPLY_SETTINGS:
+    case WM_INFODATA_CHANGED:
+    case WM_RELOAD_SETTINGS_A:
+    case WM_RELOAD_KEY_REPEAT:
+    case WM_RELOAD_SETTINGS_B:
+    case WM_RELOAD_IGNORED_A:
+    case WM_RELOAD_IGNORED_B:
+      program_->monitor().OnOptionCommand(message, wParam);
+      return 0;
     case WindowThreadTimers::kStartRequest:
     case WindowThreadTimers::kStopRequest:
       program_->timers().OnRequest(message, wParam, lParam);

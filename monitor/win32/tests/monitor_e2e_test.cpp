@@ -9,18 +9,26 @@
 #include <cstdio>
 #include <cstring>
 #include <memory>
+#include <sstream>
 #include <string>
 #include <thread>
+#include <vector>
 
+#include "device/profile_reports.h"
 #include "monitor/win32/tests/monitor_folder_test.h"
 #include "platform/win32/handles.h"
+#include "settings/ini_file.h"
+#include "settings/profile_file.h"
 #include "settings/settings_block.h"
 #include "settings/shared_catalogue.h"
+#include "tests/support/temp_folder.h"
+#include "tests/support/win32/run_program.h"
 
 namespace brelfx {
 namespace {
 
 using Clock = std::chrono::steady_clock;
+using test::TestProgramFolder;
 using test::WaitUntil;
 
 class MonitorEndToEnd : public test::MonitorFolderTest {
@@ -40,6 +48,37 @@ bool ReadSharedBlock(SettingsBlock& block) {
   std::memcpy(&block, view.get(), sizeof(block));
   ReleaseMutex(mutex.get());
   return true;
+}
+
+// Publishes a block as the option application does.
+bool WriteSharedBlock(const SettingsBlock& block) {
+  UniqueHandle section(OpenFileMappingA(FILE_MAP_WRITE, FALSE, kSharedSettingsName));
+  UniqueHandle mutex(OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kSettingsMutexName));
+  if (!section || !mutex) return false;
+  UniqueMappedView view(MapViewOfFile(section.get(), FILE_MAP_WRITE, 0, 0, sizeof(SettingsBlock)));
+  if (!view || WaitForSingleObject(mutex.get(), 5000) != WAIT_OBJECT_0) return false;
+  std::memcpy(view.get(), &block, sizeof(block));
+  ReleaseMutex(mutex.get());
+  return true;
+}
+
+// The reports the keyboard was sent, from the capture's "set" lines
+// ("#12   3.456 set   ok   15 03 01"); a long report ends in "...".
+std::vector<std::vector<std::uint8_t>> SentReports(const std::string& capture) {
+  std::vector<std::vector<std::uint8_t>> reports;
+  std::istringstream lines(capture);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::istringstream words(line);
+    std::string sequence, time, kind, result, byte;
+    words >> sequence >> time >> kind >> result;
+    if (kind != "set") continue;
+    std::vector<std::uint8_t> report;
+    while (words >> byte && byte != "...")
+      report.push_back(static_cast<std::uint8_t>(std::stoul(byte, nullptr, 16)));
+    reports.push_back(report);
+  }
+  return reports;
 }
 
 TEST_F(MonitorEndToEnd, StartWithTheKeyboardSyncsPublishesAndStoresDeviceOne) {
@@ -67,9 +106,7 @@ TEST_F(MonitorEndToEnd, SecondStartWithOneEndsAndTheFirstOpensTheOptionApplicati
   GetExitCodeProcess(second, &exitCode);
   EXPECT_EQ(exitCode, 0u);
   EXPECT_TRUE(WaitUntil(
-      [&] {
-        return GetFileAttributesA(Path("option-started.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
-      },
+      [&] { return GetFileAttributesA(Path("started.txt").c_str()) != INVALID_FILE_ATTRIBUTES; },
       10000));
   EXPECT_NE(FindWindowA(nullptr, kMonitorWindowTitle), nullptr);  // the first one runs on
 }
@@ -128,6 +165,87 @@ TEST_F(MonitorEndToEnd, ExitDuringALongSyncEndsTheProcessInTime) {
       std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
   std::printf("monitor ended %lld ms after WM_CLOSE\n", static_cast<long long>(ms));
   EXPECT_LE(ms, 2200);
+}
+
+TEST_F(MonitorEndToEnd, ApplyWritesWhatTheFlagsCallForThenTheStampThenTheHostState) {
+  Start();
+  HWND window = WaitForMonitorWindow();
+  ASSERT_NE(window, nullptr);
+  // The first sync has ended with its host-state report.
+  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+      << Sim("capture").output;
+  ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+
+  // The option application changed profile 2's brightness and publishes.
+  auto block = std::make_unique<SettingsBlock>();
+  ASSERT_TRUE(ReadSharedBlock(*block));
+  block->Profiles[1].LtBrightness = block->Profiles[1].LtBrightness == 2 ? 3 : 2;
+  block->UpdateFlags[10 + 1] = 1;  // illumination of profile slot 1
+  ASSERT_TRUE(WriteSharedBlock(*block));
+  ASSERT_EQ(SendMessageA(window, WM_APPLY_SETTINGS, 0, 0), 0);
+
+  // Once SendMessage returns, the keyboard has been written.
+  const auto sent = SentReports(Sim("capture").output);
+  ASSERT_EQ(sent.size(), 3u) << Sim("capture").output;
+  EXPECT_EQ(sent[0], BuildIlluminationReport(block->Profiles[1], 1));
+  EXPECT_EQ(sent[1].at(0), 0x14);  // the new stamp
+  // The host runs its functions, unless the profile leaves the media keys to the keyboard.
+  const std::uint8_t hostState = block->Profiles[block->CurrentProfile].MediaOption == 4 ? 0 : 1;
+  EXPECT_EQ(sent[2], (std::vector<std::uint8_t>{0x15, 0x03, hostState}));
+  EXPECT_NE(
+      Sim("dump 2").output.find("brightness " + std::to_string(block->Profiles[1].LtBrightness)),
+      std::string::npos)
+      << Sim("dump 2").output;
+}
+
+TEST_F(MonitorEndToEnd, LiveRecordedMacroReachesTheSharedBlockAndTheProfileFile) {
+  Start();
+  ASSERT_NE(WaitForMonitorWindow(), nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000));
+  ASSERT_EQ(Sim("record 1").exitCode, 0u);
+  ASSERT_EQ(Sim("record 2").exitCode, 0u);
+  // Key 5 (index 4) of the active profile: A down, 40 ms, A up.
+  ASSERT_EQ(Sim("record 3 5 0x04:1:40 0x04:2:0").exitCode, 0u);
+
+  auto block = std::make_unique<SettingsBlock>();
+  const auto recorded = [&](const SettingsBlock& b) {
+    const KeyAssignment& key = b.Profiles[b.CurrentProfile].MacroKeyInfo[4];
+    return key.ActionCount == 2 && key.Actions[0].Code == 0x04 && key.Actions[0].Delay == 40;
+  };
+  EXPECT_TRUE(WaitUntil([&] { return ReadSharedBlock(*block) && recorded(*block); }, 10000));
+  const std::string profileFile =
+      Path("config\\Default" + std::to_string(block->CurrentProfile) + ".tkp");
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        auto stored = std::make_unique<SettingsBlock>(*block);
+        IniDocument document;
+        if (!LoadIniDocument(SystemFileSystem(), profileFile, document)) return false;
+        ReadProfile(document, stored->Profiles[stored->CurrentProfile]);
+        return recorded(*stored);
+      },
+      5000));
+}
+
+TEST_F(MonitorEndToEnd, NewerPackagedFirmwareStartsTheUpgradeProgramAndTheMonitorEnds) {
+  ASSERT_EQ(Sim("version 105").exitCode, 0u);
+  ASSERT_TRUE(CreateDirectoryA(Path("FWUpdate").c_str(), nullptr));
+  ASSERT_TRUE(CopyFileA((TestProgramFolder() + "e2e\\program_stand_in.exe").c_str(),
+                        Path("FWUpdate\\BrelFX Firmware Upgrade.exe").c_str(), FALSE));
+  IniFile packaged(Path("FWUpdate\\config.ini"));
+  ASSERT_TRUE(packaged.WriteInt("Firmware", "Version", 106));
+
+  HANDLE monitor = Start("1");
+  ASSERT_NE(monitor, nullptr);
+  EXPECT_EQ(WaitForSingleObject(monitor, 15000), WAIT_OBJECT_0);
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        return GetFileAttributesA(Path("FWUpdate\\started.txt").c_str()) != INVALID_FILE_ATTRIBUTES;
+      },
+      10000));
+  EXPECT_NE(test::ReadFileText(Path("FWUpdate\\started.txt")).find("started 1"), std::string::npos);
+  // The upgrade program has the keyboard now: no option application.
+  EXPECT_EQ(GetFileAttributesA(Path("started.txt").c_str()), INVALID_FILE_ATTRIBUTES);
+  EXPECT_EQ(ConfigInt("FWVersion"), 105);
 }
 
 }  // namespace

@@ -50,7 +50,7 @@ void MonitorFolderTest::SetUp() {
   ASSERT_TRUE(
       CopyFileA((bin + "BrelFXMonitor.exe").c_str(), Path("BrelFXMonitor.exe").c_str(), FALSE));
   ASSERT_TRUE(CopyFileA((bin + "zendrel.dll").c_str(), Path("zendrel.dll").c_str(), FALSE));
-  ASSERT_TRUE(CopyFileA((bin + "e2e\\option_stand_in.exe").c_str(),
+  ASSERT_TRUE(CopyFileA((bin + "e2e\\program_stand_in.exe").c_str(),
                         Path("BrelFXOption.exe").c_str(), FALSE));
   // The monitor and brelfx-sim inherit the keyboard's state file.
   SetEnvironmentVariableA("BRELFX_SIM_STATE_FILE", Path("keyboard.bin").c_str());
