@@ -58,6 +58,9 @@ void WaveFilePlayer::Play(int soundCode) {
   ScaleWaveSamples(image, factor);
   ClampWaveSizes(image);
   output_.Play(read);
+  // One line per sound: the only trace of an announcement on a machine
+  // without speakers, or with the volume turned down.
+  DebugLog("PlaySound: %s at factor %.1f\n", fileName, static_cast<double>(factor));
 }
 
 std::string WaveFolderOf(const std::string& programDirectory) {

@@ -54,9 +54,11 @@ double Percentile(std::vector<double> values, double p) {
 
 }  // namespace
 
-int RunMacroTimingBench(Clock& clock, const KeyboardLayout& layout, int runs) {
+int RunMacroTimingBench(Clock& clock, const KeyboardLayout& layout, ProcessorTimeMs processorMs,
+                        int runs) {
   std::mt19937 random(20240607);
   std::vector<double> eventErrors;
+  double playedMs = 0, processorUsedMs = 0;
   std::printf("macro timing: %d events, delays 1-20 ms, %d runs\n", kEvents, runs);
   // The first translation of a key can be slow (Wine loads the layout then);
   // a monitor pays it once, the figures here leave it out.
@@ -68,9 +70,12 @@ int RunMacroTimingBench(Clock& clock, const KeyboardLayout& layout, int runs) {
     MacroPlayer player(keys, clock);
     const std::optional<MacroJob> job = player.StartOrStop(*entry);
     if (!job) return 1;
+    const double processorStartMs = processorMs();
     const Stamp start = std::chrono::steady_clock::now();
     player.Play(*job);
     const Stamp end = std::chrono::steady_clock::now();
+    processorUsedMs += processorMs() - processorStartMs;
+    playedMs += Ms(end - start);
     if (input.stamps.size() != kEvents) return 1;
 
     double scheduledMs = 0;
@@ -84,6 +89,8 @@ int RunMacroTimingBench(Clock& clock, const KeyboardLayout& layout, int runs) {
   std::printf("per-event error: p50 %.3f ms, p99 %.3f ms, max %.3f ms, min %.3f ms\n",
               Percentile(eventErrors, 0.5), Percentile(eventErrors, 0.99),
               Percentile(eventErrors, 1.0), Percentile(eventErrors, 0.0));
+  std::printf("processor time while playing: %.0f ms in %.0f ms (%.1f %% of one core)\n",
+              processorUsedMs, playedMs, 100.0 * processorUsedMs / playedMs);
   return 0;
 }
 

@@ -44,7 +44,8 @@ std::uint8_t* LockedSoundOutput::Buffer(std::size_t size) {
 
 void LockedSoundOutput::Play(std::size_t /*size: PlaySound reads it from the header*/) {
   if (block_ == nullptr) return;
-  PlaySoundA(reinterpret_cast<LPCSTR>(block_), nullptr, SND_MEMORY | SND_ASYNC | SND_NOWAIT);
+  if (!PlaySoundA(reinterpret_cast<LPCSTR>(block_), nullptr, SND_MEMORY | SND_ASYNC | SND_NOWAIT))
+    LogLastError("PlaySound from memory");
 }
 
 void LockedSoundOutput::Release() {

@@ -4,16 +4,13 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include <chrono>
-#include <fstream>
 #include <string>
-#include <thread>
 #include <vector>
 
 #include "monitor/player_thread.h"
 #include "monitor/shortcut_keys.h"
+#include "monitor/tests/win32/input_witness_process.h"
 #include "platform/win32/current_keyboard_layout.h"
-#include "platform/win32/handles.h"
 #include "platform/win32/high_resolution_clock.h"
 #include "platform/win32/system_input.h"
 #include "tests/support/fake_window_timers.h"
@@ -22,69 +19,8 @@
 namespace brelfx {
 namespace {
 
-std::string ProgramFolder() {
-  char path[MAX_PATH];
-  const DWORD length = GetModuleFileNameA(nullptr, path, MAX_PATH);
-  std::string folder(path, length);
-  return folder.substr(0, folder.find_last_of('\\') + 1);
-}
-
-std::string KeyLine(unsigned vk, bool up) {
-  char line[32];
-  std::snprintf(line, sizeof(line), "%x%c %x", vk, up ? '-' : '+',
-                CurrentKeyboardLayout().VkToScan(vk));
-  return line;
-}
-
-class Witness {
- public:
-  Witness() {
-    const std::string suffix = std::to_string(GetCurrentProcessId());
-    readyName_ = "brelfx-witness-ready-" + suffix;
-    stopName_ = "brelfx-witness-stop-" + suffix;
-    logPath_ = ProgramFolder() + "input_witness_" + suffix + ".log";
-    ready_.reset(CreateEventA(nullptr, TRUE, FALSE, readyName_.c_str()));
-    stop_.reset(CreateEventA(nullptr, TRUE, FALSE, stopName_.c_str()));
-    std::string command = "\"" + ProgramFolder() + "input_witness.exe\" \"" + logPath_ + "\" " +
-                          readyName_ + " " + stopName_;
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    if (CreateProcessA(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr,
-                       &startup, &process)) {
-      CloseHandle(process.hThread);
-      process_.reset(process.hProcess);
-    }
-  }
-  ~Witness() {
-    if (process_) TerminateProcess(process_.get(), 1);
-    DeleteFileA(logPath_.c_str());
-  }
-
-  bool WaitReady() {
-    if (!process_) return false;
-    HANDLE handles[] = {ready_.get(), process_.get()};
-    return WaitForMultipleObjects(2, handles, FALSE, 10000) == WAIT_OBJECT_0;
-  }
-
-  // Stops the witness and returns what it saw.
-  std::vector<std::string> Seen() {
-    SetEvent(stop_.get());
-    std::vector<std::string> lines;
-    if (WaitForSingleObject(process_.get(), 10000) != WAIT_OBJECT_0) return lines;
-    DWORD exitCode = 1;
-    GetExitCodeProcess(process_.get(), &exitCode);
-    process_.reset();
-    EXPECT_EQ(exitCode, 0u);
-    std::ifstream log(logPath_);
-    for (std::string line; std::getline(log, line);) lines.push_back(line);
-    return lines;
-  }
-
- private:
-  std::string readyName_, stopName_, logPath_;
-  UniqueHandle ready_, stop_, process_;
-};
+using test::InputWitness;
+using test::WitnessKeyLine;
 
 bool WaitUntilIdle(const MacroPlayer& player) {
   for (int i = 0; i < 10000 && player.Playing(); ++i) Sleep(1);
@@ -92,7 +28,7 @@ bool WaitUntilIdle(const MacroPlayer& player) {
 }
 
 TEST(InputInjection, AnotherProcessSeesShortcutAndMacroInOrder) {
-  Witness witness;
+  InputWitness witness;
   ASSERT_TRUE(witness.WaitReady());
 
   KeySender keys(SystemInput(), CurrentKeyboardLayout());
@@ -116,10 +52,18 @@ TEST(InputInjection, AnotherProcessSeesShortcutAndMacroInOrder) {
     ASSERT_TRUE(WaitUntilIdle(player));
   }
 
-  const std::vector<std::string> expected = {
-      KeyLine(0x11, false), KeyLine(0x10, false), KeyLine(0x41, false), KeyLine(0x41, true),
-      KeyLine(0x10, true),  KeyLine(0x11, true),  KeyLine(0x42, false), KeyLine(0x42, true),
-      KeyLine(0x10, false), KeyLine(0x10, true),  "mouse 20b/2",        "mouse 20c/2"};
+  const std::vector<std::string> expected = {WitnessKeyLine(0x11, false),
+                                             WitnessKeyLine(0x10, false),
+                                             WitnessKeyLine(0x41, false),
+                                             WitnessKeyLine(0x41, true),
+                                             WitnessKeyLine(0x10, true),
+                                             WitnessKeyLine(0x11, true),
+                                             WitnessKeyLine(0x42, false),
+                                             WitnessKeyLine(0x42, true),
+                                             WitnessKeyLine(0x10, false),
+                                             WitnessKeyLine(0x10, true),
+                                             "mouse 20b/2",
+                                             "mouse 20c/2"};
   EXPECT_EQ(witness.Seen(), expected);
 }
 

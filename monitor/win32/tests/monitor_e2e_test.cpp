@@ -8,7 +8,6 @@
 #include <chrono>
 #include <cstdio>
 #include <cstring>
-#include <functional>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -16,6 +15,7 @@
 #include <vector>
 
 #include "device/profile_reports.h"
+#include "monitor/win32/tests/monitor_folder_test.h"
 #include "platform/win32/handles.h"
 #include "settings/ini_file.h"
 #include "settings/profile_file.h"
@@ -28,108 +28,14 @@ namespace brelfx {
 namespace {
 
 using Clock = std::chrono::steady_clock;
-
-bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
-  const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
-  while (!done()) {
-    if (Clock::now() > end) return false;
-    std::this_thread::sleep_for(std::chrono::milliseconds(50));
-  }
-  return true;
-}
-
-using test::Ran;
-using test::RunProgram;
 using test::TestProgramFolder;
+using test::WaitUntil;
 
-class MonitorEndToEnd : public ::testing::Test {
+class MonitorEndToEnd : public test::MonitorFolderTest {
  protected:
-  void SetUp() override {
-    char temp[MAX_PATH];
-    GetTempPathA(sizeof(temp), temp);
-    folder_ = std::string(temp) + "brelfx-monitor-e2e-" + std::to_string(GetCurrentProcessId()) +
-              "-" + ::testing::UnitTest::GetInstance()->current_test_info()->name() + "\\";
-    CreateDirectoryA(folder_.c_str(), nullptr);
-    CreateDirectoryA((folder_ + "config").c_str(), nullptr);
-    const std::string bin = TestProgramFolder();
-    ASSERT_TRUE(
-        CopyFileA((bin + "BrelFXMonitor.exe").c_str(), Path("BrelFXMonitor.exe").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA((bin + "zendrel.dll").c_str(), Path("zendrel.dll").c_str(), FALSE));
-    ASSERT_TRUE(CopyFileA((bin + "e2e\\program_stand_in.exe").c_str(),
-                          Path("BrelFXOption.exe").c_str(), FALSE));
-    // The monitor and brelfx-sim inherit the keyboard's state file.
-    SetEnvironmentVariableA("BRELFX_SIM_STATE_FILE", Path("keyboard.bin").c_str());
-    ASSERT_EQ(Sim("reset").exitCode, 0u);
-  }
-
-  void TearDown() override {
-    for (auto& process : monitors_) {
-      if (WaitForSingleObject(process.get(), 0) == WAIT_TIMEOUT) {
-        PostMessageA(FindWindowA(nullptr, kMonitorWindowTitle), WM_CLOSE, 0, 0);
-        if (WaitForSingleObject(process.get(), 10000) == WAIT_TIMEOUT)
-          TerminateProcess(process.get(), 1);
-      }
-    }
-    monitors_.clear();
-    WIN32_FIND_DATAA found;
-    for (const char* sub : {"config\\", "FWUpdate\\", ""}) {
-      HANDLE search = FindFirstFileA((folder_ + sub + "*").c_str(), &found);
-      if (search == INVALID_HANDLE_VALUE) continue;
-      do {
-        DeleteFileA((folder_ + sub + found.cFileName).c_str());
-      } while (FindNextFileA(search, &found));
-      FindClose(search);
-    }
-    RemoveDirectoryA((folder_ + "config").c_str());
-    RemoveDirectoryA((folder_ + "FWUpdate").c_str());
-    RemoveDirectoryA(folder_.c_str());
-  }
-
-  std::string Path(const std::string& name) const { return folder_ + name; }
-
-  Ran Sim(const std::string& arguments) {
-    return RunProgram(TestProgramFolder() + "brelfx-sim.exe", arguments);
-  }
-
-  // Starts a monitor; its process handle.
-  HANDLE Start(const std::string& arguments = "") {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"";
-    commandLine += Path("BrelFXMonitor.exe");
-    commandLine += "\" ";
-    commandLine += arguments;
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder_.c_str(), &startup, &process))
-      return nullptr;
-    CloseHandle(process.hThread);
-    monitors_.emplace_back(process.hProcess);
-    return process.hProcess;
-  }
-
-  HWND WaitForMonitorWindow() {
-    HWND window = nullptr;
-    WaitUntil([&] { return (window = FindWindowA(nullptr, kMonitorWindowTitle)) != nullptr; },
-              15000);
-    return window;
-  }
-
-  int ConfigInt(const char* key) {
-    return static_cast<int>(
-        GetPrivateProfileIntA("Setting", key, -100, Path("config.ini").c_str()));
-  }
-
-  bool WaitForConfig(const char* key, int value, int timeoutMs = 10000) {
-    return WaitUntil([&] { return ConfigInt(key) == value; }, timeoutMs);
-  }
-
   bool CaptureHas(const std::string& text) {
     return Sim("capture").output.find(text) != std::string::npos;
   }
-
-  std::string folder_;
-  std::vector<UniqueHandle> monitors_;
 };
 
 // The settings block as another process sees it in the shared section.

@@ -1,0 +1,46 @@
+// Collects the debugger output (OutputDebugString) of one process the way a
+// system-wide debug viewer does: through the session's "DBWIN_BUFFER"
+// section and its two events. Only one listener can exist in a session, and
+// while it exists every OutputDebugString of the session waits for it.
+#pragma once
+
+#include <windows.h>
+
+#include <atomic>
+#include <mutex>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "platform/win32/handles.h"
+
+namespace brelfx::test {
+
+class DebugOutputListener {
+ public:
+  DebugOutputListener();
+  ~DebugOutputListener();
+  DebugOutputListener(const DebugOutputListener&) = delete;
+  DebugOutputListener& operator=(const DebugOutputListener&) = delete;
+
+  // False when another listener holds the buffer.
+  bool listening() const { return listening_; }
+  // From now on only this process's output is kept.
+  void Follow(DWORD processId);
+  // The lines kept so far, each without its line end.
+  std::vector<std::string> Lines();
+
+ private:
+  void Listen();
+
+  UniqueHandle section_, bufferReady_, dataReady_;
+  UniqueMappedView view_;
+  bool listening_ = false;
+  std::atomic<DWORD> processId_{0};
+  std::atomic<bool> stop_{false};
+  std::mutex linesMutex_;
+  std::vector<std::string> lines_;
+  std::thread thread_;
+};
+
+}  // namespace brelfx::test
