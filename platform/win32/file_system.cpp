@@ -11,11 +11,15 @@ const char kPathSeparator = '\\';
 
 namespace {
 
+// How long a replace waits for other handles to the file to close: 2 s.
+constexpr int kReplaceAttempts = 40;
+constexpr DWORD kReplaceRetryMs = 50;
+
 class Win32FileSystem final : public FileSystem {
  public:
   bool ReadFile(const std::string& path, std::string& contents) override {
-    // FILE_SHARE_DELETE: a reader must never make the other program's atomic
-    // replace of the same file fail.
+    // Shared for delete too, though Windows still refuses to replace a file
+    // while any handle to it is open: the writer retries (see ReplaceFile).
     UniqueFileHandle file(CreateFileA(path.c_str(), GENERIC_READ,
                                       FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
                                       nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
@@ -47,8 +51,18 @@ class Win32FileSystem final : public FileSystem {
     }
     return true;
   }
+  // Windows refuses to replace a file that another program has open, even
+  // one that reads it for a moment (the option application, a virus
+  // scanner): such a refusal is waited out for a while instead of losing
+  // the save.
   bool ReplaceFile(const std::string& from, const std::string& to) override {
-    if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+    for (int attempt = 1;; ++attempt) {
+      if (MoveFileExA(from.c_str(), to.c_str(), MOVEFILE_REPLACE_EXISTING)) return true;
+      const DWORD error = GetLastError();
+      const bool held = error == ERROR_ACCESS_DENIED || error == ERROR_SHARING_VIOLATION;
+      if (!held || attempt == kReplaceAttempts) break;
+      Sleep(kReplaceRetryMs);
+    }
     LogLastError("MoveFileExA");
     return false;
   }
