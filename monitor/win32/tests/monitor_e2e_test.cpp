@@ -7,7 +7,6 @@
 
 #include <chrono>
 #include <cstdio>
-#include <cstring>
 #include <memory>
 #include <sstream>
 #include <string>
@@ -16,11 +15,12 @@
 
 #include "device/profile_reports.h"
 #include "monitor/win32/tests/monitor_folder_test.h"
-#include "platform/win32/handles.h"
+#include "platform/win32/shared_memory.h"
 #include "settings/ini_file.h"
 #include "settings/profile_file.h"
 #include "settings/settings_block.h"
 #include "settings/shared_catalogue.h"
+#include "settings/shared_settings.h"
 #include "tests/support/temp_folder.h"
 #include "tests/support/win32/run_program.h"
 
@@ -40,26 +40,14 @@ class MonitorEndToEnd : public test::MonitorFolderTest {
 
 // The settings block as another process sees it in the shared section.
 bool ReadSharedBlock(SettingsBlock& block) {
-  UniqueHandle section(OpenFileMappingA(FILE_MAP_READ, FALSE, kSharedSettingsName));
-  UniqueHandle mutex(OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kSettingsMutexName));
-  if (!section || !mutex) return false;
-  UniqueMappedView view(MapViewOfFile(section.get(), FILE_MAP_READ, 0, 0, sizeof(SettingsBlock)));
-  if (!view || WaitForSingleObject(mutex.get(), 5000) != WAIT_OBJECT_0) return false;
-  std::memcpy(&block, view.get(), sizeof(block));
-  ReleaseMutex(mutex.get());
-  return true;
+  Win32SharedMemory shared;
+  return OpenSharedSettings(shared) == SharedOpenResult::kMapped && CopyFromShared(shared, block);
 }
 
 // Publishes a block as the option application does.
 bool WriteSharedBlock(const SettingsBlock& block) {
-  UniqueHandle section(OpenFileMappingA(FILE_MAP_WRITE, FALSE, kSharedSettingsName));
-  UniqueHandle mutex(OpenMutexA(SYNCHRONIZE | MUTEX_MODIFY_STATE, FALSE, kSettingsMutexName));
-  if (!section || !mutex) return false;
-  UniqueMappedView view(MapViewOfFile(section.get(), FILE_MAP_WRITE, 0, 0, sizeof(SettingsBlock)));
-  if (!view || WaitForSingleObject(mutex.get(), 5000) != WAIT_OBJECT_0) return false;
-  std::memcpy(view.get(), &block, sizeof(block));
-  ReleaseMutex(mutex.get());
-  return true;
+  Win32SharedMemory shared;
+  return OpenSharedSettings(shared) == SharedOpenResult::kMapped && CopyToShared(shared, block);
 }
 
 // The reports the keyboard was sent, from the capture's "set" lines
