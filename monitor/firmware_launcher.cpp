@@ -8,12 +8,12 @@
 namespace brelfx {
 
 FirmwareLauncher::FirmwareLauncher(ReportLink& link, StoreFwVersion storeVersion, FileSystem& fs,
-                                   ProgramShell& shell, std::string programFolder)
+                                   ProgramShell& shell, const std::string& programFolder)
     : link_(link),
       storeVersion_(std::move(storeVersion)),
       fs_(fs),
       shell_(shell),
-      programFolder_(std::move(programFolder)) {}
+      firmwareFolder_(JoinPath(programFolder, kFirmwareFolder)) {}
 
 bool FirmwareLauncher::StartUpgradeIfNeeded() {
   const int keyboardVersion = ReadFirmwareVersion(link_, storeVersion_);
@@ -24,14 +24,12 @@ bool FirmwareLauncher::StartUpgradeIfNeeded() {
   if (packagedVersion < 0 || packagedVersion == keyboardVersion) return false;
   const char* direction = packagedVersion > keyboardVersion ? "1" : "0";
   // Whether the shell found the program or not, the monitor makes way for it.
-  shell_.Open(JoinPath(JoinPath(programFolder_, kFirmwareFolder), kFirmwareUpgradeProgram),
-              direction);
+  shell_.Open(JoinPath(firmwareFolder_, kFirmwareUpgradeProgram), direction);
   return true;
 }
 
 int FirmwareLauncher::PackagedVersion() const {
-  const IniFile packaged(JoinPath(JoinPath(programFolder_, kFirmwareFolder), kPackagedFirmwareFile),
-                         fs_);
+  const IniFile packaged(JoinPath(firmwareFolder_, kPackagedFirmwareFile), fs_);
   const std::string text = packaged.ReadString("Firmware", "Version", "");
   if (text.empty() || text.front() < '0' || text.front() > '9') return -1;
   return LeadingDecimal(text);

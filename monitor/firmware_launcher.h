@@ -18,7 +18,7 @@ class FirmwareLauncher final : public FirmwareCheck {
  public:
   // storeVersion keeps the keyboard's version (FWVersion), read or not.
   FirmwareLauncher(ReportLink& link, StoreFwVersion storeVersion, FileSystem& fs,
-                   ProgramShell& shell, std::string programFolder);
+                   ProgramShell& shell, const std::string& programFolder);
 
   bool StartUpgradeIfNeeded() override;
 
@@ -31,7 +31,7 @@ class FirmwareLauncher final : public FirmwareCheck {
   StoreFwVersion storeVersion_;
   FileSystem& fs_;
   ProgramShell& shell_;
-  std::string programFolder_;
+  std::string firmwareFolder_;  // FWUpdate in the program folder
 };
 
 }  // namespace brelfx
