@@ -1,0 +1,93 @@
+#include "tools/skin-painter/recipe_outputs.h"
+
+#include <cstdio>
+#include <vector>
+
+#include "tools/skin-painter/files/animated_gif.h"
+#include "tools/skin-painter/files/image_files.h"
+#include "tools/skin-painter/flags/languages.h"
+#include "tools/skin-painter/skin_art.h"
+
+namespace brelfx::painter {
+namespace {
+
+bool PaintAndWrite(const SkinRecipe& recipe, const PictureSpec& spec, const std::string& path,
+                   TextPainter& text, std::string& error) {
+  Canvas picture(0, 0, 0);
+  if (!PaintSkin(recipe, spec, text, picture, error)) return false;
+  if (WriteFile(path, EncodeBmp(picture))) return true;
+  error = "cannot write " + path;
+  return false;
+}
+
+std::string Numbered(const Output& out, int number, const char* suffix) {
+  char digits[16];
+  std::snprintf(digits, sizeof digits, "%02d", number);
+  return out.folder + "/" + out.name + "_" + digits + suffix;
+}
+
+// Each command takes only the recipes made for it.
+bool Expect(bool ok, const char* what, std::string& error) {
+  if (!ok) error = what;
+  return ok;
+}
+
+}  // namespace
+
+bool WriteWindowSkin(const SkinRecipe& recipe, const Output& out, TextPainter& text,
+                     std::string& error) {
+  if (!Expect(recipe.pictures.empty() && recipe.animation.frames == 0,
+              "a window skin has no picture or animation lines", error))
+    return false;
+  for (int role = 0; role < 5; ++role) {
+    const std::string path = out.folder + "/" + out.name + "_" + kRoleNames[role] + ".bmp";
+    if (!PaintAndWrite(recipe, PictureSpec{.role = static_cast<Role>(role)}, path, text, error))
+      return false;
+  }
+  return true;
+}
+
+bool WritePictureSet(const SkinRecipe& recipe, int count, const Output& out, TextPainter& text,
+                     std::string& error) {
+  if (!Expect(static_cast<int>(recipe.pictures.size()) == count,
+              ("the recipe holds " + std::to_string(recipe.pictures.size()) +
+               " pictures, the build expects " + std::to_string(count))
+                  .c_str(),
+              error))
+    return false;
+  for (int i = 0; i < count; ++i)
+    if (!PaintAndWrite(recipe, PictureSpec{.picture = i}, Numbered(out, i + 1, ".bmp"), text,
+                       error))
+      return false;
+  return true;
+}
+
+bool WriteFlagSet(const SkinRecipe& recipe, const Output& out, TextPainter& text,
+                  std::string& error) {
+  const std::pair<Role, const char*> states[] = {{Role::kNormal, "_normal.bmp"},
+                                                 {Role::kHover, "_hover.bmp"},
+                                                 {Role::kPressed, "_pressed.bmp"}};
+  for (int language = 0; language < kLanguageCount; ++language)
+    for (const auto& [role, suffix] : states)
+      if (!PaintAndWrite(recipe, PictureSpec{.role = role, .language = language},
+                         Numbered(out, language, suffix), text, error))
+        return false;
+  return true;
+}
+
+bool WriteAnimation(const SkinRecipe& recipe, const std::string& path, TextPainter& text,
+                    std::string& error) {
+  const Animation& a = recipe.animation;
+  if (!Expect(a.frames > 0, "the recipe has no animation line", error)) return false;
+  std::vector<Canvas> frames;
+  std::vector<int> delays;
+  for (int i = 0; i < a.frames; ++i) {
+    frames.emplace_back(0, 0, 0);
+    if (!PaintSkin(recipe, PictureSpec{.phase = double(i) / a.frames}, text, frames.back(), error))
+      return false;
+    delays.push_back(i + 1 == a.frames && a.hold > 0 ? a.hold : a.delay);
+  }
+  return WriteAnimatedGif(frames, delays, path, error);
+}
+
+}  // namespace brelfx::painter
