@@ -17,6 +17,7 @@ set(BRELFX_PAINTER_SOURCES
   ${painter_dir}/toolkit_art.cpp
   ${painter_dir}/files/image_files.cpp
   ${painter_dir}/files/animated_gif.cpp
+  ${painter_dir}/files/color_palette.cpp
   ${painter_dir}/flags/flag_art.cpp
   ${painter_dir}/text/font_files.cpp
   ${painter_dir}/text/text_painter.cpp
@@ -64,7 +65,8 @@ else()
   set(BRELFX_PAINTER $<TARGET_FILE:skin-painter>)
   brelfx_test(skin_painter_tests
     SOURCES ${painter_dir}/tests/skin_painter_test.cpp ${painter_dir}/tests/recipe_parser_test.cpp
-            ${painter_dir}/tests/text_painter_test.cpp
+            ${painter_dir}/tests/text_painter_test.cpp ${painter_dir}/tests/recipe_outputs_test.cpp
+            ${painter_dir}/tests/animated_gif_test.cpp
     LIBS brelfx_skin_painter)
 endif()
 

@@ -203,29 +203,41 @@ void PaintBlocked(Canvas& c, const Box& box, Look look) {
             0.9);
 }
 
+// One row's background: a list's rows and the entries of popup lists. The
+// plain look is `plain`; hover is tinted with a bar at the left, pressed is
+// the selection.
+void RowBackground(Canvas& c, const Box& r, Look look, Color plain) {
+  switch (look) {
+    case Look::kNormal:
+      c.Fill(r, plain);
+      break;
+    case Look::kHover:
+      c.Fill(r, Mix(plain, kAccent, 0.18));
+      c.Fill(Box{r.x, r.y, 2, r.h}, kAccent);
+      break;
+    case Look::kPressed:
+      c.VerticalGradient(r, Mix(kAccent, kBlack, 0.42), Mix(kAccent, kBlack, 0.62));
+      c.HorizontalLine(r.x, r.Right() - 1, r.y, Mix(kAccentBright, kBlack, 0.2));
+      break;
+    case Look::kDisabled:
+      c.Fill(r, Mix(plain, kDisabledFill, 0.6));
+      break;
+  }
+}
+
 // Rows of a list; the list cuts the plain, hover, selected and disabled row
 // backgrounds from the four pictures.
 void PaintList(Canvas& c, const Box& box, int rowHeight, Look look) {
   Well(c, box, 1);
   for (int top = box.y, row = 0; top < box.Bottom(); top += rowHeight, ++row) {
     const Box r{box.x, top, box.w, std::min(rowHeight, box.Bottom() - top)};
-    switch (look) {
-      case Look::kNormal:
-        c.Fill(r, row % 2 ? Mix(kWell, kWhite, 0.04) : kWell);
-        break;
-      case Look::kHover:
-        c.Fill(r, Mix(kWell, kAccent, 0.16));
-        c.Fill(Box{r.x, r.y, 2, r.h}, kAccent);
-        break;
-      case Look::kPressed:
-        c.VerticalGradient(r, Mix(kAccent, kBlack, 0.42), Mix(kAccent, kBlack, 0.62));
-        c.HorizontalLine(r.x, r.Right() - 1, r.y, Mix(kAccentBright, kBlack, 0.2));
-        break;
-      case Look::kDisabled:
-        c.Fill(r, kDisabledFill);
-        break;
-    }
+    RowBackground(c, r, look, row % 2 ? Mix(kWell, kWhite, 0.04) : kWell);
   }
+}
+
+// An entry of a popup list over the window's own background.
+void PaintRow(Canvas& c, const Box& box, Look look) {
+  if (look == Look::kHover || look == Look::kPressed) RowBackground(c, box, look, kBackTop);
 }
 
 // A progress area: frame and empty well; the pressed picture holds the full
@@ -250,7 +262,8 @@ void PaintFlagButton(Canvas& c, const Box& box, int language, Look look) {
             language);
   // A soft gloss on the upper half keeps the flags in the metal look.
   for (int y = flag.y; y < flag.y + flag.h / 2; ++y)
-    for (int x = flag.x; x < flag.Right(); ++x) c.Blend(x, y, kWhite, 0.10);
+    for (int x = flag.x; x < flag.Right(); ++x)
+      c.Blend(x, y, kWhite, 0.18 * (1.0 - (y - flag.y) / (flag.h / 2.0)));
   if (look == Look::kHover) BlendBox(c, flag, kWhite, 0.14);
   if (look == Look::kPressed) BlendBox(c, flag, kBlack, 0.25);
   if (look == Look::kDisabled) BlendBox(c, flag, kDisabledFill, 0.7);
@@ -305,6 +318,9 @@ void PaintControl(Canvas& c, const Element& e, Look look, int language) {
     case ElementKind::kProgress:
       PaintProgress(c, box, look);
       break;
+    case ElementKind::kRow:
+      PaintRow(c, box, look);
+      break;
     case ElementKind::kFlag:
       PaintFlagButton(c, box, e.language >= 0 ? e.language : language, look);
       break;
@@ -328,7 +344,7 @@ Box WordingBox(const Element& e) {
   const int room = e.kind == ElementKind::kBlocked    ? 2 * std::min(5, box.h / 2 - 3) + 8
                    : e.kind == ElementKind::kDropdown ? 14
                                                       : 0;
-  return Box{box.x + 4, box.y + 1, box.w - 8 - room, box.h - 2};
+  return Box{box.x + 4 + e.indent, box.y + 1, box.w - 8 - room - e.indent, box.h - 2};
 }
 
 }  // namespace brelfx::painter

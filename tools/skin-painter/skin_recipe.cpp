@@ -32,6 +32,7 @@ const std::map<std::string, KindInfo, std::less<>> kKinds = {
     {"blocked", {ElementKind::kBlocked, Lettering::kOptional}},
     {"list", {ElementKind::kList, Lettering::kNone}},
     {"progress", {ElementKind::kProgress, Lettering::kNone}},
+    {"row", {ElementKind::kRow, Lettering::kOptional}},
     {"flag", {ElementKind::kFlag, Lettering::kNone}},
     {"pulse", {ElementKind::kPulse, Lettering::kNone}},
     {"shine", {ElementKind::kShine, Lettering::kNone}},
@@ -218,6 +219,8 @@ class Parser {
         e.style = style->second;
       } else if (o.key == "rows" && info.kind == ElementKind::kList) {
         if (!ReadInt(o.value, 4, 200, e.rowHeight)) return Fail("rows must be 4 to 200 pixels");
+      } else if (o.key == "indent" && info.kind == ElementKind::kRow) {
+        if (!ReadInt(o.value, 0, 4096, e.indent)) return Fail("indent must be 0 to 4096 pixels");
       } else if (o.key == "lang" && info.kind == ElementKind::kFlag) {
         if ((e.language = LanguageIndex(o.value)) < 0)
           return Fail("no language \"" + o.value + "\"");

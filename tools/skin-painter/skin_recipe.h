@@ -33,6 +33,8 @@
 //   list rows=N                     list rows N pixels high: plain / hover /
 //                                   selected / disabled row backgrounds
 //   progress                        frame and empty well; pressed is full
+//   row indent=N ["TEXT"]           an entry of a popup list: nothing / tinted /
+//                                   selected / nothing
 //   flag lang=NAME                  a language's flag (names: kLanguages);
 //                                   without lang= the flag set's language
 //   pulse, shine                    animated: a ring that breathes, a light
@@ -71,6 +73,7 @@ enum class ElementKind {
   kBlocked,
   kList,
   kProgress,
+  kRow,
   kFlag,
   kPulse,
   kShine
@@ -82,6 +85,7 @@ struct Element {
   std::string text;  // UTF-8 wording; empty for unlettered elements
   TextStyle style;
   int rowHeight = 0;  // list
+  int indent = 0;     // row: pixels kept free left of the wording
   int language = -1;  // flag: QuickHelpLan index, -1 for the flag set's own
 };
 

@@ -1,13 +1,14 @@
 // Animated GIFs for the achievements page's level animations.
 //
-// The frames are handed to ImageMagick's `convert` (a build dependency
-// already, for screenshots): it chooses one shared palette for all frames
-// (+remap) and dithers the gradients, which a hand-written encoder would
-// have to match with its own quantiser. The result plays in the page's
-// animated picture control: one global colour table, full-size frames,
-// disposal "none", looping forever.
+// Written here rather than by ImageMagick: convert re-quantises every frame
+// (about a second each on this machine) and gives the later frames local
+// colour tables, while the page's animated picture control rebuilds each
+// frame from the file's header and global colour table. Ours builds one
+// palette for all frames (colour_palette.h), so every frame uses the global
+// table; frames are full size, disposal "leave in place", looping forever.
 #pragma once
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -15,8 +16,14 @@
 
 namespace brelfx::painter {
 
-// `delays` in hundredths of a second, one per frame. False with a message
-// when convert is missing or fails.
+// `delays` in hundredths of a second, one per frame; all frames one size.
+std::vector<uint8_t> EncodeAnimatedGif(const std::vector<Canvas>& frames,
+                                       const std::vector<int>& delays);
+
+// The variable-length LZW code stream of GIF image data (without the
+// sub-block framing) for 8-bit indices.
+std::vector<uint8_t> LzwCompress(const std::vector<uint8_t>& indices);
+
 bool WriteAnimatedGif(const std::vector<Canvas>& frames, const std::vector<int>& delays,
                       const std::string& path, std::string& error);
 
