@@ -18,31 +18,16 @@ void BlendBox(Canvas& c, const Box& box, Color color, double alpha) {
     for (int x = box.x; x < box.Right(); ++x) c.Blend(x, y, color, alpha);
 }
 
-// The edge colour of a framed control in each state.
+// The edge and glyph colours of a control in each look (normal, hover,
+// pressed, disabled).
 Color EdgeColor(Look look) {
-  switch (look) {
-    case Look::kHover:
-      return kAccent;
-    case Look::kPressed:
-      return kAccentBright;
-    case Look::kDisabled:
-      return kDisabledEdge;
-    default:
-      return kEdge;
-  }
+  constexpr Color kEdges[] = {kEdge, kAccent, kAccentBright, kDisabledEdge};
+  return kEdges[static_cast<int>(look)];
 }
 
 Color GlyphColor(Look look) {
-  switch (look) {
-    case Look::kHover:
-      return kAccentBright;
-    case Look::kPressed:
-      return kWhite;
-    case Look::kDisabled:
-      return kDisabledEdge;
-    default:
-      return kGlyph;
-  }
+  constexpr Color kGlyphs[] = {kGlyph, kAccentBright, kWhite, kDisabledEdge};
+  return kGlyphs[static_cast<int>(look)];
 }
 
 // The raised metal plate of buttons and arrows.

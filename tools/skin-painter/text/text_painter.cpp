@@ -31,6 +31,29 @@ std::string Hex(char32_t c) {
 // designer's metrics and kerning stays exact.
 constexpr FT_Int32 kLoadFlags = FT_LOAD_TARGET_LIGHT;
 
+// Sets out a line's glyphs from `pen` (26.6 fixed point), kerned pair by
+// pair: `place(slot, pen)` gets each loaded glyph at its position. Returns
+// the pen after the last glyph.
+template <class Place>
+FT_Pos SetOut(FT_Face face, const std::u32string& line, FT_Pos pen, Place&& place) {
+  FT_UInt previous = 0;
+  for (char32_t c : line) {
+    const FT_UInt glyph = FT_Get_Char_Index(face, c);
+    if (previous && glyph && FT_HAS_KERNING(face)) {
+      FT_Vector kern{};
+      FT_Get_Kerning(face, previous, glyph, FT_KERNING_UNFITTED, &kern);
+      pen += kern.x;
+    }
+    previous = glyph;
+    if (FT_Load_Glyph(face, glyph, kLoadFlags) != 0) continue;
+    // The advance before rendering: rendering may replace the outline.
+    const FT_Pos advance = face->glyph->linearHoriAdvance >> 10;
+    place(face->glyph, pen);
+    pen += advance;
+  }
+  return pen;
+}
+
 }  // namespace
 
 bool DecodeUtf8(std::string_view text, std::u32string& out) {
@@ -95,20 +118,8 @@ TextPainter::Face* TextPainter::FaceFor(const TextStyle& style) {
 }
 
 int TextPainter::Width(const std::u32string& line, const TextStyle& style) {
-  FT_Face face = FaceFor(style)->face;
-  FT_Pos pen = 0;  // 26.6 fixed point
-  FT_UInt previous = 0;
-  for (char32_t c : line) {
-    const FT_UInt glyph = FT_Get_Char_Index(face, c);
-    if (previous && glyph && FT_HAS_KERNING(face)) {
-      FT_Vector kern{};
-      FT_Get_Kerning(face, previous, glyph, FT_KERNING_UNFITTED, &kern);
-      pen += kern.x;
-    }
-    if (FT_Load_Glyph(face, glyph, kLoadFlags) == 0) pen += face->glyph->linearHoriAdvance >> 10;
-    previous = glyph;
-  }
-  return static_cast<int>((pen + 63) >> 6);
+  const FT_Pos end = SetOut(FaceFor(style)->face, line, 0, [](FT_GlyphSlot, FT_Pos) {});
+  return static_cast<int>((end + 63) >> 6);
 }
 
 int TextPainter::LineWidth(std::string_view utf8, const TextStyle& style) {
@@ -171,35 +182,21 @@ bool TextPainter::Layout(std::string_view utf8, const TextStyle& style, int widt
 
 void TextPainter::DrawLine(Canvas& canvas, const Box& clip, int x, int baseline,
                            const std::u32string& line, const TextStyle& style, Color color) {
-  FT_Face face = FaceFor(style)->face;
-  FT_Pos pen = static_cast<FT_Pos>(x) << 6;
-  FT_UInt previous = 0;
-  for (char32_t c : line) {
-    const FT_UInt glyph = FT_Get_Char_Index(face, c);
-    if (previous && glyph && FT_HAS_KERNING(face)) {
-      FT_Vector kern{};
-      FT_Get_Kerning(face, previous, glyph, FT_KERNING_UNFITTED, &kern);
-      pen += kern.x;
-    }
-    previous = glyph;
-    if (FT_Load_Glyph(face, glyph, kLoadFlags) != 0) continue;
-    FT_GlyphSlot slot = face->glyph;
-    const FT_Pos advance = slot->linearHoriAdvance >> 10;
-    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) == 0) {
-      const FT_Bitmap& bitmap = slot->bitmap;
-      const int left = static_cast<int>((pen + 32) >> 6) + slot->bitmap_left;
-      const int top = baseline - slot->bitmap_top;
-      for (unsigned row = 0; row < bitmap.rows; ++row) {
-        for (unsigned column = 0; column < bitmap.width; ++column) {
-          const int px = left + static_cast<int>(column), py = top + static_cast<int>(row);
-          const unsigned char coverage = bitmap.buffer[row * bitmap.pitch + column];
-          if (coverage && px >= clip.x && py >= clip.y && px < clip.Right() && py < clip.Bottom())
-            canvas.Blend(px, py, color, coverage / 255.0);
-        }
+  const auto place = [&](FT_GlyphSlot slot, FT_Pos pen) {
+    if (FT_Render_Glyph(slot, FT_RENDER_MODE_NORMAL) != 0) return;
+    const FT_Bitmap& bitmap = slot->bitmap;
+    const int left = static_cast<int>((pen + 32) >> 6) + slot->bitmap_left;
+    const int top = baseline - slot->bitmap_top;
+    for (unsigned row = 0; row < bitmap.rows; ++row) {
+      for (unsigned column = 0; column < bitmap.width; ++column) {
+        const int px = left + static_cast<int>(column), py = top + static_cast<int>(row);
+        const unsigned char coverage = bitmap.buffer[row * bitmap.pitch + column];
+        if (coverage && px >= clip.x && py >= clip.y && px < clip.Right() && py < clip.Bottom())
+          canvas.Blend(px, py, color, coverage / 255.0);
       }
     }
-    pen += advance;
-  }
+  };
+  SetOut(FaceFor(style)->face, line, static_cast<FT_Pos>(x) << 6, place);
 }
 
 bool TextPainter::Draw(Canvas& canvas, const Box& box, std::string_view utf8,
