@@ -25,11 +25,13 @@
 // Kinds, and how they look in the normal / hover / pressed / extra pictures:
 //   panel, picker                   framed areas, the same in every picture
 //   label "TEXT"                    lettering, the same in every picture
-//   button, dropdown, close ["TEXT"] metal plates; the caption lights up
-//   toggle, swatch, edit, track, spin  the value controls
+//   button, dropdown ["TEXT"]       metal plates; the caption lights up
+//   close, toggle, swatch, edit, track, spin  the toolkit's controls
 //   tab "TEXT"                      page tab: pressed is the selected tab
 //   blocked ["TEXT"]                the second key-button skin: a key the
-//                                   keyboard has blocked (code 223)
+//                                   keyboard has blocked (code 223); a page
+//                                   paints it in a second recipe of its size
+//                                   at the key buttons' layout strings
 //   list rows=N                     list rows N pixels high: plain / hover /
 //                                   selected / disabled row backgrounds
 //   progress                        frame and empty well; pressed is full
