@@ -68,6 +68,12 @@ else()
             ${painter_dir}/tests/text_painter_test.cpp ${painter_dir}/tests/recipe_outputs_test.cpp
             ${painter_dir}/tests/animated_gif_test.cpp
     LIBS brelfx_skin_painter)
+  # The painter as the build runs it: a recipe whose wording does not fit
+  # stops it with the recipe, the wording and its place, and no pictures.
+  add_test(NAME skin_painter_refuses_cut_wording
+    COMMAND ${CMAKE_COMMAND} -DPAINTER=$<TARGET_FILE:skin-painter>
+            -DRECIPE=${painter_dir}/tests/data/too_long_wording.skin
+            -DFOLDER=${CMAKE_CURRENT_BINARY_DIR}/painter-refusal -P ${painter_dir}/tests/expect_refusal.cmake)
 endif()
 
 # brelfx_paint_skin(OUT_VAR RECIPE NAME FOLDER): the five pictures

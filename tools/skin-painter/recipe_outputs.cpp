@@ -11,14 +11,34 @@
 namespace brelfx::painter {
 namespace {
 
-bool PaintAndWrite(const SkinRecipe& recipe, const PictureSpec& spec, const std::string& path,
-                   TextPainter& text, std::string& error) {
-  Canvas picture(0, 0, 0);
-  if (!PaintSkin(recipe, spec, text, picture, error)) return false;
-  if (WriteFile(path, EncodeBmp(picture))) return true;
-  error = "cannot write " + path;
-  return false;
-}
+// Every picture is painted before any is written, so a recipe that fails
+// leaves no half set behind for the build to take as done.
+class Batch {
+ public:
+  Batch(const SkinRecipe& recipe, TextPainter& text, std::string& error)
+      : recipe_(recipe), text_(text), error_(error) {}
+
+  bool Paint(const PictureSpec& spec, const std::string& path) {
+    pictures_.push_back({path, Canvas(0, 0, 0)});
+    return PaintSkin(recipe_, spec, text_, pictures_.back().second, error_);
+  }
+
+  bool Write() {
+    for (const auto& [path, picture] : pictures_) {
+      if (!WriteFile(path, EncodeBmp(picture))) {
+        error_ = "cannot write " + path;
+        return false;
+      }
+    }
+    return true;
+  }
+
+ private:
+  const SkinRecipe& recipe_;
+  TextPainter& text_;
+  std::string& error_;
+  std::vector<std::pair<std::string, Canvas>> pictures_;
+};
 
 std::string Numbered(const Output& out, int number, const char* suffix) {
   char digits[16];
@@ -39,12 +59,12 @@ bool WriteWindowSkin(const SkinRecipe& recipe, const Output& out, TextPainter& t
   if (!Expect(recipe.pictures.empty() && recipe.animation.frames == 0,
               "a window skin has no picture or animation lines", error))
     return false;
+  Batch batch(recipe, text, error);
   for (int role = 0; role < 5; ++role) {
     const std::string path = out.folder + "/" + out.name + "_" + kRoleNames[role] + ".bmp";
-    if (!PaintAndWrite(recipe, PictureSpec{.role = static_cast<Role>(role)}, path, text, error))
-      return false;
+    if (!batch.Paint(PictureSpec{.role = static_cast<Role>(role)}, path)) return false;
   }
-  return true;
+  return batch.Write();
 }
 
 bool WritePictureSet(const SkinRecipe& recipe, int count, const Output& out, TextPainter& text,
@@ -55,11 +75,10 @@ bool WritePictureSet(const SkinRecipe& recipe, int count, const Output& out, Tex
                   .c_str(),
               error))
     return false;
+  Batch batch(recipe, text, error);
   for (int i = 0; i < count; ++i)
-    if (!PaintAndWrite(recipe, PictureSpec{.picture = i}, Numbered(out, i + 1, ".bmp"), text,
-                       error))
-      return false;
-  return true;
+    if (!batch.Paint(PictureSpec{.picture = i}, Numbered(out, i + 1, ".bmp"))) return false;
+  return batch.Write();
 }
 
 bool WriteFlagSet(const SkinRecipe& recipe, const Output& out, TextPainter& text,
@@ -67,12 +86,13 @@ bool WriteFlagSet(const SkinRecipe& recipe, const Output& out, TextPainter& text
   const std::pair<Role, const char*> states[] = {{Role::kNormal, "_normal.bmp"},
                                                  {Role::kHover, "_hover.bmp"},
                                                  {Role::kPressed, "_pressed.bmp"}};
+  Batch batch(recipe, text, error);
   for (int language = 0; language < kLanguageCount; ++language)
     for (const auto& [role, suffix] : states)
-      if (!PaintAndWrite(recipe, PictureSpec{.role = role, .language = language},
-                         Numbered(out, language, suffix), text, error))
+      if (!batch.Paint(PictureSpec{.role = role, .language = language},
+                       Numbered(out, language, suffix)))
         return false;
-  return true;
+  return batch.Write();
 }
 
 bool WriteAnimation(const SkinRecipe& recipe, const std::string& path, TextPainter& text,
