@@ -80,11 +80,11 @@ bool DecodeUtf8(std::string_view text, std::u32string& out) {
   return true;
 }
 
+TextPainter::TextPainter() = default;
+
 TextPainter::~TextPainter() {
-  for (Face* f : {regular_, bold_}) {
+  for (Face* f : {regular_.get(), bold_.get()})
     if (f && f->face) FT_Done_Face(f->face);
-    delete f;
-  }
   if (library_) FT_Done_FreeType(Library(library_));
 }
 
@@ -97,9 +97,10 @@ bool TextPainter::Open(std::string& error) {
     return false;
   }
   library_ = library;
-  regular_ = new Face;
-  bold_ = new Face;
-  for (auto [face, path] : {std::pair{regular_, &files.regular}, std::pair{bold_, &files.bold}}) {
+  regular_ = std::make_unique<Face>();
+  bold_ = std::make_unique<Face>();
+  for (auto [face, path] :
+       {std::pair{regular_.get(), &files.regular}, std::pair{bold_.get(), &files.bold}}) {
     if (FT_New_Face(library, path->c_str(), 0, &face->face) != 0) {
       error = "FreeType cannot read the font " + *path;
       return false;
@@ -109,7 +110,7 @@ bool TextPainter::Open(std::string& error) {
 }
 
 TextPainter::Face* TextPainter::FaceFor(const TextStyle& style) {
-  Face* f = style.bold ? bold_ : regular_;
+  Face* f = style.bold ? bold_.get() : regular_.get();
   if (f->size != style.size) {
     FT_Set_Pixel_Sizes(f->face, 0, static_cast<FT_UInt>(style.size));
     f->size = style.size;

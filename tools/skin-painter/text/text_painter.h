@@ -2,6 +2,7 @@
 // onto a canvas inside a box. Text is UTF-8; "\n" in it breaks the line.
 #pragma once
 
+#include <memory>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -13,7 +14,7 @@ namespace brelfx::painter {
 
 class TextPainter {
  public:
-  TextPainter() = default;
+  TextPainter();
   TextPainter(const TextPainter&) = delete;
   TextPainter& operator=(const TextPainter&) = delete;
   ~TextPainter();
@@ -42,8 +43,8 @@ class TextPainter {
                 const TextStyle& style, Color color);
 
   void* library_ = nullptr;  // FT_Library, kept out of this header
-  Face* regular_ = nullptr;
-  Face* bold_ = nullptr;
+  std::unique_ptr<Face> regular_;
+  std::unique_ptr<Face> bold_;
 };
 
 // Splits UTF-8 into code points; false on a malformed sequence.
