@@ -18,9 +18,9 @@ class Batch {
   Batch(const SkinRecipe& recipe, TextPainter& text, std::string& error)
       : recipe_(recipe), text_(text), error_(error) {}
 
-  bool Paint(const PictureSpec& spec, const std::string& path) {
+  bool Paint(const PictureRequest& request, const std::string& path) {
     pictures_.push_back({path, Canvas(0, 0, 0)});
-    return PaintSkin(recipe_, spec, text_, pictures_.back().second, error_);
+    return PaintSkin(recipe_, request, text_, pictures_.back().second, error_);
   }
 
   bool Write() {
@@ -62,7 +62,7 @@ bool WriteWindowSkin(const SkinRecipe& recipe, const Output& out, TextPainter& t
   Batch batch(recipe, text, error);
   for (int role = 0; role < 5; ++role) {
     const std::string path = out.folder + "/" + out.name + "_" + kRoleNames[role] + ".bmp";
-    if (!batch.Paint(PictureSpec{.role = static_cast<Role>(role)}, path)) return false;
+    if (!batch.Paint(PictureRequest{.role = static_cast<Role>(role)}, path)) return false;
   }
   return batch.Write();
 }
@@ -77,7 +77,7 @@ bool WritePictureSet(const SkinRecipe& recipe, int count, const Output& out, Tex
     return false;
   Batch batch(recipe, text, error);
   for (int i = 0; i < count; ++i)
-    if (!batch.Paint(PictureSpec{.picture = i}, Numbered(out, i + 1, ".bmp"))) return false;
+    if (!batch.Paint(PictureRequest{.picture = i}, Numbered(out, i + 1, ".bmp"))) return false;
   return batch.Write();
 }
 
@@ -89,7 +89,7 @@ bool WriteFlagSet(const SkinRecipe& recipe, const Output& out, TextPainter& text
   Batch batch(recipe, text, error);
   for (int language = 0; language < kLanguageCount; ++language)
     for (const auto& [role, suffix] : states)
-      if (!batch.Paint(PictureSpec{.role = role, .language = language},
+      if (!batch.Paint(PictureRequest{.role = role, .language = language},
                        Numbered(out, language, suffix)))
         return false;
   return batch.Write();
@@ -103,7 +103,7 @@ bool WriteAnimation(const SkinRecipe& recipe, const std::string& path, TextPaint
   std::vector<int> delays;
   for (int i = 0; i < a.frames; ++i) {
     frames.emplace_back(0, 0, 0);
-    if (!PaintSkin(recipe, PictureSpec{.phase = double(i) / a.frames}, text, frames.back(), error))
+    if (!PaintSkin(recipe, PictureRequest{.phase = double(i) / a.frames}, text, frames.back(), error))
       return false;
     delays.push_back(i + 1 == a.frames && a.hold > 0 ? a.hold : a.delay);
   }

@@ -44,19 +44,19 @@ bool IsStatic(ElementKind kind) {
   return kind == ElementKind::kPanel || kind == ElementKind::kPicker || kind == ElementKind::kLabel;
 }
 
-bool PaintElement(Canvas& c, const Element& e, const PictureSpec& spec, TextPainter& text,
+bool PaintElement(Canvas& c, const Element& e, const PictureRequest& request, TextPainter& text,
                   std::string& error) {
   const Box box{e.rect.left, e.rect.top, e.rect.Width(), e.rect.Height()};
   if (e.kind == ElementKind::kPulse) {
-    PaintPulse(c, box, spec.phase);
+    PaintPulse(c, box, request.phase);
     return true;
   }
   if (e.kind == ElementKind::kShine) {
-    PaintShine(c, box, spec.phase);
+    PaintShine(c, box, request.phase);
     return true;
   }
-  const Look look = IsStatic(e.kind) ? Look::kNormal : LookOf(spec.role);
-  PaintControl(c, e, look, spec.language);
+  const Look look = IsStatic(e.kind) ? Look::kNormal : LookOf(request.role);
+  PaintControl(c, e, look, request.language);
   if (e.text.empty() || text.Draw(c, WordingBox(e), e.text, e.style, WordingColor(e, look), error))
     return true;
   error =
@@ -66,9 +66,9 @@ bool PaintElement(Canvas& c, const Element& e, const PictureSpec& spec, TextPain
 
 }  // namespace
 
-bool PaintSkin(const SkinRecipe& recipe, const PictureSpec& spec, TextPainter& text,
+bool PaintSkin(const SkinRecipe& recipe, const PictureRequest& request, TextPainter& text,
                Canvas& picture, std::string& error) {
-  if (spec.role == Role::kShape) {
+  if (request.role == Role::kShape) {
     // Pure white is outside the window; everything else inside.
     picture = Canvas(recipe.width, recipe.height, kWhite);
     picture.FillChamfered(Box{0, 0, recipe.width, recipe.height}, recipe.chamfer, kBlack, kBlack);
@@ -77,10 +77,10 @@ bool PaintSkin(const SkinRecipe& recipe, const PictureSpec& spec, TextPainter& t
   picture = Canvas(recipe.width, recipe.height, kWhite);
   PaintBackground(picture, recipe);
   for (const Element& e : recipe.elements)
-    if (!PaintElement(picture, e, spec, text, error)) return false;
-  if (spec.picture >= 0 && spec.picture < static_cast<int>(recipe.pictures.size()))
-    for (const Element& e : recipe.pictures[spec.picture])
-      if (!PaintElement(picture, e, spec, text, error)) return false;
+    if (!PaintElement(picture, e, request, text, error)) return false;
+  if (request.picture >= 0 && request.picture < static_cast<int>(recipe.pictures.size()))
+    for (const Element& e : recipe.pictures[request.picture])
+      if (!PaintElement(picture, e, request, text, error)) return false;
   return true;
 }
 

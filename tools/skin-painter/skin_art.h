@@ -15,7 +15,7 @@ namespace brelfx::painter {
 enum class Role { kShape, kNormal, kHover, kPressed, kExtra };
 inline constexpr const char* kRoleNames[] = {"shape", "normal", "hover", "pressed", "extra"};
 
-struct PictureSpec {
+struct PictureRequest {
   Role role = Role::kNormal;
   int picture = -1;    // picture set: which picture's own elements to add
   int language = 1;    // the flag of `flag` lines without lang=
@@ -23,7 +23,7 @@ struct PictureSpec {
 };
 
 // False with a message when a wording cannot be lettered (see TextPainter::Draw).
-bool PaintSkin(const SkinRecipe& recipe, const PictureSpec& spec, TextPainter& text,
+bool PaintSkin(const SkinRecipe& recipe, const PictureRequest& request, TextPainter& text,
                Canvas& picture, std::string& error);
 
 }  // namespace brelfx::painter

@@ -28,10 +28,10 @@ inline SkinRecipe Recipe(const std::string& text) {
   return recipe;
 }
 
-inline Canvas Paint(const SkinRecipe& recipe, PictureSpec spec = {}) {
+inline Canvas Paint(const SkinRecipe& recipe, PictureRequest request = {}) {
   Canvas picture(0, 0, 0);
   std::string error;
-  EXPECT_TRUE(PaintSkin(recipe, spec, Lettering(), picture, error)) << error;
+  EXPECT_TRUE(PaintSkin(recipe, request, Lettering(), picture, error)) << error;
   return picture;
 }
 
