@@ -5,9 +5,9 @@
 // toolkit's resources. Everything else lies in 3000-3199.
 #pragma once
 
-#define BRELFX_IDI_OPTION 128          // big and small window icon
-#define BRELFX_IDB_HELP_AREA 292       // background of the help area, 529 x 20
-#define BRELFX_IDB_PICTURE_AREA 427    // picture area, 171 x 45, shown while MouseType is 1
+#define BRELFX_IDI_OPTION 128        // big and small window icon
+#define BRELFX_IDB_HELP_AREA 292     // background of the help area, 529 x 20
+#define BRELFX_IDB_PICTURE_AREA 427  // picture area, 171 x 45, shown while MouseType is 1
 
 // Skin sets: shape, normal, hover, pressed, extra at base + 0 ... base + 4.
 #define BRELFX_SKIN_SHAPE 0
