@@ -35,7 +35,6 @@ int SlotOfDefaultTitle(std::string_view title) {
 }  // namespace
 
 bool ParsesAsProfile(const IniDocument& document) {
-  if (!document.HasSection(kProfileSection)) return false;
   KeyAssignment scratch;
   for (int key = 0; key < kKeyCount; ++key)
     if (!document.ReadStruct(kProfileSection, KeyName("MacroKeyInfo%d", key), &scratch,

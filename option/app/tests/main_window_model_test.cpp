@@ -84,15 +84,19 @@ class LoggingSharedMemory final : public SharedMemory {
   Events& events_;
 };
 
+// A loaded help library; logs when it is freed.
 class TextsById final : public StringSource {
  public:
-  explicit TextsById(std::string language) : language_(std::move(language)) {}
+  TextsById(std::string language, Events& events)
+      : language_(std::move(language)), events_(events) {}
+  ~TextsById() override { events_.push_back("free " + language_); }
   std::optional<std::string> Text(int id) override {
     return language_ + " " + std::to_string(id);
   }
 
  private:
   std::string language_;
+  Events& events_;
 };
 
 // The window, the help libraries (only German and English exist) and a page.
@@ -114,7 +118,7 @@ struct Window final : MainWindowView, HelpLibraryLoader, OptionUi, Page {
     const std::string name(FileNameOf(path));
     events.push_back("load " + name);
     if (name != "German_help.dll" && name != "English_help.dll") return nullptr;
-    return std::make_unique<TextsById>(name.substr(0, name.find('_')));
+    return std::make_unique<TextsById>(name.substr(0, name.find('_')), events);
   }
   void BeginWaitCursor() override {}
   void RestoreWaitCursor() override {}
@@ -122,7 +126,7 @@ struct Window final : MainWindowView, HelpLibraryLoader, OptionUi, Page {
   void EnableOkAndApply(bool) override {}
   void ShowMessageBox(const char* text) override { events.push_back(text); }
   void Reload(SettingsBlock& edited) override {
-    events.push_back("page reload");
+    events.push_back(pageName + " reload");
     pageSawSlot = edited.CurrentProfile;
   }
   void ReloadStrings(StringSource& strings) override {
@@ -133,6 +137,7 @@ struct Window final : MainWindowView, HelpLibraryLoader, OptionUi, Page {
   }
 
   Events& events;
+  std::string pageName = "page";
   MainViewState shown;
   VersionTexts versions;
   MainHelpTexts help;
@@ -254,6 +259,7 @@ TEST_F(MainWindowModelTest, WindowsProfileMarkerAsksOnlyBeforeMakingASlotTheWind
 TEST_F(MainWindowModelTest, TabShowsItsPageAndHidesTheCurrentOnlyWhenItChanges) {
   Window advanced{events};
   model.pages().Attach(PageId::kAdvanced, advanced);
+  EXPECT_EQ(events, (Events{"page hidden"}));
   Start();
   events.clear();
   EXPECT_FALSE(model.SelectTab(PageId::kMain));
@@ -264,12 +270,49 @@ TEST_F(MainWindowModelTest, TabShowsItsPageAndHidesTheCurrentOnlyWhenItChanges) 
   EXPECT_EQ(model.pages().ImageOf(PageId::kMain), TabImage::kNormal);
 }
 
+TEST_F(MainWindowModelTest, MonitorMessagesAndApplyRefreshWhatTheyChange) {
+  Window advanced{events}, trovi{events};
+  advanced.pageName = "advanced";
+  trovi.pageName = "trovi";
+  model.pages().Attach(PageId::kAdvanced, advanced);
+  model.pages().Attach(PageId::kTrovi, trovi);
+  StartMonitor(2);
+  Start();
+  auto after = [this](auto action) {
+    events.clear();
+    action();
+    return events;
+  };
+  EXPECT_EQ(after([&] { model.OnMonitorMessage(WM_BRIGHTNESS_CHANGED); }),
+            (Events{"copy from shared", "advanced reload"}));
+  EXPECT_EQ(after([&] { model.OnMonitorMessage(WM_COUNTERS_CHANGED); }),
+            (Events{"copy from shared", "trovi reload"}));
+  Events reloads;  // Apply also reads the files it rewrites in place
+  for (const std::string& event : after([&] { model.Apply(); }))
+    if (event.ends_with(" reload")) reloads.push_back(event);
+  EXPECT_EQ(reloads, (Events{"page reload", "advanced reload"}));
+
+  // A reload from the keyboard: the new firmware (any version from 1.00 up)
+  // and a block whose active slot is not one of the five.
+  IniFile(JoinPath(folder.path(), "config.ini"), SystemFileSystem())
+      .WriteInt("Setting", "FWVersion", 612);
+  files->CurrentProfile = -1;
+  ASSERT_TRUE(CopyToShared(monitorMemory, *files));
+  EXPECT_EQ(after([&] { model.OnMonitorMessage(WM_SETTINGS_RELOADED); }),
+            (Events{"read config.ini", "show versions", "copy from shared", "show view",
+                    "page reload", "advanced reload", "trovi reload"}));
+  EXPECT_EQ(window.versions.firmware, "6.12");
+  EXPECT_NE(window.versions.links.help.find("_1.08_6.12"), std::string::npos);
+  EXPECT_EQ(window.pageSawSlot, 0);
+}
+
 TEST_F(MainWindowModelTest, ProfileEditWritesNameAndProgramsIntoTheActiveSlot) {
   Start();
   ProfileEditForm form = model.BeginProfileEdit(true);
   EXPECT_EQ(form.name(), "");
   form.SetName("A name much longer than twenty characters");
   form.SetGamePath(1, std::string(600, 'x'));
+  EXPECT_EQ(form.gamePath(1).size(), 499u);
   model.FinishProfileEdit(form);
   const ProfileRecord& slot = model.edited().Profiles[1];
   EXPECT_EQ(TextField(slot.ProFileName), "A name much longer t");
@@ -280,6 +323,7 @@ TEST_F(MainWindowModelTest, ProfileEditWritesNameAndProgramsIntoTheActiveSlot) {
   SetTextField(model.edited().Profiles[1].ProFileName, std::string(30, 'n'));
   form = model.BeginProfileEdit(false);
   EXPECT_EQ(form.gamePath(1), std::string(499, 'x'));
+  form.SetName(form.name());  // OK takes the field's text back
   model.FinishProfileEdit(form);
   EXPECT_EQ(TextField(slot.ProFileName), std::string(30, 'n'));
 }
@@ -292,6 +336,7 @@ TEST_F(MainWindowModelTest, LanguageChoiceStoresTheIndexAndLoadsItsLibrary) {
   EXPECT_TRUE(events.empty());
 
   EXPECT_TRUE(model.ChooseLanguage(1));
+  EXPECT_EQ(events, (Events{"show view", "free German", "load English_help.dll", "show help texts"}));
   EXPECT_EQ(model.edited().QuickHelpLan, 1);
   EXPECT_EQ(window.shown.flagIndex, 1);
   EXPECT_EQ(window.help.ok, "English 1029");

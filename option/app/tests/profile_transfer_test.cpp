@@ -67,6 +67,17 @@ TEST_F(ProfileTransferTest, LoadCopiesTheFileBesideTheProgramAndMarksEveryKeyOfT
   EXPECT_EQ(TextField(block->Profiles[1].ProFileName), "Default2");
 }
 
+TEST_F(ProfileTransferTest, LoadWhoseCopyFailsLeavesTheEarlierCopyWholeAndStillLoads) {
+  const std::string path = WriteGameProfile();
+  WriteFileText(folder.Join("game.tkp"), "earlier copy");
+  fs.failingWrite = fs.writes + 1;
+  const TransferResult result = transfer.Load(path, *block);
+  EXPECT_TRUE(result.done);
+  EXPECT_NE(result.message.find("could not be written"), std::string::npos);
+  EXPECT_EQ(ReadFileText(folder.Join("game.tkp")), "earlier copy");
+  EXPECT_EQ(TextField(block->Profiles[2].ProFileName), "Game");
+}
+
 TEST_F(ProfileTransferTest, LoadOfAFileThatIsNotAProfileChangesNothing) {
   const std::string path = WriteGameProfile();
   const std::string whole = ReadFileText(path);
