@@ -16,35 +16,13 @@
 #include "settings/text_field.h"
 #include "tests/support/fake_desktop.h"
 #include "tests/support/fake_shared_memory.h"
+#include "tests/support/faulty_file_system.h"
 #include "tests/support/temp_folder.h"
 
 namespace brelfx {
 namespace {
 
 using Events = std::vector<std::string>;
-
-// The real files, each read logged by file name.
-class LoggingFileSystem final : public FileSystem {
- public:
-  explicit LoggingFileSystem(Events& events) : events_(events) {}
-  bool ReadFile(const std::string& path, std::string& contents) override {
-    events_.push_back("read " + std::string(FileNameOf(path)));
-    return real_.ReadFile(path, contents);
-  }
-  bool WriteFile(const std::string& path, std::string_view contents) override {
-    return real_.WriteFile(path, contents);
-  }
-  bool ReplaceFile(const std::string& from, const std::string& to) override {
-    return real_.ReplaceFile(from, to);
-  }
-  bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
-  bool CreateFolder(const std::string& path) override { return real_.CreateFolder(path); }
-  PathKind Kind(const std::string& path) override { return real_.Kind(path); }
-
- private:
-  Events& events_;
-  FileSystem& real_ = SystemFileSystem();
-};
 
 class LoggingRegistry final : public Registry {
  public:
@@ -148,6 +126,9 @@ struct Window final : MainWindowView, HelpLibraryLoader, OptionUi, Page {
 class MainWindowModelTest : public testing::Test {
  protected:
   MainWindowModelTest() {
+    fs.onRead = [this](const std::string& path) {
+      events.push_back("read " + std::string(FileNameOf(path)));
+    };
     SetDefaults(*files, 1033);
     files->CurrentProfile = 1;
     files->QuickHelpLan = 4;
@@ -182,7 +163,7 @@ class MainWindowModelTest : public testing::Test {
   test::FakeSharedMemory monitorMemory{objects};
   test::FakeDesktop desktop;
   std::vector<unsigned int> monitorGot;
-  LoggingFileSystem fs{events};
+  test::FaultyFileSystem fs;  // real files, reads logged by name
   LoggingRegistry registry{events};
   LoggingSharedMemory shared{objects, events};
   Window window{events};
