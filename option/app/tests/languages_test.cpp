@@ -1,5 +1,4 @@
-// Languages, help texts and the support links: tables the help libraries and
-// the support site rely on.
+// Languages and help texts: the tables the help libraries rely on.
 #include "option/app/languages.h"
 
 #include <gtest/gtest.h>
@@ -8,7 +7,6 @@
 #include <string>
 
 #include "option/app/main_help_texts.h"
-#include "option/app/support_links.h"
 #include "platform/path.h"
 
 namespace brelfx {
@@ -81,12 +79,6 @@ TEST(MainHelpTexts, EveryControlTakesItsStringId) {
   EXPECT_EQ(texts.apply, "before");  // the library lacks it: the old text stays
   EXPECT_EQ(texts.cancel, "#1031");
   EXPECT_EQ(texts.language, " ");
-}
-
-TEST(SupportLinks, NameTheArticleAndBothVersions) {
-  const SupportLinks links = BuildSupportLinks("1.08", "1.05");
-  EXPECT_EQ(links.driver, "https://support.brelfx.com/support_driver_BFX-K710_1.08_1.05");
-  EXPECT_EQ(links.help, "https://support.brelfx.com/support_help_BFX-K710_1.08_1.05");
 }
 
 }  // namespace

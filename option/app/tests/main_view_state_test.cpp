@@ -84,18 +84,15 @@ TEST(MainView, OnlyTheWindowsProfileShowsItsOnMarker) {
   EXPECT_EQ(ComputeMainView(*block).windowsProfile, (std::array<bool, 5>{}));
 }
 
-TEST(MainView, ShowsSlotNamesColoursFlagAndPictureFromTheBlock) {
+TEST(MainView, ShowsSlotNamesSwatchesFlagAndPicture) {
   auto block = DefaultBlock();
   block->CurrentProfile = 2;
-  block->Profiles[2].LtSwitch = 0;
   block->QuickHelpLan = 9;
   block->MouseType = 1;
   MainViewState state = ComputeMainView(*block);
   EXPECT_EQ(state.activeSlot, 2);
   EXPECT_EQ(state.slotNames[4], "Default5");
-  EXPECT_EQ(state.swatchColors[2], 0u);
-  EXPECT_EQ(state.swatchColors[3], SlotSwatchColor(block->Profiles[3]));
-  EXPECT_NE(state.swatchColors[3], 0u);
+  EXPECT_EQ(state.swatchColors[2], 0x00FF00u);  // a fresh slot 3 is green
   EXPECT_EQ(state.flagIndex, 9);
   EXPECT_TRUE(state.pictureVisible);
 
