@@ -1,6 +1,6 @@
 // One page of the main window (Main, Zonix, Media F, Advanced, Trovi,
-// Update). Each page is a child window of its own issue; the main window only
-// knows it through this interface.
+// Update). Each page is a child window with its own logic; the main window
+// only knows it through this interface.
 #pragma once
 
 #include "option/app/string_source.h"
