@@ -1,0 +1,34 @@
+#include "option/app/languages.h"
+
+#include "platform/path.h"
+
+namespace brelfx {
+namespace {
+
+// In QuickHelpLan order.
+constexpr const char* kHelpLibraryNames[kLanguageCount] = {
+    "Danish_help.dll",       "English_help.dll",  "Finnish_help.dll",     "French_help.dll",
+    "German_help.dll",       "Italian_help.dll",  "Japanese_help.dll",    "Korean_help.dll",
+    "Polish_help.dll",       "Russian_help.dll",  "SimplChinese_help.dll", "Spanish_help.dll",
+    "Swedish_help.dll",      "Thai_help.dll",     "TradChinese_help.dll", "Turkish_help.dll",
+    "Vietnamese_help.dll"};
+
+}  // namespace
+
+int LanguageIndex(int quickHelpLan) {
+  return quickHelpLan >= 0 && quickHelpLan < kLanguageCount ? quickHelpLan : kEnglish;
+}
+
+std::string HelpLibraryPath(std::string_view programFolder, int quickHelpLan) {
+  return JoinPath(JoinPath(programFolder, "help"), kHelpLibraryNames[LanguageIndex(quickHelpLan)]);
+}
+
+HelpAreaFont HelpAreaFontFor(int quickHelpLan) {
+  switch (LanguageIndex(quickHelpLan)) {
+    case kJapanese: return {"", 13, 6};
+    case kRussian:  return {"", 13, 5};
+    default:        return {"Arial", 13, 6};
+  }
+}
+
+}  // namespace brelfx

@@ -1,0 +1,31 @@
+// The seventeen user-interface languages: QuickHelpLan indexes them, each has
+// a help library in the help folder and a flag on the language button.
+#pragma once
+
+#include <string>
+#include <string_view>
+
+namespace brelfx {
+
+constexpr int kLanguageCount = 17;
+constexpr int kEnglish = 1;
+constexpr int kJapanese = 6;
+constexpr int kRussian = 9;
+
+// The language a stored QuickHelpLan stands for: English for anything outside 0-16.
+int LanguageIndex(int quickHelpLan);
+
+// "help\German_help.dll" and the like, below the program folder.
+std::string HelpLibraryPath(std::string_view programFolder, int quickHelpLan);
+
+// The help area's font: Arial fits the Latin scripts; Japanese and Russian
+// need the system's default face (the one that has their glyphs), Russian
+// narrower, since its words run longer.
+struct HelpAreaFont {
+  const char* face;  // empty: the system default face
+  int height;
+  int width;
+};
+HelpAreaFont HelpAreaFontFor(int quickHelpLan);
+
+}  // namespace brelfx
