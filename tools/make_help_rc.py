@@ -69,8 +69,10 @@ def check(folder):
 
 def resource_script(entries, source):
     # windres reads UTF-8 only with this pragma; a doubled quote is a quote.
+    # Language neutral: each library holds one language, found whatever the
+    # user's locale.
     lines = [f"// Generated from {source} by tools/make_help_rc.py.",
-             "#pragma code_page(65001)", "STRINGTABLE", "BEGIN"]
+             "#pragma code_page(65001)", "LANGUAGE 0, 0", "STRINGTABLE", "BEGIN"]
     for key, text in sorted(entries.items()):
         quoted = text.replace("\\", "\\\\").replace('"', '""')
         lines.append(f'  {key}, "{quoted}"')
