@@ -40,9 +40,10 @@ INSTANTIATE_TEST_SUITE_P(
                     Library{16, "Vietnamese_help.dll"}, Library{-1, "English_help.dll"},
                     Library{17, "English_help.dll"}, Library{1000, "English_help.dll"}));
 
-TEST(HelpAreaFont, JapaneseAndRussianUseTheSystemFaceRussianNarrower) {
+TEST(HelpAreaFont, CjkAndThaiTakeAFaceWithTheirGlyphsRussianTheSystemFaceNarrower) {
   EXPECT_STREQ(HelpAreaFontFor(4).face, "Arial");
-  EXPECT_STREQ(HelpAreaFontFor(6).face, "");
+  EXPECT_STREQ(HelpAreaFontFor(6).face, "MS UI Gothic");
+  EXPECT_STREQ(HelpAreaFontFor(13).face, "Leelawadee");
   EXPECT_STREQ(HelpAreaFontFor(9).face, "");
   EXPECT_EQ(HelpAreaFontFor(9).width, 5);
   EXPECT_EQ(HelpAreaFontFor(6).width, 6);
