@@ -32,13 +32,18 @@ constexpr unsigned int WM_BRIGHTNESS_CHANGED = kWmUser + 233;   // 1257: LtBrigh
 constexpr unsigned int WM_COUNTERS_CHANGED = kWmUser + 240;     // 1264: InfoData counters changed
 constexpr unsigned int WM_DEVICE_LIST_CHANGED = kWmUser + 260;  // 1284: DeviceInfo.ini rewritten
 
+// Monitor → option application, posted while an apply writes the keyboard:
+// wParam reports written so far, lParam reports planned. Ours alone (no other
+// peer sends or expects it), so the window can show progress during the wait.
+constexpr unsigned int WM_APPLY_PROGRESS = kWmUser + 276;  // 1300
+
 static_assert(WM_APPLY_SETTINGS == 1224 && WM_INFODATA_CHANGED == 1233);
 static_assert(WM_RELOAD_SETTINGS_A == 1226 && WM_RELOAD_KEY_REPEAT == 1227);
 static_assert(WM_RELOAD_SETTINGS_B == 1231 && WM_RELOAD_IGNORED_A == 1232);
 static_assert(WM_RELOAD_IGNORED_B == 1274);
 static_assert(WM_SETTINGS_RELOADED == 1254 && WM_PROFILE_SWITCHED == 1255);
 static_assert(WM_BRIGHTNESS_CHANGED == 1257 && WM_COUNTERS_CHANGED == 1264);
-static_assert(WM_DEVICE_LIST_CHANGED == 1284);
+static_assert(WM_DEVICE_LIST_CHANGED == 1284 && WM_APPLY_PROGRESS == 1300);
 
 // wParam of WM_APPLY_SETTINGS.
 enum class ApplyMode : unsigned int { kSendChanges = 0, kRestoreDefaults = 1 };

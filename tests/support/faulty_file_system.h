@@ -1,8 +1,9 @@
 // The real file system with an injected failure: the chosen write stops after
 // half of its bytes (as when the disk fills or the program dies), or reading
-// an existing file fails.
+// an existing file fails. Reads can be observed.
 #pragma once
 
+#include <functional>
 #include <string>
 #include <string_view>
 
@@ -16,8 +17,11 @@ class FaultyFileSystem final : public FileSystem {
   int failingWrite = 0;
   bool failReads = false;
   int writes = 0;
+  // Told of every read, for tests of the order in which files are read.
+  std::function<void(const std::string& path)> onRead;
 
   bool ReadFile(const std::string& path, std::string& contents) override {
+    if (onRead) onRead(path);
     return !failReads && real_.ReadFile(path, contents);
   }
   bool WriteFile(const std::string& path, std::string_view contents) override {
