@@ -10,7 +10,7 @@
 #include <vector>
 
 #include "option/skin/layout_string.h"
-#include "option/update_page_layout.h"
+#include "option/app/update_page_layout.h"
 #include "tools/skin-painter/skin_recipe.h"
 
 namespace brelfx {

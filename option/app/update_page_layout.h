@@ -7,7 +7,7 @@ namespace brelfx::update_page {
 
 inline constexpr const char* kProgramVersion = "Program version,210,78,140,18,";
 inline constexpr const char* kFirmwareVersion = "Firmware version,210,110,140,18,";
-inline constexpr const char* kDriverLink = "Driver link,412,92,340,18,Open the driver downloads";
-inline constexpr const char* kHelpLink = "Help link,412,148,340,18,Open the help pages";
+inline constexpr const char* kDriverLink = "Driver link,408,92,348,18,Open the driver downloads";
+inline constexpr const char* kHelpLink = "Help link,408,148,348,18,Open the help pages";
 
 }  // namespace brelfx::update_page
