@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "option/skin/layout_string.h"
 #include "option/app/update_page_layout.h"
+#include "option/skin/layout_string.h"
 #include "tools/skin-painter/skin_recipe.h"
 
 namespace brelfx {
