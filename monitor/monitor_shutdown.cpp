@@ -27,6 +27,7 @@ void Monitor::Destroy() {
   const bool removing = trayRemoval.Start([this] { tray_.Remove(); });
   hostState_.Send(0);
 
+  features_.keys.ReleaseHeldKeys();
   services_.timers.StopTimer(kTimerForegroundWatch);
   services_.timers.StopTimer(kTimerFirstSync);
   services_.timers.StopTimer(kTimerAmbientLight);

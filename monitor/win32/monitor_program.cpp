@@ -75,6 +75,7 @@ class Playback final : public MonitorThread, public KeyEventSink {
   void OnKeyEvent(std::uint16_t value) override {
     if (keys_) keys_->OnKeyEvent(value);
   }
+  void ReleaseHeldKeys() override { shortcuts_.ReleaseHeld(); }
 
  private:
   const SettingsBlock& settings_;
