@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <atomic>
 #include <chrono>
 #include <cstdio>
 #include <memory>
@@ -117,6 +118,35 @@ TEST_F(MonitorEndToEnd, UnplugStoresDeviceZeroAndThePlugBringsItBack) {
   EXPECT_TRUE(WaitForConfig("Device", 1));  // after the keyboard's 2 s settle
 }
 
+// While the keyboard leaves, the window thread keeps answering: the tray
+// icon's removal (2 s in Wine's tray) is not made on it.
+TEST_F(MonitorEndToEnd, UnplugLeavesTheWindowAnswering) {
+  ASSERT_NE(StartWithKeyboard(), nullptr);
+  HWND window = WaitForMonitorWindow();
+  std::atomic<bool> stop{false};
+  std::atomic<long long> slowestMs{0};
+  std::thread pinger([&] {
+    while (!stop) {
+      const auto start = Clock::now();
+      DWORD_PTR result;
+      SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 10000, &result);
+      const long long ms =
+          std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+      if (ms > slowestMs) slowestMs = ms;
+      std::this_thread::sleep_for(std::chrono::milliseconds(5));
+    }
+  });
+  ASSERT_EQ(Sim("unplug").exitCode, 0u);
+  EXPECT_TRUE(WaitForConfig("Device", 0));
+  std::this_thread::sleep_for(std::chrono::milliseconds(3000));  // the tray's time and more
+  stop = true;
+  pinger.join();
+  std::printf("slowest answer around the unplug: %lld ms\n", slowestMs.load());
+  // Typically a few milliseconds; the removal used to hold the thread about
+  // 2 s. The bound leaves a loaded machine room to schedule the threads.
+  EXPECT_LT(slowestMs.load(), 1000);
+}
+
 TEST_F(MonitorEndToEnd, StartWithoutKeyboardStoresDeviceZeroAndSyncsNothing) {
   ASSERT_EQ(Sim("unplug").exitCode, 0u);
   ASSERT_EQ(Sim("capture clear").exitCode, 0u);
@@ -152,7 +182,11 @@ TEST_F(MonitorEndToEnd, ExitDuringALongSyncEndsTheProcessInTime) {
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
   std::printf("monitor ended %lld ms after WM_CLOSE\n", static_cast<long long>(ms));
-  EXPECT_LE(ms, 2200);
+  // About 1 s is expected (the job sees the cancel within 100 ms; the tray
+  // icon's removal runs beside). A job that ignored the cancel would hold
+  // the process for minutes; 8 s tells the two apart with room for a
+  // loaded 2-core machine, where a Wine process may wait seconds for a core.
+  EXPECT_LE(ms, 8000);
 }
 
 TEST_F(MonitorEndToEnd, ApplyWritesWhatTheFlagsCallForThenTheStampThenTheHostState) {

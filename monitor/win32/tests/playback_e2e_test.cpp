@@ -26,6 +26,7 @@ namespace brelfx {
 namespace {
 
 using test::InputWitness;
+using test::SoundsPlayed;
 using test::WaitUntil;
 using test::WitnessKeyLine;
 
@@ -91,26 +92,9 @@ class PlaybackEndToEnd : public test::MonitorFolderTest {
     ASSERT_TRUE(files.WriteSettingsStamp(SettingsStamp{}));
   }
 
-  // Starts the monitor and waits until it has the keyboard open; its
-  // process, or nullptr.
-  HANDLE StartWithKeyboard() {
-    HANDLE monitor = Start();
-    if (!monitor || !WaitForMonitorWindow() || !WaitForConfig("Device", 1)) return nullptr;
-    return monitor;
-  }
-
   void Press(const char* item) { ASSERT_EQ(Sim(std::string("press ") + item).exitCode, 0u); }
   void Release(const char* item) { ASSERT_EQ(Sim(std::string("release ") + item).exitCode, 0u); }
 };
-
-// The file names of the "PlaySound:" lines, with their volume factors.
-std::vector<std::string> SoundsPlayed(const std::vector<std::string>& lines) {
-  const std::string prefix = "PlaySound: ";
-  std::vector<std::string> sounds;
-  for (const std::string& line : lines)
-    if (line.rfind(prefix, 0) == 0) sounds.push_back(line.substr(prefix.size()));
-  return sounds;
-}
 
 // Removes the repeats of a held key (its up and down again right after its
 // press) from the lines; how many there were.
