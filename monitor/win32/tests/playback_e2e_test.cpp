@@ -139,6 +139,41 @@ TEST_F(PlaybackEndToEnd, ShortcutAndMacroKeysInjectTheirInputInOrder) {
   EXPECT_EQ(seen, expected);
 }
 
+// Ctrl+A held while the profile changes (key 1 is no shortcut in profile 2),
+// then held again while the monitor closes: both times Ctrl and A come up
+// and the repeat ends.
+TEST_F(PlaybackEndToEnd, HeldShortcutComesUpAcrossAProfileSwitchAndAnExit) {
+  InputWitness witness;
+  ASSERT_TRUE(witness.WaitReady());
+  HANDLE monitor = StartWithKeyboard();
+  ASSERT_NE(monitor, nullptr);
+
+  Press(kShortcutItem);
+  ASSERT_EQ(Sim("profile 2").exitCode, 0u);
+  Release(kShortcutItem);
+  ASSERT_EQ(Sim("profile 1").exitCode, 0u);
+  Press(kShortcutItem);
+  PostMessageA(WaitForMonitorWindow(), WM_CLOSE, 0, 0);
+  ASSERT_EQ(WaitForSingleObject(monitor, 15000), WAIT_OBJECT_0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));  // a stuck repeat would show
+
+  std::vector<std::string> seen = witness.Seen();
+  // The repeats of the held A (an up and a down again) say nothing here.
+  const std::string aDown = WitnessKeyLine('A', false), aUp = WitnessKeyLine('A', true);
+  for (auto line = seen.begin(); line + 1 < seen.end();) {
+    if (line[0] == aUp && line[1] == aDown) {
+      line = seen.erase(line, line + 2);
+    } else {
+      ++line;
+    }
+  }
+  const std::vector<std::string> once = {WitnessKeyLine(VK_CONTROL, false), aDown, aUp,
+                                         WitnessKeyLine(VK_CONTROL, true)};
+  std::vector<std::string> twice = once;
+  twice.insert(twice.end(), once.begin(), once.end());
+  EXPECT_EQ(seen, twice);
+}
+
 TEST_F(PlaybackEndToEnd, TimerKeyCountsDownAndProfileChangesAreAnnouncedOutsideTheLastSeconds) {
   test::DebugOutputListener output;
   ASSERT_TRUE(output.listening());
