@@ -29,8 +29,8 @@ bool FirmwareLauncher::StartUpgradeIfNeeded() {
   // would end at every start and every plug with nothing to restart it.
   const std::string program = JoinPath(firmwareFolder_, kFirmwareUpgradeProgram);
   if (shell_.Open(program, direction)) return true;
-  DebugLog("Firmware %d differs from the keyboard's %d, but %s did not start\r\n",
-           packagedVersion, keyboardVersion, program.c_str());
+  DebugLog("Firmware %d differs from the keyboard's %d, but %s did not start\r\n", packagedVersion,
+           keyboardVersion, program.c_str());
   return false;
 }
 

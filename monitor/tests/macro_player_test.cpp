@@ -239,9 +239,9 @@ TEST_F(MacroPlayerTest, KeysAreFoldedAndCarryTheirScanCodesAndExtendedFlag) {
       {0x58, 0x0D, true},                              // keypad Enter: an extended Return
       {0x28, 0x0D, false},                             // Enter
       {0x54, 0x6F, true},        {0x55, 0x6A, false},  // keypad / and *
-      {0x4F, 0x27, true},        {0x50, 0x25, true},   {0x51, 0x28, true}, {0x52, 0x26, true},
-      {0x49, 0x2D, true},        {0x4A, 0x24, true},   {0x4B, 0x21, true}, {0x4C, 0x2E, true},
-      {0x4D, 0x23, true},        {0x4E, 0x22, true},   {0x46, 0x2C, true}, {0x65, 0x5D, true},
+      {0x4F, 0x27, true},        {0x50, 0x25, true},  {0x51, 0x28, true}, {0x52, 0x26, true},
+      {0x49, 0x2D, true},        {0x4A, 0x24, true},  {0x4B, 0x21, true}, {0x4C, 0x2E, true},
+      {0x4D, 0x23, true},        {0x4E, 0x22, true},  {0x46, 0x2C, true}, {0x65, 0x5D, true},
       {0x53, 0x90, true},        {0x5F, 0x67, false},  // Num Lock, keypad 7
       {kA, 0x41, false},
   };
@@ -260,7 +260,7 @@ TEST_F(MacroPlayerTest, KeysAreFoldedAndCarryTheirScanCodesAndExtendedFlag) {
     EXPECT_EQ(events[i].scanCode, UsKeyboardLayout().VkToScan(key.vk)) << i;
     EXPECT_EQ(events[i].flags, (i % 2 ? kKeyEventKeyUp : 0u) | extended) << i;
   }
-  EXPECT_EQ(events[0].scanCode, 0x2A);  // Shift
+  EXPECT_EQ(events[0].scanCode, 0x2A);   // Shift
   EXPECT_EQ(events[16].scanCode, 0x1C);  // keypad Enter: Return's scan code
 }
 

@@ -147,8 +147,7 @@ TEST(MonitorShutDown, RunsItsStepsInOrder) {
   ASSERT_NE(tray, steps.end());
   steps.erase(tray);
   EXPECT_EQ(steps, (Entries{"release held keys", "kill timer 500", "kill timer 502",
-                            "post option 16 0",
-                            "player stop 1000", "close mutex"}));
+                            "post option 16 0", "player stop 1000", "close mutex"}));
   EXPECT_FALSE(rig.tray.visible);
   // Host state 0 first, unconfirmed; the library is closed before the player ends.
   const Entries calls = rig.zendrel.calls();

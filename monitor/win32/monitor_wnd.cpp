@@ -123,11 +123,9 @@ LRESULT CMonitorWnd::OnTimer(UINT_PTR id) {
 // Talk link's to take up; the answer is 1 in every case.
 LRESULT CMonitorWnd::OnCopyData(WPARAM wParam, const COPYDATASTRUCT* data) {
   const DWORD size = data ? data->cbData : 0;
-  DebugLog("OnCopyData: wParam=%d, lParam=%x\r\n", static_cast<int>(wParam),
-           static_cast<unsigned>(size));
-  if (size != kCompanionDeviceRecordBytes || data->lpData == nullptr)
-    DebugLog("OnCopyData: %lu bytes are no companion-device record\r\n",
-             static_cast<unsigned long>(size));
+  const bool record = size == kCompanionDeviceRecordBytes && data->lpData != nullptr;
+  DebugLog("OnCopyData: wParam=%d, %lu bytes%s\r\n", static_cast<int>(wParam),
+           static_cast<unsigned long>(size), record ? ", a companion-device record" : ", ignored");
   return TRUE;
 }
 

@@ -150,8 +150,7 @@ std::optional<LRESULT> Window::Reflect(UINT message, WPARAM wParam, LPARAM lPara
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
       if (!measure || measure->CtlType != ODT_MENU) return std::nullopt;
-      if (auto* item = OwnerDrawnMenuItem::FromItemData(measure->itemData))
-        item->Measure(*measure);
+      if (auto* item = OwnerDrawnMenuItem::FromItemData(measure->itemData)) item->Measure(*measure);
       return TRUE;
     }
     case WM_COMMAND:

@@ -49,7 +49,9 @@ class ForeignMessages : public test::MonitorFolderTest {
     if (result) *result = answer;
     return answered;
   }
-  bool MonitorRuns() { return WaitForSingleObject(monitor_, 0) == WAIT_TIMEOUT && Send(WM_NULL, 0, 0); }
+  bool MonitorRuns() {
+    return WaitForSingleObject(monitor_, 0) == WAIT_TIMEOUT && Send(WM_NULL, 0, 0);
+  }
 
   test::DebugOutputListener output_;
   HANDLE monitor_ = nullptr;
@@ -83,7 +85,8 @@ TEST_F(ForeignMessages, TimerRequestsOfAnotherProgramStartNoTimer) {
     PostMessageA(window_, WM_APP + 1, id, 10);
   }
   // The first sync has ended: the recording step's job is not queued behind it.
-  ASSERT_TRUE(WaitUntil([&] { return Sim("capture").output.find("set   ok   15 03") != std::string::npos; }, 20000));
+  ASSERT_TRUE(WaitUntil(
+      [&] { return Sim("capture").output.find("set   ok   15 03") != std::string::npos; }, 20000));
   ASSERT_EQ(Sim("record 1").exitCode, 0u);
   ASSERT_TRUE(WaitUntil([&] { return !SoundsPlayed(output_.Lines()).empty(); }, 5000));
   Sleep(1000);  // what else the posted requests would have played by now

@@ -68,8 +68,8 @@ TEST(Window, ReflectsOnlyToControlsAndMenuItemsItMade) {
   Control own;
   own.Create(owner.hwnd());
   Control stranger;  // an object, but not of this window
-  HWND foreign = CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr,
-                                 nullptr, nullptr);
+  HWND foreign =
+      CreateWindowExA(0, "STATIC", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
   ASSERT_NE(foreign, nullptr);
   SetWindowLongPtrA(foreign, GWLP_USERDATA,
                     reinterpret_cast<LONG_PTR>(static_cast<Window*>(&stranger)));
