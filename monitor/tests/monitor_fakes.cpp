@@ -91,7 +91,7 @@ bool FakeTray::Remove() {
 
 bool FakeShell::Open(const std::string& path, const std::string& parameters) {
   log.Add("open " + path + (parameters.empty() ? "" : " " + parameters));
-  return true;
+  return opens;
 }
 
 bool FakeShell::BringToFront(WindowId) {
@@ -158,7 +158,7 @@ bool FakeJobs::RestoreDefaults() {
 bool FakeJobs::FullDeviceSync() {
   log.Add("job 2");
   if (!syncLastsUntilCancelled) return true;
-  while (Pause(SystemClock(), cancel, 100)) {
+  while (Pause(clock, cancel, 100)) {
   }
   log.Add("job 2 cancelled");
   return false;
@@ -178,6 +178,10 @@ void FakeAnnouncements::Announce(int timerId) {
 
 void FakeKeys::OnKeyEvent(std::uint16_t value) {
   log.Add("key " + std::to_string(value));
+}
+
+void FakeKeys::ReleaseHeldKeys() {
+  log.Add("release held keys");
 }
 
 bool FakePlayer::Start() {

@@ -4,6 +4,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -41,9 +42,12 @@ class FakeZendrelLoader final : public LibraryLoader {
  public:
   void* Load(const std::string& path) override;
   LibraryEntry Find(void* library, const char* name) override;
-  void Free(void*) override {}
+  void Free(void*) override {
+    if (onFree) onFree();
+  }
 
   bool present = true;
+  std::function<void()> onFree;
   std::string loadedPath;
 
  private:
@@ -91,6 +95,7 @@ struct FakeShell final : ProgramShell {
   bool Open(const std::string& path, const std::string& parameters) override;
   bool BringToFront(WindowId window) override;
   EventLog& log;
+  bool opens = true;  // false: every program is missing
 };
 
 struct FakeKeyboardRepeat final : SystemKeyboardRepeat {
@@ -124,7 +129,8 @@ struct FakeFiles final : MonitorFiles {
 // Device jobs that log on the worker thread. A sync can be made to last until
 // cancelled, pausing through the transaction layer's cancellable wait.
 struct FakeJobs final : DeviceJobs {
-  FakeJobs(EventLog& log, const std::atomic<int>& cancel) : log(log), cancel(cancel) {}
+  FakeJobs(EventLog& log, const std::atomic<int>& cancel, Clock& clock = SystemClock())
+      : log(log), cancel(cancel), clock(clock) {}
   void CheckStamp() override;
   bool SendChanges() override;
   bool RestoreDefaults() override;
@@ -133,6 +139,7 @@ struct FakeJobs final : DeviceJobs {
   void LiveRecordingNotification(std::uint16_t value) override;
   EventLog& log;
   const std::atomic<int>& cancel;
+  Clock& clock;  // of the sync's pauses
   std::atomic<bool> syncLastsUntilCancelled{false};
 };
 
@@ -145,6 +152,7 @@ struct FakeAnnouncements final : Announcements {
 struct FakeKeys final : KeyEventSink {
   explicit FakeKeys(EventLog& log) : log(log) {}
   void OnKeyEvent(std::uint16_t value) override;
+  void ReleaseHeldKeys() override;
   EventLog& log;
 };
 

@@ -20,6 +20,7 @@
 #include "monitor/sync_device_jobs.h"
 #include "monitor/talk_registration.h"
 #include "monitor/timer_ids.h"
+#include "monitor/tray_icon_thread.h"
 #include "monitor/wave_file_player.h"
 #include "monitor/win32/window_thread_timers.h"
 #include "platform/win32/current_keyboard_layout.h"
@@ -75,6 +76,7 @@ class Playback final : public MonitorThread, public KeyEventSink {
   void OnKeyEvent(std::uint16_t value) override {
     if (keys_) keys_->OnKeyEvent(value);
   }
+  void ReleaseHeldKeys() override { shortcuts_.ReleaseHeld(); }
 
  private:
   const SettingsBlock& settings_;
@@ -100,6 +102,7 @@ struct MonitorProgram::Parts {
       : folder(ProgramFolderOf(programPath)),
         timers(window),
         tray(window, kTrayIconId, WM_TRAY_NOTIFY, icon.icon, kTrayTip),
+        trayThread(tray),
         files(folder, TalkConfigFolder(CommonAppDataFolder()), SystemFileSystem(), SystemRegistry(),
               GetSystemDefaultLangID()),
         keyboard(loader, SystemClock()),
@@ -121,7 +124,7 @@ struct MonitorProgram::Parts {
         macroPlayer(keySender, playerClock),
         shortcuts(keySender, windowClock, timers),
         playback(settings.local(), shortcuts, countdown, macroPlayer),
-        monitor(MonitorServices{messenger, timers, tray, shell, keyboardRepeat, settingsMutex,
+        monitor(MonitorServices{messenger, timers, trayThread, shell, keyboardRepeat, settingsMutex,
                                 files, windowClock},
                 keyboard, settings,
                 MonitorFeatureSet{jobs, announcements, playback, playback, &firmware}) {}
@@ -131,6 +134,7 @@ struct MonitorProgram::Parts {
   WindowThreadTimers timers;
   ProgramIcon icon;
   Win32TrayIcon tray;
+  TrayIconThread trayThread;  // what the monitor changes the icon through
   Win32ProgramShell shell;
   Win32SystemKeyboardRepeat keyboardRepeat;
   Win32NamedMutex settingsMutex;
