@@ -8,6 +8,7 @@
 
 #include "settings/block_defaults.h"
 #include "settings/ini_file.h"
+#include "settings/profile_file.h"
 #include "settings/text_field.h"
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/fully_used_settings.h"
@@ -99,6 +100,30 @@ TEST_F(SettingsFilesTest, ActiveSlotTakesTheRegistryValuesThatExist) {
   EXPECT_EQ(read->Profiles[2].KBDelay, 3);
   EXPECT_EQ(read->Profiles[2].KBSpeed, block->Profiles[2].KBSpeed);  // no speed value
   EXPECT_EQ(read->Profiles[1].KBDelay, block->Profiles[1].KBDelay);
+}
+
+TEST_F(SettingsFilesTest, KeyRepeatOutsideWindowsRangesStaysInTheFilesOnly) {
+  auto block = test::FullyUsedBlock();
+  ProfileRecord& active = block->Profiles[block->CurrentProfile];
+  registry_.values[kDelay] = "2";
+  registry_.values[kSpeed] = "20";
+  for (auto [delay, speed] : {std::pair{-1, -1}, std::pair{4, 32}}) {
+    active.KBDelay = delay;  // -1: a profile file without KBDelay and KBSpeed
+    active.KBSpeed = speed;
+    ASSERT_TRUE(files_.WriteAll(*block));
+    EXPECT_EQ(registry_.values[kDelay], "2");
+    EXPECT_EQ(registry_.values[kSpeed], "20");
+    ProfileRecord read{};
+    ReadProfile(IniDocument::Over(ReadFileText(files_.ProfileFilePath(block->CurrentProfile))),
+                read);
+    EXPECT_EQ(read.KBDelay, delay);
+    EXPECT_EQ(read.KBSpeed, speed);
+  }
+  active.KBDelay = 0;
+  active.KBSpeed = 31;
+  ASSERT_TRUE(files_.WriteAll(*block));
+  EXPECT_EQ(registry_.values[kDelay], "0");
+  EXPECT_EQ(registry_.values[kSpeed], "31");
 }
 
 TEST_F(SettingsFilesTest, AFailedWriteKeepsTheOldFileAndReportsFailure) {
