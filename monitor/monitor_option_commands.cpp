@@ -36,6 +36,7 @@ void Monitor::Apply(bool restoreDefaults) {
     DebugLog("Apply: the shared block could not be copied; nothing applied\n");
     return;
   }
+  worker_.SettingsReplaced();
   ApplyKeyboardRepeat(settings_.local(), services_.keyboardRepeat);
   PassDisplayValuesToOsd();
   if (deviceState_.load() != kDeviceConnected) return;
@@ -44,7 +45,7 @@ void Monitor::Apply(bool restoreDefaults) {
   } else {
     features_.jobs.SendChanges();
   }
-  hostState_.Send(1);
+  hostState_.Send(1, settings_.local());
   talk_.toggle = 0;
 }
 

@@ -25,10 +25,11 @@ void Monitor::Destroy() {
   keyboard_.workerFlags.CancelForGood();
   BackgroundThread trayRemoval;
   const bool removing = trayRemoval.Start([this] { tray_.Remove(); });
-  hostState_.Send(0);
+  hostState_.Send(0, settings_.local());
 
   services_.timers.StopTimer(kTimerForegroundWatch);
   services_.timers.StopTimer(kTimerFirstSync);
+  services_.timers.StopTimer(kTimerJobResults);
   services_.timers.StopTimer(kTimerAmbientLight);
   for (int timer = kTimerProfileSound; timer <= kTimerTrophySound; ++timer)
     services_.timers.StopTimer(timer);

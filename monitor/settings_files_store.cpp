@@ -36,6 +36,10 @@ void SettingsFilesStore::WriteDevice(int present) {
   files_.WriteDevice(present);
 }
 
+void SettingsFilesStore::SaveProfiles(const SettingsBlock& block) {
+  if (!files_.WriteProfileFiles(block)) DebugLog("WriteProfileFiles failed\n");
+}
+
 void SettingsFilesStore::WriteKeyboardRepeat(const ProfileRecord& profile) {
   brelfx::WriteKeyboardRepeat(registry_, profile);
 }
