@@ -25,8 +25,12 @@ bool DeviceWorker::Start() {
 }
 
 void DeviceWorker::Post(int job, std::uint16_t value) {
-  Result posted{job, value, generation_, std::make_unique<const SettingsBlock>(settings_),
-                std::make_unique<SettingsBlock>(settings_), {}};
+  Result posted{job,
+                value,
+                generation_,
+                std::make_unique<const SettingsBlock>(settings_),
+                std::make_unique<SettingsBlock>(settings_),
+                {}};
   {
     std::lock_guard lock(mutex_);
     if (quit_) return;

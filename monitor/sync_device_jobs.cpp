@@ -13,8 +13,7 @@ JobOutcome SyncDeviceJobs::FullDeviceSync(SettingsBlock& settings) {
   return effects_.Take();
 }
 
-JobOutcome SyncDeviceJobs::LiveRecordingNotification(SettingsBlock& settings,
-                                                     std::uint16_t value) {
+JobOutcome SyncDeviceJobs::LiveRecordingNotification(SettingsBlock& settings, std::uint16_t value) {
   const int step = value >> 8;
   if (step == kStepMacroRecorded) {
     sync_.FetchLiveRecordedMacro(settings, value);

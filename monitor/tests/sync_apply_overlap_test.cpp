@@ -87,7 +87,8 @@ class SimLoader final : public LibraryLoader {
  public:
   void* Load(const std::string&) override { return this; }
   LibraryEntry Find(void*, const char* name) override {
-    if (std::strcmp(name, "GetFeature") == 0) return reinterpret_cast<LibraryEntry>(HookedGetFeature);
+    if (std::strcmp(name, "GetFeature") == 0)
+      return reinterpret_cast<LibraryEntry>(HookedGetFeature);
     return test::ExportedEntry(simApi, name);
   }
   void Free(void*) override {}
@@ -101,8 +102,9 @@ class SyncApplyOverlap : public ::testing::Test {
     state->Profiles[0].KeyCodes[kOnlyOnKeyboard] = 0xB3;
     simApi = binding.api();
     hook = &repeat;
-    monitorWindow = desktop.AddWindow(
-        kMonitorWindowTitle, [](unsigned, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
+    monitorWindow =
+        desktop.AddWindow(kMonitorWindowTitle,
+                          [](unsigned, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
   }
   ~SyncApplyOverlap() override {
     monitor.Destroy();
@@ -231,7 +233,8 @@ TEST_F(SyncApplyOverlap, AProfileSwitchedDuringASyncStays) {
   monitor.OnDeviceEvent({0x0200, 3});  // also applies the key repeat: the worker goes on
   ASSERT_TRUE(Settle());
   const auto shared = Shared();
-  for (const SettingsBlock* block : {&monitor.settings(), &static_cast<const SettingsBlock&>(*shared)}) {
+  for (const SettingsBlock* block :
+       {&monitor.settings(), &static_cast<const SettingsBlock&>(*shared)}) {
     EXPECT_EQ(block->CurrentProfile, 2);
     EXPECT_EQ(block->Profiles[0].MacroKeyInfo[kOnlyOnKeyboard].FunctionCode, 0xB3);
     EXPECT_EQ(block->Profiles[0].MacroKeyInfo[kWrittenElsewhere].FunctionCode, 0xC5);
