@@ -19,11 +19,13 @@ void SettingsFilesStore::RegisterWithTalk() {
     DebugLog("cannot register in %s\n", talkFolder_.c_str());
 }
 
-// Read all even without config.ini: profile files copied in by hand or left
-// by an earlier installation must survive the next apply. Only a missing or
-// broken CurrentProfile is brought to profile 1, so every handler has a
-// profile to read.
+// Start-up. Temporary files of saves cut short go first. Read all runs even
+// without config.ini: profile files copied in by hand or left by an earlier
+// installation must survive the next apply. Only a missing or broken
+// CurrentProfile is brought to profile 1, so every handler has a profile to
+// read.
 void SettingsFilesStore::LoadSettings(SettingsBlock& block) {
+  files_.RemoveStaleTemporaryFiles();
   files_.ReadAll(block);
   if (block.CurrentProfile < 0 || block.CurrentProfile >= kProfileCount) block.CurrentProfile = 0;
 }

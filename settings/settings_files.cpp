@@ -82,6 +82,11 @@ bool SettingsFiles::WriteProfileFiles(const SettingsBlock& block) {
   return ok;
 }
 
+void SettingsFiles::RemoveStaleTemporaryFiles() {
+  brelfx::RemoveStaleTemporaryFiles(fs_, folder_);
+  brelfx::RemoveStaleTemporaryFiles(fs_, JoinPath(folder_, "config"));
+}
+
 void ReadKeyboardRepeat(Registry& registry, ProfileRecord& profile) {
   if (auto delay = registry.ReadUserString(kKeyboardKey, "KeyboardDelay"))
     profile.KBDelay = LeadingDecimal(*delay);

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "settings/block_defaults.h"
+#include "platform/path.h"
 #include "settings/ini_file.h"
 #include "settings/profile_file.h"
 #include "settings/text_field.h"
@@ -57,6 +58,22 @@ TEST_F(SettingsFilesStoreTest, ValuesWrittenWhileRunningAreReadBackAtTheNextStar
   EXPECT_EQ(config.ReadInt("Setting", "Device", -1), 1);
   store.LoadSettings(*block);
   EXPECT_EQ(block->CurrentProfile, 3);
+}
+
+TEST_F(SettingsFilesStoreTest, StartUpRemovesTheTemporaryFilesOfCutShortSaves) {
+  SystemFileSystem().CreateFolder(temp.Join("config"));
+  const std::string config = temp.Join("config");
+  const std::vector<std::string> stale = {
+      temp.Join("~bx3a0.tmp"), JoinPath(config, "~bxFFF.tmp"),
+      JoinPath(config, "Default2.tkp.0123abcd00ff.tmp")};  // as earlier versions named them
+  const std::vector<std::string> kept = {temp.Join("~bx3a0x.tmp"), JoinPath(config, "~bxzz1.tmp"),
+                                         JoinPath(config, "notes.tmp"),
+                                         JoinPath(config, "Default2.tkp.0123abcd00ff")};
+  for (const auto* paths : {&stale, &kept})
+    for (const std::string& path : *paths) test::WriteFileText(path, "x");
+  store.LoadSettings(*block);
+  for (const std::string& path : stale) EXPECT_FALSE(FileExists(SystemFileSystem(), path)) << path;
+  for (const std::string& path : kept) EXPECT_TRUE(FileExists(SystemFileSystem(), path)) << path;
 }
 
 }  // namespace

@@ -6,6 +6,7 @@
 #include <map>
 #include <memory>
 
+#include "platform/path.h"
 #include "settings/block_defaults.h"
 #include "settings/ini_file.h"
 #include "settings/profile_file.h"
@@ -140,6 +141,23 @@ TEST_F(SettingsFilesTest, AFailedWriteKeepsTheOldFileAndReportsFailure) {
   EXPECT_EQ(TextField(read->Profiles[1].ProFileName), "Changed");
   EXPECT_EQ(TextField(read->Profiles[3].ProFileName), "Changed");
   EXPECT_EQ(TextField(read->Profiles[2].ProFileName), "Raid night \xE9quipe 3");
+}
+
+// A settings file is written beside its target under a name no longer than
+// "config.ini" (paths near the length limit stay writable), and a leftover of
+// that name, from a save cut short, goes at the next start.
+TEST_F(SettingsFilesTest, TemporaryFilesAreShortNamedAndRemovedWhenLeftBehind) {
+  ASSERT_TRUE(files_.WriteProfileFiles(*test::FullyUsedBlock()));
+  const std::string temp = fs_.lastWritten;
+  EXPECT_EQ(temp.substr(0, temp.size() - FileNameOf(temp).size()),
+            files_.ProfileFilePath(4).substr(0, files_.ProfileFilePath(4).size() - 12));
+  EXPECT_LE(FileNameOf(temp).size(), std::string_view("config.ini").size());
+  EXPECT_FALSE(FileExists(fs_, temp));
+
+  WriteFileText(temp, "cut short");
+  files_.RemoveStaleTemporaryFiles();
+  EXPECT_FALSE(FileExists(fs_, temp));
+  EXPECT_TRUE(FileExists(fs_, files_.ProfileFilePath(4)));
 }
 
 TEST_F(SettingsFilesTest, SingleValuesOfConfigIni) {
