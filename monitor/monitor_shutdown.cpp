@@ -21,11 +21,12 @@ void Monitor::Destroy() {
   keyboard_.workerFlags.CancelForGood();
   // First, so the shell's slow removal runs beside the other steps.
   tray_.Remove();
-  hostState_.Send(0);
+  hostState_.Send(0, settings_.local());
 
   features_.keys.ReleaseHeldKeys();
   services_.timers.StopTimer(kTimerForegroundWatch);
   services_.timers.StopTimer(kTimerFirstSync);
+  services_.timers.StopTimer(kTimerJobResults);
   services_.timers.StopTimer(kTimerAmbientLight);
   for (int timer = kTimerProfileSound; timer <= kTimerTrophySound; ++timer)
     services_.timers.StopTimer(timer);

@@ -32,11 +32,11 @@ class DeviceWorkerTest : public ::testing::Test {
   WorkerFlags flags;
   ReportLink link{api, clock, flags.cancel()};
   std::unique_ptr<SettingsBlock> settings = std::make_unique<SettingsBlock>();
-  HostStateReport hostState{link, *settings};
+  HostStateReport hostState{link};
   test::EventLog log;
   test::FakeJobs jobs{log, flags.cancel(), clock};
   DeviceState deviceState{kDeviceConnected};
-  DeviceWorker worker{jobs, hostState, deviceState, flags};
+  DeviceWorker worker{jobs, hostState, deviceState, flags, *settings, {}};
 };
 
 TEST_F(DeviceWorkerTest, SyncAndProfileSwitchAreEachFollowedByHostStateOn) {

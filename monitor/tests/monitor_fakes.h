@@ -73,13 +73,18 @@ class LoggingMessenger final : public WindowMessenger {
   std::map<WindowId, std::string> names_;
 };
 
+// Safe to call from any thread, as the window's timers are.
 struct FakeTimers final : WindowTimers {
   explicit FakeTimers(EventLog& log) : log(log) {}
   void StartTimer(int id, int intervalMs) override;
   void StopTimer(int id) override;
-  bool Running(int id) const { return running.count(id) != 0; }
+  bool Running(int id) const;
+  bool NoneRunning() const;
   EventLog& log;
-  std::map<int, int> running;
+
+ private:
+  mutable std::mutex mutex_;
+  std::map<int, int> running_;
 };
 
 struct FakeTray final : TrayIcon {
@@ -119,6 +124,7 @@ struct FakeFiles final : MonitorFiles {
   OSDSetting ReadOsdSetting() override { return osd; }
   void WriteCurrentProfile(int index) override;
   void WriteDevice(int present) override;
+  void SaveProfiles(const SettingsBlock& block) override;
   void WriteKeyboardRepeat(const ProfileRecord& profile) override;
   EventLog& log;
   std::unique_ptr<SettingsBlock> stored;  // what LoadSettings reads
@@ -134,9 +140,9 @@ struct FakeJobs final : DeviceJobs {
   void CheckStamp() override;
   bool SendChanges() override;
   bool RestoreDefaults() override;
-  bool FullDeviceSync() override;
-  void SwitchProfile() override;
-  void LiveRecordingNotification(std::uint16_t value) override;
+  JobOutcome FullDeviceSync(SettingsBlock& settings) override;
+  void SwitchProfile(const SettingsBlock& settings) override;
+  JobOutcome LiveRecordingNotification(SettingsBlock& settings, std::uint16_t value) override;
   EventLog& log;
   const std::atomic<int>& cancel;
   Clock& clock;  // of the sync's pauses

@@ -70,7 +70,7 @@ TEST(MonitorStartUp, WithoutKeyboardStoresDeviceZeroAndStillStartsTheDisplayProg
   EXPECT_EQ(rig.monitor->deviceState(), kDeviceNotOpened);
   EXPECT_EQ(rig.files.device, 0);
   EXPECT_FALSE(rig.tray.visible);
-  EXPECT_TRUE(rig.timers.running.empty());
+  EXPECT_TRUE(rig.timers.NoneRunning());
   EXPECT_EQ(rig.log.Count("check stamp"), 0);
   EXPECT_EQ(rig.log.Count("open C:\\Brel\\BrelOSD.exe"), 1);
   // The option application waits for the keyboard.

@@ -8,6 +8,7 @@
 #include "device/win32/win32_library_loader.h"
 #include "monitor/announcer.h"
 #include "monitor/countdown.h"
+#include "monitor/deferred_sync_effects.h"
 #include "monitor/firmware_launcher.h"
 #include "monitor/key_functions.h"
 #include "monitor/key_sender.h"
@@ -112,11 +113,9 @@ struct MonitorProgram::Parts {
         announcer(settings.local(), timers, sounds, countdown),
         announcements(announcer),
         syncStore(files.files()),
-        sync(keyboard.reports, syncStore, SystemSecondsSince1970,
-             SyncNotifications{[this] { settings.Publish(); },
-                               [this] { settings.NotifyOption(WM_SETTINGS_RELOADED); },
-                               [this] { announcements.Announce(kTimerRecordSucceeded); }}),
-        jobs(sync, settings.local(), announcements),
+        syncEffects(syncStore),
+        sync(keyboard.reports, syncEffects, SystemSecondsSince1970, syncEffects.notifications()),
+        jobs(sync, syncEffects, settings.local(), announcements),
         firmware(
             keyboard.reports, [this](int version) { syncStore.WriteFWVersion(version); },
             SystemFileSystem(), shell, folder),
@@ -155,6 +154,7 @@ struct MonitorProgram::Parts {
   AnnouncerAnnouncements announcements;
 
   SettingsFilesSyncStore syncStore;
+  DeferredSyncEffects syncEffects;
   DeviceSync sync;
   SyncDeviceJobs jobs;
   FirmwareLauncher firmware;
@@ -191,6 +191,9 @@ bool MonitorProgram::OnTimer(int id) {
       return true;
     case kTimerFirstSync:
       parts_->monitor.OnFirstSyncTimer();
+      return true;
+    case kTimerJobResults:
+      parts_->monitor.OnJobResults();
       return true;
     case kTimerCountdown:
       parts_->countdown.Step();
