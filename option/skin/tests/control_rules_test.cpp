@@ -8,6 +8,7 @@
 #include "option/skin/drop_down_guard.h"
 #include "option/skin/edit_text.h"
 #include "option/skin/menu_metrics.h"
+#include "option/skin/skin_roles.h"
 #include "option/skin/swatch_shape.h"
 
 namespace brelfx {
@@ -46,6 +47,23 @@ INSTANTIATE_TEST_SUITE_P(
                     ImageCase{{false, true, false, false, true}, kDisabled},
                     ImageCase{{false, true, true, false, true}, kHover}));
 
+TEST(ButtonClick, FlipsASwitchAndLeavesAPushButtonAlone) {
+  EXPECT_TRUE(CheckedAfterClick({.toggleMode = true, .checked = false}));
+  EXPECT_FALSE(CheckedAfterClick({.toggleMode = true, .checked = true}));
+  EXPECT_TRUE(CheckedAfterClick({.toggleMode = false, .checked = true}));
+  EXPECT_FALSE(CheckedAfterClick({.toggleMode = false, .checked = false}));
+}
+
+// The shape must never fall back to the normal picture: its pure white
+// pixels would become holes in the window.
+TEST(SkinRoles, AMissingShapeHasNoStandIn) {
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kShape), std::nullopt);
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kNormal), std::nullopt);
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kHover), SkinRole::kNormal);
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kPressed), SkinRole::kHover);
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kExtra), SkinRole::kNormal);
+}
+
 TEST(SwatchChip, IsASixteenSquareWithItsCornerPixelsCut) {
   int inside = 0;
   for (int y = 0; y < 24; ++y)
@@ -76,10 +94,15 @@ TEST(NumericEdit, KeyFilterPassesDigitsEditingKeysAndSigns) {
   }
 }
 
-TEST(MenuMetrics, SeparatorHiddenAndNormalItemHeights) {
-  EXPECT_EQ(MenuItemHeight(kMenuSeparatorId), 5);
+// Real command ids reach 2048: macro 48 of set 9 (1100 + 100 x 9 + 48) and
+// the 49th set of the macro manager's selector (2000 + 48).
+TEST(MenuMetrics, EveryIdButTheHiddenOneIsAChoosableFullHeightItem) {
+  for (unsigned id : {1003u, 1100u + 100u * 9u + 48u, 2000u + 48u, 0u, 2u}) {
+    EXPECT_EQ(MenuItemHeight(id), 18) << id;
+    EXPECT_TRUE(MenuItemChoosable(id)) << id;
+  }
   EXPECT_EQ(MenuItemHeight(1), 0);
-  EXPECT_EQ(MenuItemHeight(1003), 18);
+  EXPECT_FALSE(MenuItemChoosable(1));
 }
 
 TEST(MenuMetrics, WidthIsEightPixelsPerCharacterButNeverBelowTheMinimum) {

@@ -109,12 +109,22 @@ TEST(SpinEdit, EnterRaisesToTheMinimumAndRewrites) {
   EXPECT_FALSE(SpinOnEditNotify("5", true, SpinRange{2, 9, 1}).newText);
 }
 
-TEST(SpinEdit, ArrowsStepAndClamp) {
-  EXPECT_EQ(SpinOnArrow("10", true, SpinRange{0, 255, 5}), 15);
-  EXPECT_EQ(SpinOnArrow("253", true, SpinRange{0, 255, 5}), 255);
-  EXPECT_EQ(SpinOnArrow("2", false, SpinRange{0, 255, 5}), 0);
+TEST(SpinEdit, ArrowsStepClampAndReport) {
+  EXPECT_EQ(SpinOnArrow("10", true, SpinRange{0, 255, 5})->value, 15);
+  EXPECT_EQ(SpinOnArrow("253", true, SpinRange{0, 255, 5})->value, 255);
+  const auto down = SpinOnArrow("2", false, SpinRange{0, 255, 5});
+  EXPECT_EQ(down->value, 0);
+  EXPECT_EQ(down->newText, "0");
+  EXPECT_TRUE(down->report);
   EXPECT_FALSE(SpinOnArrow("300", true, kByte));
   EXPECT_FALSE(SpinOnArrow("-1", false, kByte));
+}
+
+TEST(SpinEdit, ValueSetByTheProgramIsShownButNotReported) {
+  const SpinOutcome out = SpinOnSetValue(42);
+  EXPECT_EQ(out.value, 42);
+  EXPECT_EQ(out.newText, "42");
+  EXPECT_FALSE(out.report);
 }
 
 TEST(SpinEdit, HugeNumbersSaturateInsteadOfOverflowing) {

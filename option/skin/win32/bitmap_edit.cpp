@@ -44,6 +44,13 @@ void CBitmapEdit::SetText(const std::string& text) {
   SetWindowTextA(hwnd(), text.c_str());
 }
 
+void CBitmapEdit::SetTextSilently(const std::string& text) {
+  // EN_CHANGE arrives inside SetWindowText, so the flag covers exactly it.
+  silent_ = true;
+  SetWindowTextA(hwnd(), text.c_str());
+  silent_ = false;
+}
+
 LRESULT CBitmapEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN:
@@ -101,6 +108,10 @@ LRESULT CBitmapEdit::OnControlColor(HDC dc) {
 }
 
 void CBitmapEdit::OnTextChanged() {
+  if (silent_) {
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    return;
+  }
   if (numeric_) {
     const std::string text = Text();
     const std::string reduced = ReduceNumericText(text, allowSign_);

@@ -25,7 +25,10 @@ class CBitmapEdit : public Window {
   void SetHelpText(const std::string& text) { help_.SetText(text); }
 
   std::string Text() const;
+  // Sets the text as typing would: the parent hears of the change.
   void SetText(const std::string& text);
+  // Sets the text without the change notice (values written by the program).
+  void SetTextSilently(const std::string& text);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -43,6 +46,7 @@ class CBitmapEdit : public Window {
   int fontWidth_ = 6;
   bool numeric_ = false;
   bool allowSign_ = false;
+  bool silent_ = false;  // inside SetTextSilently
   HoverHelp help_;
 };
 

@@ -149,7 +149,16 @@ LRESULT CSkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-std::optional<LRESULT> CSkinButton::OnReflected(UINT message, WPARAM, LPARAM lParam) {
+std::optional<LRESULT> CSkinButton::OnReflected(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    // The click on its way to the owner: a switch flips before the owner
+    // reads it, whatever made the click. The owner then handles it as usual.
+    ButtonState state;
+    state.toggleMode = toggleMode_;
+    state.checked = checked_;
+    SetChecked(CheckedAfterClick(state));
+    return std::nullopt;
+  }
   if (message != WM_DRAWITEM) return std::nullopt;
   Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
   return TRUE;
@@ -254,18 +263,9 @@ LRESULT CSkinButton::OnLeftButtonDown(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CSkinButton::OnLeftButtonUp(WPARAM wParam, LPARAM lParam) {
   RelayToTooltip(WM_LBUTTONUP, wParam, lParam);
-  if (toggleMode_) {
-    // A press dragged off the button is cancelled, as for any button.
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (PtInRect(&client, point)) {
-      checked_ = !checked_;
-      Repaint();
-    }
-  }
   // The button's own handling releases the press and sends the click
-  // (WM_COMMAND with BN_CLICKED) to the parent.
+  // (WM_COMMAND with BN_CLICKED) to the parent only when the press began on
+  // it and ends on it; a switch flips with that click (OnReflected).
   return Default(WM_LBUTTONUP, wParam, lParam);
 }
 

@@ -45,8 +45,7 @@ void CSpinEdit::SetRange(int minimum, int maximum) {
 }
 
 void CSpinEdit::SetValue(int value) {
-  value_ = value;
-  edit_.SetText(std::to_string(value));
+  Apply(SpinOnSetValue(value));
 }
 
 void CSpinEdit::SetHelpText(const std::string& text) {
@@ -86,7 +85,8 @@ LRESULT CSpinEdit::OnCreate() {
 void CSpinEdit::Apply(const SpinOutcome& outcome) {
   value_ = outcome.value;
   if (outcome.newText) {
-    edit_.SetText(*outcome.newText);
+    // The outcome alone decides the report; the rewrite must not add an echo.
+    edit_.SetTextSilently(*outcome.newText);
     if (outcome.caretToEnd) {
       const WPARAM end = outcome.newText->size();
       SendMessageA(edit_.hwnd(), EM_SETSEL, end, end);
@@ -107,11 +107,7 @@ LRESULT CSpinEdit::OnEditKillFocus() {
 
 LRESULT CSpinEdit::OnCommand(HWND control) {
   if (control != up_.hwnd() && control != down_.hwnd()) return 0;
-  if (const auto next = SpinOnArrow(edit_.Text(), control == up_.hwnd(), range_)) {
-    // The edit's change notification then reports the value.
-    value_ = *next;
-    edit_.SetText(std::to_string(*next));
-  }
+  if (const auto next = SpinOnArrow(edit_.Text(), control == up_.hwnd(), range_)) Apply(*next);
   return 0;
 }
 

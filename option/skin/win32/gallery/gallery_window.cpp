@@ -217,7 +217,7 @@ void CSkinGalleryWnd::OpenEffectMenu() {
   menu.AppendItem(kMenuBreathing, "Breathing", nullptr, effectChoice_ == kMenuBreathing);
   menu.AppendItem(kMenuFlow, "Flow", nullptr, effectChoice_ == kMenuFlow, true);
   menu.AppendItem(1, "never shown");
-  menu.AppendItem(kMenuSeparatorId, "");
+  menu.AppendSeparator();
   menu.AppendItem(0, "Speed", &speed);
   TrackDropDownMenu(menu, effect_, hwnd(), effectGuard_);
 }
