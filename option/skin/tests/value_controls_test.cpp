@@ -127,6 +127,18 @@ TEST(SpinEdit, ValueSetByTheProgramIsShownButNotReported) {
   EXPECT_FALSE(out.report);
 }
 
+TEST(SliderKeys, ArrowsStepHomeAndEndJumpAndTheRangeHolds) {
+  const SliderRange repeatRate{0, 31};
+  EXPECT_EQ(SliderValueAfterKey(0x27, 5, repeatRate), 6);  // Right
+  EXPECT_EQ(SliderValueAfterKey(0x26, 5, repeatRate), 6);  // Up
+  EXPECT_EQ(SliderValueAfterKey(0x25, 5, repeatRate), 4);  // Left
+  EXPECT_EQ(SliderValueAfterKey(0x28, 0, repeatRate), 0);  // Down at the minimum
+  EXPECT_EQ(SliderValueAfterKey(0x27, 31, repeatRate), 31);
+  EXPECT_EQ(SliderValueAfterKey(0x24, 17, repeatRate), 0);   // Home
+  EXPECT_EQ(SliderValueAfterKey(0x23, 17, repeatRate), 31);  // End
+  EXPECT_EQ(SliderValueAfterKey(0x41, 17, repeatRate), std::nullopt);
+}
+
 TEST(SpinEdit, HugeNumbersSaturateInsteadOfOverflowing) {
   EXPECT_EQ(ParseLeadingInt("99999999999999999999"), INT32_MAX);
   EXPECT_EQ(ParseLeadingInt("-99999999999999999999"), INT32_MIN);

@@ -19,6 +19,11 @@ class CBitmapEdit : public Window {
 
   void SetColors(COLORREF text, COLORREF background);
   void SetNumeric(bool on) { numeric_ = on; }
+  // At most `characters` can be typed or set (0: the system's limit). The
+  // callers' fields take 20, 24, 300 or 499.
+  void SetTextLimit(std::size_t characters);
+  // Up and Down go to the parent as WM_KEYDOWN (a spin field steps with them).
+  void SetArrowKeysToParent(bool on) { arrowsToParent_ = on; }
   void AllowSign(bool on) { allowSign_ = on; }
   void SetFontSize(int height, int width);
   void ApplyFont();
@@ -47,6 +52,8 @@ class CBitmapEdit : public Window {
   bool numeric_ = false;
   bool allowSign_ = false;
   bool silent_ = false;  // inside SetTextSilently
+  bool arrowsToParent_ = false;
+  std::size_t limit_ = 0;
   HoverHelp help_;
 };
 

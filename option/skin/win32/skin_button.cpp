@@ -39,7 +39,8 @@ HCURSOR HandCursor() {
 CSkinButton::~CSkinButton() = default;
 
 bool CSkinButton::Create(HWND parent, const RECT& rect, int id) {
-  const DWORD style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
+  // Every button takes the focus from the keyboard (Tab, then Space or Enter).
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
   return CreateControlObject(0, "BUTTON", "", style, rect, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
 }
@@ -50,7 +51,8 @@ void CSkinButton::SetStateImages(const RECT& rect, HBITMAP normal, HBITMAP hover
   for (int i = 0; i < 4; ++i) CropSkinImage(nullptr, images_[i], sources[i], rect);
   if (hwnd()) {
     const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
-    SetWindowLongPtrA(hwnd(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER | WS_TABSTOP));
+    // The tab stop stays: the skinned dialogs walk their controls with Tab.
+    SetWindowLongPtrA(hwnd(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
     Repaint();
   }
 }
@@ -131,6 +133,9 @@ LRESULT CSkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnMouseMove(wParam, lParam);
     case WM_KILLFOCUS:
       return OnKillFocus(wParam, lParam);
+    case WM_SETFOCUS:
+      Repaint();  // the focus mark
+      return Default(message, wParam, lParam);
     case WM_CAPTURECHANGED:
       return OnCaptureChanged(reinterpret_cast<HWND>(lParam));
     case WM_LBUTTONDOWN:
@@ -182,6 +187,7 @@ void CSkinButton::Draw(const DRAWITEMSTRUCT& draw) {
   FillRect(buffer.dc(), &local, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   DrawBitmap(buffer.dc(), image, 0, 0);
   PaintOver(buffer.dc(), local);
+  if (GetFocus() == hwnd()) DrawFocusMark(buffer.dc(), local);
   buffer.CopyTo(draw.hDC, item.left, item.top);
 }
 

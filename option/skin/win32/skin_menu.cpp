@@ -106,6 +106,13 @@ void TrackDropDownMenu(const CSkinMenu& menu, CSkinButton& button, HWND owner,
   menu.Track(owner, rect.left, rect.bottom);
   button.HoldHover(false);
   PostMessageA(owner, WM_NULL, 0, 0);
+  // The menu took the keyboard; give it back to the page, on the button,
+  // so the keyboard user goes on from where the menu was opened.
+  if (IsWindowVisible(button.hwnd()) && IsWindowEnabled(button.hwnd())) {
+    SetFocus(button.hwnd());
+  } else {
+    SetFocus(owner);
+  }
   POINT cursor;
   GetCursorPos(&cursor);
   guard.MenuClosed(buttonId, reinterpret_cast<DropDownGuard::WindowId>(WindowFromPoint(cursor)));

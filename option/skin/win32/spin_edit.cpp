@@ -60,6 +60,11 @@ LRESULT CSpinEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnCreate();
     case WM_EDIT_NOTIFY:
       return OnEditNotify(wParam);
+    case WM_KEYDOWN:  // Up and Down from the edit: as the arrows
+      if (wParam == VK_UP || wParam == VK_DOWN) {
+        if (const auto next = SpinOnArrow(edit_.Text(), wParam == VK_UP, range_)) Apply(*next);
+      }
+      return 0;
     case WM_COMMAND:
       return OnCommand(reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND:
@@ -79,6 +84,10 @@ LRESULT CSpinEdit::OnCreate() {
   }
   edit_.SetColors(RGB(255, 255, 255), RGB(0, 0, 0));
   edit_.SetNumeric(true);
+  // The field is one stop for Tab: its edit. Up and Down there step the value.
+  for (HWND arrow : {up_.hwnd(), down_.hwnd()})
+    SetWindowLongPtrA(arrow, GWL_STYLE, GetWindowLongPtrA(arrow, GWL_STYLE) & ~WS_TABSTOP);
+  edit_.SetArrowKeysToParent(true);
   return 0;
 }
 
@@ -96,6 +105,7 @@ void CSpinEdit::Apply(const SpinOutcome& outcome) {
 }
 
 LRESULT CSpinEdit::OnEditNotify(WPARAM kind) {
+  if (kind == kEditNotifyEscape) return 0;
   Apply(SpinOnEditNotify(edit_.Text(), kind == kEditNotifyEnter, range_));
   return 0;
 }
