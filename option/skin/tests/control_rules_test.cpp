@@ -119,6 +119,12 @@ TEST(DropDownGuard, ClickThatClosedTheMenuDoesNotReopenIt) {
   EXPECT_TRUE(guard.ShouldOpen(7));  // the next click opens it again
 }
 
+TEST(DropDownGuard, AMenuLeftFromTheKeyboardOpensAgainAtOnce) {
+  DropDownGuard guard;
+  guard.MenuClosed(7, 7, false);  // Escape, the mouse resting on the button
+  EXPECT_TRUE(guard.ShouldOpen(7));
+}
+
 TEST(DropDownGuard, OtherButtonsAndClosesElsewhereOpenNormally) {
   DropDownGuard guard;
   guard.MenuClosed(7, 9);  // closed by a click on another window

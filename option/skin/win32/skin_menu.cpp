@@ -115,7 +115,10 @@ void TrackDropDownMenu(const CSkinMenu& menu, CSkinButton& button, HWND owner,
   }
   POINT cursor;
   GetCursorPos(&cursor);
-  guard.MenuClosed(buttonId, reinterpret_cast<DropDownGuard::WindowId>(WindowFromPoint(cursor)));
+  // A press that closes the menu is still down when the menu returns.
+  const bool byPress = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+  guard.MenuClosed(buttonId, reinterpret_cast<DropDownGuard::WindowId>(WindowFromPoint(cursor)),
+                   byPress);
 }
 
 }  // namespace brelfx

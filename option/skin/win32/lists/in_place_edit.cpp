@@ -35,6 +35,11 @@ void CInPlaceEdit::Finish(InPlaceEditEnd end) {
   if (done) done(result);
 }
 
+std::optional<LRESULT> CInPlaceEdit::OnReflected(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND) return 0;  // no WM_EDIT_NOTIFY, no BitmapEdit_KillFocus
+  return CBitmapEdit::OnReflected(message, wParam, lParam);
+}
+
 LRESULT CInPlaceEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_GETDLGCODE:

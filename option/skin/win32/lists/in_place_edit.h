@@ -27,6 +27,8 @@ class CInPlaceEdit : public CBitmapEdit {
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
+  // Its typing and focus are its own business: the page hears only the end.
+  std::optional<LRESULT> OnReflected(UINT message, WPARAM wParam, LPARAM lParam) override;
 
  private:
   Done done_;
