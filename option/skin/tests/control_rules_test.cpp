@@ -134,6 +134,16 @@ TEST(DropDownGuard, OtherButtonsAndClosesElsewhereOpenNormally) {
   EXPECT_FALSE(guard.ShouldOpen(7));
 }
 
+TEST(ColorPickArea, KeysMoveThePickedPointAndKeepItInTheStrip) {
+  const PickPoint start = PickedFromMarker(kInitialMarker);
+  EXPECT_EQ(start, (PickPoint{71, 13}));
+  EXPECT_EQ(PickPointAfterKey(0x27, start), (PickPoint{75, 13}));  // Right
+  EXPECT_EQ(PickPointAfterKey(0x25, PickPoint{7, 13}), (PickPoint{6, 13}));
+  EXPECT_EQ(PickPointAfterKey(0x28, PickPoint{70, 21}), (PickPoint{70, 21}));  // Down at the edge
+  EXPECT_EQ(PickPointAfterKey(0x23, start), (PickPoint{169, 13}));             // End
+  EXPECT_EQ(PickPointAfterKey(0x41, start), std::nullopt);
+}
+
 TEST(ColorPickArea, AcceptsPressesThreePixelsAroundAndClampsThem) {
   EXPECT_EQ(PickPointFor(3, 3), (PickPoint{6, 6}));
   EXPECT_EQ(PickPointFor(172, 24), (PickPoint{169, 21}));

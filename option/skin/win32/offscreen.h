@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/win32/handles.h"
@@ -30,6 +31,10 @@ class OffscreenBuffer {
   int width_;
   int height_;
 };
+
+// WM_PAINT of a window that draws itself whole: an off-screen bitmap of the
+// client size, cleared to black, filled by `draw`, copied to the screen once.
+void PaintBuffered(HWND window, const std::function<void(HDC dc, const RECT& client)>& draw);
 
 // A 32-bit top-down DIB section: row y starts at bits + y * width.
 UniqueBitmap CreateDib32(int width, int height, void** bits);

@@ -56,14 +56,7 @@ LRESULT CSkinPicture::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) 
 }
 
 LRESULT CSkinPicture::OnPaint() {
-  PaintDc paint(hwnd());
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  OffscreenBuffer buffer(paint.get(), client.right, client.bottom);
-  if (!buffer.ok()) return 0;
-  FillRect(buffer.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  DrawBitmap(buffer.dc(), picture_.get(), 0, 0);
-  buffer.CopyTo(paint.get(), 0, 0);
+  PaintBuffered(hwnd(), [this](HDC dc, const RECT&) { DrawBitmap(dc, picture_.get(), 0, 0); });
   return 0;
 }
 

@@ -291,13 +291,14 @@ void Interact(Driver& d) {
   Check(d.Expect("WM_COLOR_PICKED 0x"), "a click on the spectrum picks a colour");
   Check(d.LastLine() != "WM_COLOR_PICKED 0xFFFFFF",
         "the picked colour is not white (" + d.LastLine() + ")");
+  Check(d.Expect("BitmapEdit_KillFocus"),
+        "the edit losing the focus to the strip posts BitmapEdit_KillFocus");
 
   // Choose "Breathing" from the effect menu so the next phase shows it
   // highlighted. The button takes the focus from the signed edit.
   d.Mark();
   d.Click(d.At(kEffect));
   Check(WaitForMenus(1), "the effect menu opens");
-  Check(d.Expect("BitmapEdit_KillFocus"), "the edit losing the focus posts BitmapEdit_KillFocus");
   d.Mark();
   if (!VisibleMenus().empty()) d.Click(MenuItem(VisibleMenus()[0], 18 + 9));
   Check(d.Expect("menu 1102 Breathing"), "choosing Breathing reaches the owner");
@@ -348,9 +349,15 @@ void Keyboard(Driver& d) {
   d.Mark();
   d.Key(VK_UP);
   Check(d.Expect("WM_SPIN_VALUE 255 " + std::to_string(kSpinId)), "Up steps the spin field");
+  d.Key(VK_TAB);
+  Check(focused() == GetDlgItem(gallery, kPickerId), "the next Tab reaches the colour strip");
+  d.Mark();
+  d.Key(VK_END);
+  Check(d.Expect("WM_COLOR_PICKED 0x"), "End picks the colour at the strip's end");
   d.Key(VK_TAB, true);
   d.Key(VK_TAB, true);
-  Check(focused() == GetDlgItem(gallery, kSignedEditId), "Shift+Tab goes back twice");
+  d.Key(VK_TAB, true);
+  Check(focused() == GetDlgItem(gallery, kSignedEditId), "Shift+Tab goes back three times");
 
   d.Mark();
   d.Click(d.At(kToggleBreathing));
