@@ -59,10 +59,19 @@ void PaintBuffered(HWND window, const std::function<void(HDC, const RECT&)>& dra
 }
 
 void DrawFocusMark(HDC dc, const RECT& rect, int inset) {
-  const RECT frame{rect.left + inset, rect.top + inset, rect.right - inset, rect.bottom - inset};
-  if (frame.right <= frame.left || frame.bottom <= frame.top) return;
-  UniqueBrush accent(CreateSolidBrush(kFocusMarkColor));
-  FrameRect(dc, &frame, accent.get());
+  // Dotted, every other pixel: set apart from the solid blue edge of the
+  // hover pictures, so focus and hover read differently.
+  const int left = rect.left + inset, top = rect.top + inset;
+  const int right = rect.right - inset - 1, bottom = rect.bottom - inset - 1;
+  if (right <= left || bottom <= top) return;
+  for (int x = left; x <= right; x += 2) {
+    SetPixelV(dc, x, top, kFocusMarkColor);
+    SetPixelV(dc, x, bottom, kFocusMarkColor);
+  }
+  for (int y = top; y <= bottom; y += 2) {
+    SetPixelV(dc, left, y, kFocusMarkColor);
+    SetPixelV(dc, right, y, kFocusMarkColor);
+  }
 }
 
 UniqueFont CreateSkinFont(const char* face, int height, int width, int weight) {

@@ -45,8 +45,9 @@ UniqueBitmap CreateDib32(int width, int height, void** bits);
 void DrawLabel(HDC dc, const RECT& rect, int indent, const std::string& text, HFONT font,
                HFONT tmFont = nullptr);
 
-// The keyboard focus mark of the skinned controls: a one-pixel frame in the
-// skin's accent blue (the menus' selection colour), `inset` pixels inside `rect`.
+// The keyboard focus mark of the skinned controls: a dotted one-pixel frame
+// in the skin's accent blue (the menus' selection colour), `inset` pixels
+// inside `rect`.
 inline constexpr COLORREF kFocusMarkColor = RGB(53, 160, 222);
 void DrawFocusMark(HDC dc, const RECT& rect, int inset = 1);
 

@@ -187,6 +187,22 @@ HWND WaitForWindow(const char* className, bool present = true, int timeoutMs = 5
   return nullptr;
 }
 
+// The popup list, once it holds the mouse capture (it takes it as it opens).
+HWND WaitForPopupCapture(const char* className, int timeoutMs = 5000) {
+  for (int waited = 0; waited <= timeoutMs; waited += 50) {
+    HWND window = FindWindowA(className, nullptr);
+    GUITHREADINFO info{};
+    info.cbSize = sizeof(info);
+    if (window && IsWindowVisible(window) &&
+        GetGUIThreadInfo(GetWindowThreadProcessId(window, nullptr), &info) &&
+        info.hwndCapture == window) {
+      return window;
+    }
+    Sleep(50);
+  }
+  return nullptr;
+}
+
 constexpr const char* kDialogClass = "BrelFX.SkinDialog";
 constexpr const char* kPopupClass = "BrelFX.PopupList";
 
@@ -488,7 +504,7 @@ void PopupChoose(Driver& d) {
   Check(WaitForWindow(kPopupClass, false) != nullptr, "the list closes");
 
   d.Click(d.At(kLanguage));
-  popup = WaitForWindow(kPopupClass);
+  popup = WaitForPopupCapture(kPopupClass);
   d.Mark();
   // Beside the items: in the item's 6-pixel margin, then far outside.
   if (popup) {
@@ -499,7 +515,7 @@ void PopupChoose(Driver& d) {
   }
   Check(d.Expect("language -1"), "a click in an item's margin ends the list with -1");
   d.Click(d.At(kLanguage));
-  WaitForWindow(kPopupClass);
+  Check(WaitForPopupCapture(kPopupClass) != nullptr, "the list holds the capture off its items");
   d.Mark();
   d.Click(d.At(kPush));
   Check(d.Expect("language -1"), "a click elsewhere on the screen ends it with -1");

@@ -53,10 +53,12 @@ int CPopupList::Run(HWND owner, POINT screen) {
                           RECT{screen.x, screen.y, screen.x + 1, screen.y + 1}, owner, nullptr)) {
     return -2;
   }
+  // The capture first: from the moment the list can be seen, a click
+  // beside it ends it.
+  SetCapture(hwnd());
   ShowWindow(hwnd(), SW_SHOW);
   SetForegroundWindow(hwnd());
   SetFocus(hwnd());
-  SetCapture(hwnd());
   POINT cursor;
   GetCursorPos(&cursor);
   UpdateCapture(cursor);
