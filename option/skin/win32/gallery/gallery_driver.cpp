@@ -77,6 +77,14 @@ class Driver {
     Button(true);
     Button(false);
   }
+  // Presses at `from`, moves `steps` times by (stepX, stepY), releases.
+  void Drag(POINT from, int stepX, int stepY, int steps) {
+    MoveTo(from);
+    Button(true);
+    for (int step = 1; step <= steps; ++step)
+      MoveTo(POINT{from.x + stepX * step, from.y + stepY * step});
+    Button(false);
+  }
   void RightClick(POINT p) {
     MoveTo(POINT{p.x - 1, p.y});
     MoveTo(p);
@@ -253,11 +261,7 @@ void Interact(Driver& d) {
   HWND track = GetDlgItem(d.gallery(), kSliderId);
   HWND thumb = GetWindow(track, GW_CHILD);
   d.Mark();
-  const POINT grip = d.At(kSlider, 41, 10);
-  d.MoveTo(grip);
-  d.Button(true);
-  for (int step = 1; step <= 6; ++step) d.MoveTo(POINT{grip.x + 10 * step, grip.y});
-  d.Button(false);
+  d.Drag(d.At(kSlider, 41, 10), 10, 0, 6);
   Check(d.Expect("WM_SLIDER_POS 3 " + std::to_string(kSliderId)),
         "dragging the thumb and letting go gives 3");
   RECT thumbRect, trackRect;
@@ -322,12 +326,7 @@ void Interact(Driver& d) {
   // Drag the window by its background.
   RECT before, after;
   GetWindowRect(d.gallery(), &before);
-  const POINT background = d.At("background,450,280,1,1,");
-  d.MoveTo(background);
-  d.Button(true);
-  for (int step = 1; step <= 5; ++step)
-    d.MoveTo(POINT{background.x + 8 * step, background.y + 6 * step});
-  d.Button(false);
+  d.Drag(d.At("background,450,280,1,1,"), 8, 6, 5);
   Sleep(300);
   GetWindowRect(d.gallery(), &after);
   Check(after.left - before.left == 40 && after.top - before.top == 30,
@@ -464,11 +463,7 @@ void NoticeOpen(Driver& d) {
   if (!dialog) return;
   RECT before, after;
   GetWindowRect(dialog, &before);
-  const POINT grip{before.left + 150, before.top + 150};
-  d.MoveTo(grip);
-  d.Button(true);
-  for (int step = 1; step <= 4; ++step) d.MoveTo(POINT{grip.x + 10 * step, grip.y + 5 * step});
-  d.Button(false);
+  d.Drag(POINT{before.left + 150, before.top + 150}, 10, 5, 4);
   Sleep(300);
   GetWindowRect(dialog, &after);
   Check(after.left - before.left == 40 && after.top - before.top == 20,
@@ -486,11 +481,10 @@ void PopupOpen(Driver& d) {
   HWND popup = WaitForWindow(kPopupClass);
   Check(popup != nullptr, "Language opens the popup list");
   if (!popup) return;
-  RECT r, button;
+  RECT r;
   GetWindowRect(popup, &r);
-  const POINT corner = d.At(kLanguage, 0, 0);
-  button = RECT{corner.x, corner.y, 0, 0};
-  Check(r.left == button.left && r.top == button.top - kLanguageListRise,
+  const POINT buttonCorner = d.At(kLanguage, 0, 0);
+  Check(r.left == buttonCorner.x && r.top == buttonCorner.y - kLanguageListRise,
         "its left edge at the button's, 289 px above the button's top");
   d.MoveTo(Inside(popup, kLanguageItems[4]));
   d.MoveTo(POINT{Inside(popup, kLanguageItems[4]).x + 1, Inside(popup, kLanguageItems[4]).y});
