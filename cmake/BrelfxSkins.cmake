@@ -1,16 +1,40 @@
 # Skin pictures are drawn at build time by tools/skin-painter from text
 # recipes (assets/skins/*.skin) and compiled into the programs by resource
 # scripts. The painter runs on the build machine, so the cross build compiles
-# it with the host's compiler.
+# it with the host's compiler. It letters the pictures through FreeType with
+# DejaVu Sans (found by path or through fontconfig).
+include_guard(GLOBAL)
 
+set(painter_dir ${PROJECT_SOURCE_DIR}/tools/skin-painter)
 set(BRELFX_PAINTER_SOURCES
-  ${PROJECT_SOURCE_DIR}/tools/skin-painter/main.cpp
-  ${PROJECT_SOURCE_DIR}/tools/skin-painter/canvas.cpp
-  ${PROJECT_SOURCE_DIR}/tools/skin-painter/image_files.cpp
-  ${PROJECT_SOURCE_DIR}/tools/skin-painter/skin_recipe.cpp
-  ${PROJECT_SOURCE_DIR}/tools/skin-painter/toolkit_art.cpp
+  ${painter_dir}/main.cpp
+  ${painter_dir}/canvas.cpp
+  ${painter_dir}/skin_recipe.cpp
+  ${painter_dir}/skin_art.cpp
+  ${painter_dir}/control_art.cpp
+  ${painter_dir}/motion_art.cpp
+  ${painter_dir}/recipe_outputs.cpp
+  ${painter_dir}/toolkit_art.cpp
+  ${painter_dir}/files/image_files.cpp
+  ${painter_dir}/files/animated_gif.cpp
+  ${painter_dir}/files/color_palette.cpp
+  ${painter_dir}/flags/flag_art.cpp
+  ${painter_dir}/text/font_files.cpp
+  ${painter_dir}/text/text_painter.cpp
   ${PROJECT_SOURCE_DIR}/option/skin/layout_string.cpp)
-file(GLOB BRELFX_PAINTER_HEADERS ${PROJECT_SOURCE_DIR}/tools/skin-painter/*.h)
+file(GLOB_RECURSE BRELFX_PAINTER_HEADERS ${painter_dir}/*.h)
+
+# FreeType and fontconfig of the build machine, also for the cross build
+# (whose find_package looks only into the mingw root).
+find_program(BRELFX_PKG_CONFIG pkg-config NO_CMAKE_FIND_ROOT_PATH)
+execute_process(COMMAND ${CMAKE_COMMAND} -E env --unset=PKG_CONFIG_LIBDIR --unset=PKG_CONFIG_SYSROOT_DIR
+                        ${BRELFX_PKG_CONFIG} --cflags --libs freetype2 fontconfig
+  OUTPUT_VARIABLE painter_font_flags OUTPUT_STRIP_TRAILING_WHITESPACE RESULT_VARIABLE font_libs_missing)
+if(NOT BRELFX_PKG_CONFIG OR font_libs_missing)
+  message(FATAL_ERROR "The skin painter needs FreeType and fontconfig: "
+                      "install libfreetype-dev and libfontconfig-dev (bash scripts/install-deps.sh)")
+endif()
+separate_arguments(painter_font_flags UNIX_COMMAND "${painter_font_flags}")
 
 if(CMAKE_CROSSCOMPILING)
   find_program(BRELFX_HOST_CXX NAMES g++ c++ REQUIRED NO_CMAKE_FIND_ROOT_PATH)
@@ -18,21 +42,38 @@ if(CMAKE_CROSSCOMPILING)
   add_custom_command(OUTPUT ${BRELFX_PAINTER}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${CMAKE_BINARY_DIR}/host
     COMMAND ${BRELFX_HOST_CXX} -std=c++20 -O2 -I${PROJECT_SOURCE_DIR} ${BRELFX_PAINTER_SOURCES}
-            -o ${BRELFX_PAINTER}
+            ${painter_font_flags} -o ${BRELFX_PAINTER}
     DEPENDS ${BRELFX_PAINTER_SOURCES} ${BRELFX_PAINTER_HEADERS}
-    COMMENT "Building the skin painter for the build machine")
+    COMMENT "Building the skin painter for the build machine"
+    VERBATIM)
   add_custom_target(skin_painter_host DEPENDS ${BRELFX_PAINTER})
 else()
   set(painter_library_sources ${BRELFX_PAINTER_SOURCES})
   list(FILTER painter_library_sources EXCLUDE REGEX "main\\.cpp$")
   brelfx_library(brelfx_skin_painter SOURCES ${painter_library_sources})
-  add_executable(skin-painter ${PROJECT_SOURCE_DIR}/tools/skin-painter/main.cpp)
+  # Only the flags pkg-config gives: -I for the headers, -l for the link.
+  foreach(flag ${painter_font_flags})
+    if(flag MATCHES "^-I(.*)")
+      target_include_directories(brelfx_skin_painter SYSTEM PUBLIC ${CMAKE_MATCH_1})
+    else()
+      target_link_libraries(brelfx_skin_painter PUBLIC ${flag})
+    endif()
+  endforeach()
+  add_executable(skin-painter ${painter_dir}/main.cpp)
   target_link_libraries(skin-painter PRIVATE brelfx_skin_painter)
   brelfx_warnings(skin-painter)
   set(BRELFX_PAINTER $<TARGET_FILE:skin-painter>)
   brelfx_test(skin_painter_tests
-    SOURCES ${PROJECT_SOURCE_DIR}/tools/skin-painter/tests/skin_painter_test.cpp
+    SOURCES ${painter_dir}/tests/skin_painter_test.cpp ${painter_dir}/tests/recipe_parser_test.cpp
+            ${painter_dir}/tests/text_painter_test.cpp ${painter_dir}/tests/recipe_outputs_test.cpp
+            ${painter_dir}/tests/animated_gif_test.cpp
     LIBS brelfx_skin_painter)
+  # The painter as the build runs it: a recipe whose wording does not fit
+  # stops it with the recipe, the wording and its place, and no pictures.
+  add_test(NAME skin_painter_refuses_cut_wording
+    COMMAND ${CMAKE_COMMAND} -DPAINTER=$<TARGET_FILE:skin-painter>
+            -DRECIPE=${painter_dir}/tests/data/too_long_wording.skin
+            -DFOLDER=${CMAKE_CURRENT_BINARY_DIR}/painter-refusal -P ${painter_dir}/tests/expect_refusal.cmake)
 endif()
 
 # brelfx_paint_skin(OUT_VAR RECIPE NAME FOLDER): the five pictures
@@ -42,12 +83,56 @@ function(brelfx_paint_skin out recipe name folder)
   foreach(role shape normal hover pressed extra)
     list(APPEND files ${folder}/${name}_${role}.bmp)
   endforeach()
+  brelfx_run_painter("${files}" ${recipe} "Painting skin ${name}" skin ${recipe} ${folder} ${name})
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# brelfx_paint_pictures(OUT_VAR RECIPE NAME FOLDER COUNT): a picture set,
+# FOLDER/NAME_01.bmp … NAME_<COUNT>.bmp.
+function(brelfx_paint_pictures out recipe name folder count)
+  set(files)
+  foreach(i RANGE 1 ${count})
+    string(LENGTH "${i}" digits)
+    if(digits EQUAL 1)
+      set(i 0${i})
+    endif()
+    list(APPEND files ${folder}/${name}_${i}.bmp)
+  endforeach()
+  brelfx_run_painter("${files}" ${recipe} "Painting picture set ${name}" pictures ${recipe} ${folder}
+                     ${name} ${count})
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# brelfx_paint_flags(OUT_VAR RECIPE NAME FOLDER): the language flags,
+# FOLDER/NAME_<00-16>_{normal,hover,pressed}.bmp in QuickHelpLan order.
+function(brelfx_paint_flags out recipe name folder)
+  set(files)
+  foreach(i RANGE 0 16)
+    if(i LESS 10)
+      set(i 0${i})
+    endif()
+    foreach(state normal hover pressed)
+      list(APPEND files ${folder}/${name}_${i}_${state}.bmp)
+    endforeach()
+  endforeach()
+  brelfx_run_painter("${files}" ${recipe} "Painting flag set ${name}" flags ${recipe} ${folder} ${name})
+  set(${out} ${files} PARENT_SCOPE)
+endfunction()
+
+# brelfx_paint_animation(OUT_VAR RECIPE FILE): one animated GIF.
+function(brelfx_paint_animation out recipe file)
+  brelfx_run_painter("${file}" ${recipe} "Painting animation ${file}" gif ${recipe} ${file})
+  set(${out} ${file} PARENT_SCOPE)
+endfunction()
+
+function(brelfx_run_painter files recipe comment)
+  list(GET files 0 first)
+  get_filename_component(folder ${first} DIRECTORY)
   add_custom_command(OUTPUT ${files}
     COMMAND ${CMAKE_COMMAND} -E make_directory ${folder}
-    COMMAND ${BRELFX_PAINTER} skin ${recipe} ${folder} ${name}
+    COMMAND ${BRELFX_PAINTER} ${ARGN}
     DEPENDS ${recipe} ${BRELFX_PAINTER}
-    COMMENT "Painting skin ${name}")
-  set(${out} ${files} PARENT_SCOPE)
+    COMMENT "${comment}")
 endfunction()
 
 # brelfx_paint_toolkit_art(OUT_VAR FOLDER): the toolkit's cursor, icon,

@@ -21,5 +21,8 @@ inline constexpr Color kWell = Rgb(8, 9, 11);
 inline constexpr Color kGlyph = Rgb(160, 170, 182);
 inline constexpr Color kDisabledFill = Rgb(24, 26, 30);
 inline constexpr Color kDisabledEdge = Rgb(48, 51, 57);
+inline constexpr Color kWarn = Rgb(196, 74, 58);  // the sign on a blocked key
+inline constexpr Color kCaption =
+    Rgb(224, 224, 224);  // button captions, 0xE0E0E0 as the toolkit draws them
 
 }  // namespace brelfx::painter

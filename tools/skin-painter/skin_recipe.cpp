@@ -1,251 +1,270 @@
 #include "tools/skin-painter/skin_recipe.h"
 
+#include <charconv>
 #include <map>
 #include <sstream>
 
-#include "tools/skin-painter/palette.h"
+#include "tools/skin-painter/flags/languages.h"
 
 namespace brelfx::painter {
 namespace {
 
-const std::map<std::string, ElementKind, std::less<>> kKinds = {
-    {"panel", ElementKind::kPanel},       {"button", ElementKind::kButton},
-    {"dropdown", ElementKind::kDropdown}, {"toggle", ElementKind::kToggle},
-    {"swatch", ElementKind::kSwatch},     {"edit", ElementKind::kEdit},
-    {"track", ElementKind::kTrack},       {"spin", ElementKind::kSpin},
-    {"close", ElementKind::kClose},       {"picker", ElementKind::kPicker},
+enum class Lettering { kNone, kOptional, kRequired };
+
+struct KindInfo {
+  ElementKind kind;
+  Lettering lettering;
 };
 
-Box ToBox(const SkinRect& r) {
-  return Box{r.left, r.top, r.Width(), r.Height()};
+const std::map<std::string, KindInfo, std::less<>> kKinds = {
+    {"panel", {ElementKind::kPanel, Lettering::kNone}},
+    {"button", {ElementKind::kButton, Lettering::kOptional}},
+    {"dropdown", {ElementKind::kDropdown, Lettering::kOptional}},
+    {"toggle", {ElementKind::kToggle, Lettering::kNone}},
+    {"swatch", {ElementKind::kSwatch, Lettering::kNone}},
+    {"edit", {ElementKind::kEdit, Lettering::kNone}},
+    {"track", {ElementKind::kTrack, Lettering::kNone}},
+    {"spin", {ElementKind::kSpin, Lettering::kNone}},
+    {"close", {ElementKind::kClose, Lettering::kNone}},
+    {"picker", {ElementKind::kPicker, Lettering::kNone}},
+    {"label", {ElementKind::kLabel, Lettering::kRequired}},
+    {"tab", {ElementKind::kTab, Lettering::kRequired}},
+    {"blocked", {ElementKind::kBlocked, Lettering::kOptional}},
+    {"list", {ElementKind::kList, Lettering::kNone}},
+    {"progress", {ElementKind::kProgress, Lettering::kNone}},
+    {"row", {ElementKind::kRow, Lettering::kOptional}},
+    {"flag", {ElementKind::kFlag, Lettering::kNone}},
+    {"pulse", {ElementKind::kPulse, Lettering::kNone}},
+    {"shine", {ElementKind::kShine, Lettering::kNone}},
+};
+
+bool ReadInt(std::string_view text, int low, int high, int& value) {
+  const char* end = text.data() + text.size();
+  const auto [stop, failure] = std::from_chars(text.data(), end, value);
+  return failure == std::errc{} && stop == end && value >= low && value <= high;
 }
 
-enum class Look { kNormal, kHover, kPressed, kDisabled };
+std::string_view Trim(std::string_view s) {
+  const std::size_t start = s.find_first_not_of(" \t");
+  if (start == std::string_view::npos) return {};
+  return s.substr(start, s.find_last_not_of(" \t") - start + 1);
+}
 
-Look LookOf(Role role) {
-  switch (role) {
-    case Role::kHover:
-      return Look::kHover;
-    case Role::kPressed:
-      return Look::kPressed;
-    case Role::kExtra:
-      return Look::kDisabled;
-    default:
-      return Look::kNormal;
+// The program's layout strings are never checked, but a recipe is typed by
+// hand: insist on "name,x,y,w,h," with four whole numbers.
+bool ReadLayout(std::string_view text, SkinRect& rect) {
+  std::size_t at = text.find(',');
+  for (int field = 0; field < 4; ++field) {
+    if (at == std::string_view::npos) return false;
+    const std::size_t next = text.find(',', at + 1);
+    if (next == std::string_view::npos) return false;
+    int value = 0;
+    if (!ReadInt(Trim(text.substr(at + 1, next - at - 1)), field < 2 ? -4096 : 0, 4096, value))
+      return false;
+    at = next;
   }
+  rect = ParseLayoutString(text).rect;
+  return true;
 }
 
-// The raised metal plate of buttons and arrows.
-void Plate(Canvas& c, const Box& box, int cut, Look look) {
-  switch (look) {
-    case Look::kNormal:
-      c.FillChamfered(box, cut, kMetalTop, kMetalBottom);
-      c.FrameChamfered(box, cut, kEdge);
-      c.HorizontalLine(box.x + cut + 1, box.Right() - cut - 2, box.y + 1, kMetalShine);
-      break;
-    case Look::kHover:
-      c.FillChamfered(box, cut, Mix(kMetalTop, kAccent, 0.22), Mix(kMetalBottom, kAccent, 0.12));
-      c.FrameChamfered(box, cut, kAccent);
-      c.HorizontalLine(box.x + cut + 1, box.Right() - cut - 2, box.y + 1,
-                       Mix(kMetalShine, kAccent, 0.5));
-      break;
-    case Look::kPressed:
-      c.FillChamfered(box, cut, Mix(kAccent, kBlack, 0.62), Mix(kAccent, kBlack, 0.35));
-      c.FrameChamfered(box, cut, kAccentBright);
-      break;
-    case Look::kDisabled:
-      c.FillChamfered(box, cut, kDisabledFill, kDisabledFill);
-      c.FrameChamfered(box, cut, kDisabledEdge);
-      break;
+bool ReadColor(std::string_view text, Color& color) {
+  if (text.size() != 7 || text[0] != '#') return false;
+  unsigned value = 0;
+  const auto [stop, failure] = std::from_chars(text.data() + 1, text.data() + 7, value, 16);
+  color = value;
+  return failure == std::errc{} && stop == text.data() + 7;
+}
+
+// "\n" breaks a line, "\\" is a backslash.
+bool Unescape(std::string_view text, std::string& out) {
+  out.clear();
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (text[i] != '\\') {
+      out += text[i];
+    } else if (i + 1 < text.size() && (text[i + 1] == 'n' || text[i + 1] == '\\')) {
+      out += text[++i] == 'n' ? '\n' : '\\';
+    } else {
+      return false;
+    }
   }
+  return true;
 }
 
-Color GlyphColor(Look look) {
-  switch (look) {
-    case Look::kHover:
-      return kAccentBright;
-    case Look::kPressed:
-      return kWhite;
-    case Look::kDisabled:
-      return kDisabledEdge;
-    default:
-      return kGlyph;
+struct Option {
+  std::string key;
+  std::string value;
+};
+
+// Splits leading "key=value" words off `rest`.
+std::vector<Option> TakeOptions(std::string_view& rest) {
+  std::vector<Option> options;
+  for (rest = Trim(rest); !rest.empty(); rest = Trim(rest)) {
+    const std::size_t end = std::min(rest.find_first_of(" \t"), rest.size());
+    const std::string_view word = rest.substr(0, end);
+    const std::size_t equals = word.find('=');
+    if (equals == std::string_view::npos || word.find(',') != std::string_view::npos ||
+        word.find('"') != std::string_view::npos)
+      break;
+    options.push_back({std::string(word.substr(0, equals)), std::string(word.substr(equals + 1))});
+    rest.remove_prefix(end);
   }
+  return options;
 }
 
-void PaintToggle(Canvas& c, const Box& box, Look look) {
-  if (look == Look::kHover) {
-    for (int y = box.y; y < box.Bottom(); ++y)
-      for (int x = box.x; x < box.Right(); ++x) c.Blend(x, y, kAccent, 0.10);
+class Parser {
+ public:
+  explicit Parser(SkinRecipe& recipe) : recipe_(recipe) { styles_["default"] = TextStyle{}; }
+
+  // One line without its keyword; false with `error_` set.
+  bool Line(const std::string& keyword, std::string_view rest) {
+    if (keyword == "size") return Numbers(rest, {&recipe_.width, &recipe_.height}, 1, 4096);
+    if (keyword == "chamfer") return Numbers(rest, {&recipe_.chamfer}, 0, 200);
+    if (keyword == "header") return Numbers(rest, {&recipe_.header}, 0, 4096);
+    if (keyword == "font") return Font(rest);
+    if (keyword == "picture") return Picture(rest);
+    if (keyword == "animation") return AnimationLine(rest);
+    if (const auto kind = kKinds.find(keyword); kind != kKinds.end())
+      return ElementLine(keyword, kind->second, rest);
+    return Fail("unknown kind \"" + keyword + "\"");
   }
-  c.HorizontalLine(box.x, box.Right() - 1, box.Bottom() - 1,
-                   look == Look::kHover ? kAccent : kPanelEdge);
-  const int size = std::min(12, box.h - 2);
-  const Box led{box.Right() - size - 3, box.y + (box.h - size) / 2, size, size};
-  switch (look) {
-    case Look::kPressed:
-      c.Fill(led, Mix(kAccent, kBlack, 0.2));
-      c.Fill(led.Inset(2), kAccentBright);
-      c.Frame(led, kAccentBright);
-      break;
-    case Look::kDisabled:
-      c.Fill(led, kDisabledFill);
-      c.Frame(led, kDisabledEdge);
-      break;
-    default:
-      c.Fill(led, kWell);
-      c.Frame(led, look == Look::kHover ? kAccent : kEdge);
+
+  const std::string& error() const { return error_; }
+
+ private:
+  bool Fail(std::string message) {
+    error_ = std::move(message);
+    return false;
   }
-}
 
-void PaintSwatch(Canvas& c, const Box& box, Look look) {
-  c.Fill(box, kWell);
-  const Color frame = look == Look::kHover      ? kAccent
-                      : look == Look::kPressed  ? kAccentBright
-                      : look == Look::kDisabled ? kDisabledEdge
-                                                : kEdge;
-  c.Frame(box, frame);
-  if (look == Look::kPressed) c.Frame(box.Inset(1), kAccent);
-}
-
-void PaintEdit(Canvas& c, const Box& box) {
-  // The edit window covers `box`; its frame lies two pixels around it and is
-  // the same in every picture (nothing is cut from it).
-  const Box outer{box.x - 2, box.y - 2, box.w + 4, box.h + 4};
-  c.Fill(outer, kWell);
-  c.Frame(outer, kEdge);
-  c.HorizontalLine(outer.x + 1, outer.Right() - 2, outer.y + 1, kBlack);
-}
-
-void PaintTrack(Canvas& c, const Box& box, Look look) {
-  const int mid = box.y + box.h / 2;
-  const Box groove{box.x + 2, mid - 2, box.w - 4, 5};
-  c.Fill(groove, kWell);
-  c.Frame(groove, look == Look::kHover ? kAccent : kEdge);
-  c.HorizontalLine(groove.x + 1, groove.Right() - 2, mid, Mix(kAccent, kBlack, 0.45));
-}
-
-void PaintSpin(Canvas& c, const Box& box, Look look) {
-  const Box field{box.x, box.y, 33, 18};
-  c.Fill(field, kBlack);
-  c.Frame(field, look == Look::kHover ? kAccent : kEdge);
-  const Box up{box.x + 34, box.y, 16, 8};
-  const Box down{box.x + 34, box.y + 9, 16, 8};
-  Plate(c, up, 1, look);
-  Plate(c, down, 1, look);
-  c.Triangle(up.x + 8, up.y + 4, 3, false, GlyphColor(look));
-  c.Triangle(down.x + 8, down.y + 4, 3, true, GlyphColor(look));
-}
-
-void PaintClose(Canvas& c, const Box& box, Look look) {
-  Plate(c, box, 3, look);
-  const Color glyph = GlyphColor(look);
-  const int n = std::min(box.w, box.h) - 12;
-  for (int i = 0; i <= n; ++i) {
-    const int x = box.x + (box.w - n) / 2 + i, y = box.y + (box.h - n) / 2;
-    c.Set(x, y + i, glyph);
-    c.Set(x, y + n - i, glyph);
-    c.Set(x + 1, y + i, glyph);
-    c.Set(x + 1, y + n - i, glyph);
+  bool Numbers(std::string_view rest, std::initializer_list<int*> targets, int low, int high) {
+    std::istringstream words{std::string(rest)};
+    for (int* target : targets) {
+      std::string word;
+      if (!(words >> word) || !ReadInt(word, low, high, *target))
+        return Fail("expected " + std::to_string(targets.size()) + " number(s) from " +
+                    std::to_string(low) + " to " + std::to_string(high));
+    }
+    std::string extra;
+    return words >> extra ? Fail("unexpected \"" + extra + "\"") : true;
   }
-}
 
-void PaintPanel(Canvas& c, const Box& box) {
-  for (int y = box.y; y < box.Bottom(); ++y)
-    for (int x = box.x; x < box.Right(); ++x)
-      if (InChamfered(box, 8, x, y)) c.Blend(x, y, kWhite, 0.035);
-  c.FrameChamfered(box, 8, kPanelEdge);
-  c.HorizontalLine(box.x + 8, box.x + 48, box.y, kAccent);
-  c.HorizontalLine(box.x + 8, box.x + 48, box.y + 1, Mix(kAccent, kBlack, 0.5));
-}
-
-void PaintElement(Canvas& c, const Element& e, Look look) {
-  const Box box = ToBox(e.rect);
-  switch (e.kind) {
-    case ElementKind::kPanel:
-      PaintPanel(c, box);
-      break;
-    case ElementKind::kButton:
-      Plate(c, box, 4, look);
-      break;
-    case ElementKind::kDropdown:
-      Plate(c, box, 4, look);
-      c.Triangle(box.Right() - 10, box.y + box.h / 2, 4, true, GlyphColor(look));
-      break;
-    case ElementKind::kToggle:
-      PaintToggle(c, box, look);
-      break;
-    case ElementKind::kSwatch:
-      PaintSwatch(c, box, look);
-      break;
-    case ElementKind::kEdit:
-      PaintEdit(c, box);
-      break;
-    case ElementKind::kTrack:
-      PaintTrack(c, box, look);
-      break;
-    case ElementKind::kSpin:
-      PaintSpin(c, box, look);
-      break;
-    case ElementKind::kClose:
-      PaintClose(c, box, look);
-      break;
-    case ElementKind::kPicker:
-      c.Frame(Box{box.x - 1, box.y - 1, box.w + 2, box.h + 2}, kEdge);
-      break;
+  bool Font(std::string_view rest) {
+    rest = Trim(rest);
+    const std::size_t end = std::min(rest.find_first_of(" \t"), rest.size());
+    const std::string name(rest.substr(0, end));
+    if (name.empty() || name.find('=') != std::string::npos) return Fail("a font needs a name");
+    rest.remove_prefix(end);
+    TextStyle style;
+    for (const Option& o : TakeOptions(rest)) {
+      bool ok = true;
+      if (o.key == "size")
+        ok = ReadInt(o.value, 6, 96, style.size);
+      else if (o.key == "weight")
+        ok = (style.bold = o.value == "bold") || o.value == "regular";
+      else if (o.key == "color")
+        ok = ReadColor(o.value, style.color);
+      else if (o.key == "align")
+        ok = AlignFrom(o.value, style.align);
+      else if (o.key == "wrap")
+        ok = (style.wrap = o.value == "yes") || o.value == "no";
+      else
+        return Fail("a font has no option \"" + o.key + "\"");
+      if (!ok) return Fail("bad value \"" + o.value + "\" for " + o.key);
+    }
+    if (!rest.empty()) return Fail("unexpected \"" + std::string(rest) + "\"");
+    styles_[name] = style;
+    return true;
   }
-}
 
-void PaintBackground(Canvas& c, const SkinRecipe& r) {
-  const Box window{0, 0, r.width, r.height};
-  c.FillChamfered(window, r.chamfer, kBackTop, kBackBottom);
-  // A faint diagonal weave.
-  for (int y = 0; y < r.height; ++y)
-    for (int x = 0; x < r.width; ++x)
-      if ((x + y) % 6 == 0 && InChamfered(window, r.chamfer, x, y)) c.Blend(x, y, kWhite, 0.025);
-  if (r.header > 0) {
-    const Box strip{0, 0, r.width, r.header};
-    for (int y = 0; y < r.header; ++y)
-      for (int x = 0; x < r.width; ++x)
-        if (InChamfered(window, r.chamfer, x, y))
-          c.Blend(x, y, kAccent, 0.10 * (1.0 - double(y) / r.header));
-    c.HorizontalLine(r.chamfer, r.width / 3, strip.Bottom() - 1, kAccent);
-    c.HorizontalLine(r.width / 3 + 1, r.width - 1, strip.Bottom() - 1, kPanelEdge);
+  static bool AlignFrom(std::string_view value, Align& align) {
+    if (value == "left")
+      align = Align::kLeft;
+    else if (value == "center")
+      align = Align::kCenter;
+    else if (value == "right")
+      align = Align::kRight;
+    else
+      return false;
+    return true;
   }
-  c.FrameChamfered(window, r.chamfer, kEdge);
-  c.FrameChamfered(window.Inset(1), r.chamfer - 1, kBlack);
-}
+
+  bool Picture(std::string_view rest) {
+    if (!Trim(rest).empty()) return Fail("picture takes nothing after it");
+    recipe_.pictures.emplace_back();
+    return true;
+  }
+
+  bool AnimationLine(std::string_view rest) {
+    Animation& a = recipe_.animation;
+    for (const Option& o : TakeOptions(rest)) {
+      int* target = o.key == "frames"  ? &a.frames
+                    : o.key == "delay" ? &a.delay
+                    : o.key == "hold"  ? &a.hold
+                                       : nullptr;
+      if (!target) return Fail("an animation has no option \"" + o.key + "\"");
+      if (!ReadInt(o.value, o.key == "frames" ? 2 : 1, o.key == "frames" ? 250 : 6000, *target))
+        return Fail("bad value \"" + o.value + "\" for " + o.key);
+    }
+    if (!rest.empty()) return Fail("unexpected \"" + std::string(rest) + "\"");
+    return a.frames > 0 ? true : Fail("an animation needs frames=N");
+  }
+
+  bool ElementLine(const std::string& keyword, const KindInfo& info, std::string_view rest) {
+    Element e;
+    e.kind = info.kind;
+    for (const Option& o : TakeOptions(rest)) {
+      if (o.key == "style" && info.lettering != Lettering::kNone) {
+        const auto style = styles_.find(o.value);
+        if (style == styles_.end()) return Fail("no font named \"" + o.value + "\" above");
+        e.style = style->second;
+      } else if (o.key == "rows" && info.kind == ElementKind::kList) {
+        if (!ReadInt(o.value, 4, 200, e.rowHeight)) return Fail("rows must be 4 to 200 pixels");
+      } else if (o.key == "indent" && info.kind == ElementKind::kRow) {
+        if (!ReadInt(o.value, 0, 4096, e.indent)) return Fail("indent must be 0 to 4096 pixels");
+      } else if (o.key == "lang" && info.kind == ElementKind::kFlag) {
+        if ((e.language = LanguageIndex(o.value)) < 0)
+          return Fail("no language \"" + o.value + "\"");
+      } else {
+        return Fail(keyword + " has no option \"" + o.key + "\"");
+      }
+    }
+    const std::size_t quote = rest.find('"');
+    if (!ReadLayout(Trim(rest.substr(0, quote)), e.rect))
+      return Fail("expected a layout string name,x,y,w,h, (w and h 0-4096)");
+    if (quote != std::string_view::npos) {
+      const std::size_t last = rest.rfind('"');
+      if (last == quote || !Trim(rest.substr(last + 1)).empty())
+        return Fail("the wording must be one \"quoted\" text at the end");
+      if (info.lettering == Lettering::kNone) return Fail(keyword + " takes no wording");
+      if (!Unescape(rest.substr(quote + 1, last - quote - 1), e.text))
+        return Fail("only \\n and \\\\ may follow a backslash");
+    } else if (info.lettering == Lettering::kRequired) {
+      return Fail(keyword + " needs its wording in double quotes");
+    }
+    if (info.kind == ElementKind::kList && e.rowHeight == 0) return Fail("list needs rows=N");
+    (recipe_.pictures.empty() ? recipe_.elements : recipe_.pictures.back()).push_back(e);
+    return true;
+  }
+
+  SkinRecipe& recipe_;
+  std::map<std::string, TextStyle, std::less<>> styles_;
+  std::string error_;
+};
 
 }  // namespace
 
 bool ParseSkinRecipe(std::string_view text, SkinRecipe& recipe, std::string& error) {
   recipe = SkinRecipe{};
+  Parser parser(recipe);
   std::istringstream lines{std::string(text)};
   std::string line;
   for (int number = 1; std::getline(lines, line); ++number) {
     if (!line.empty() && line.back() == '\r') line.pop_back();
-    const std::size_t start = line.find_first_not_of(" \t");
-    if (start == std::string::npos || line[start] == '#') continue;
-    std::istringstream words(line.substr(start));
-    std::string keyword;
-    words >> keyword;
-    bool ok = true;
-    if (keyword == "size") {
-      ok = static_cast<bool>(words >> recipe.width >> recipe.height) && recipe.width > 0 &&
-           recipe.height > 0 && recipe.width <= 4096 && recipe.height <= 4096;
-    } else if (keyword == "chamfer") {
-      ok = static_cast<bool>(words >> recipe.chamfer) && recipe.chamfer >= 0;
-    } else if (keyword == "header") {
-      ok = static_cast<bool>(words >> recipe.header) && recipe.header >= 0;
-    } else if (const auto kind = kKinds.find(keyword); kind != kKinds.end()) {
-      std::string layout;
-      std::getline(words >> std::ws, layout);
-      recipe.elements.push_back(Element{kind->second, ParseLayoutString(layout).rect});
-    } else {
-      ok = false;
-    }
-    if (!ok) {
-      error = "line " + std::to_string(number) + ": cannot read \"" + line + "\"";
+    const std::string_view body = Trim(line);
+    if (body.empty() || body[0] == '#') continue;
+    const std::size_t end = std::min(body.find_first_of(" \t"), body.size());
+    if (!parser.Line(std::string(body.substr(0, end)), body.substr(end))) {
+      error = "line " + std::to_string(number) + ": " + parser.error() + ": \"" + line + "\"";
       return false;
     }
   }
@@ -254,23 +273,6 @@ bool ParseSkinRecipe(std::string_view text, SkinRecipe& recipe, std::string& err
     return false;
   }
   return true;
-}
-
-Canvas PaintSkin(const SkinRecipe& recipe, Role role) {
-  if (role == Role::kShape) {
-    // Pure white is outside the window; everything else inside.
-    Canvas shape(recipe.width, recipe.height, kWhite);
-    shape.FillChamfered(Box{0, 0, recipe.width, recipe.height}, recipe.chamfer, kBlack, kBlack);
-    return shape;
-  }
-  Canvas canvas(recipe.width, recipe.height, kWhite);
-  PaintBackground(canvas, recipe);
-  for (const Element& e : recipe.elements) {
-    PaintElement(canvas, e,
-                 e.kind == ElementKind::kPanel || e.kind == ElementKind::kPicker ? Look::kNormal
-                                                                                 : LookOf(role));
-  }
-  return canvas;
 }
 
 }  // namespace brelfx::painter

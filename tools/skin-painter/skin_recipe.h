@@ -1,13 +1,52 @@
-// A skin recipe describes one window's pictures as text, one line each:
+// A skin recipe describes pictures as text, one line each; `#` starts a
+// comment. The window:
 //
 //   size 560 420          the picture size
 //   chamfer 18            corners cut by this many pixels (the window shape)
 //   header 36             height of the title strip
-//   button BUTTON_OK,150,240,58,26,     an element: its kind and layout string
 //
-// Kinds: panel, button, dropdown, toggle, swatch, edit, track, spin, close,
-// picker. Element rectangles are the controls' own layout strings, so the
+// Text styles, named for the element lines below (all keys optional):
+//
+//   font title size=15 weight=bold color=#E6EBF0 align=left wrap=no
+//
+//   size 6-96 pixels per em; weight regular|bold; color #RRGGBB;
+//   align left|center|right; wrap yes|no (flow onto more lines at blanks).
+//   The style `default` exists from the start: 12 px, regular, the glyph
+//   grey, centred, one line.
+//
+// Elements: a kind, options (key=value), the layout string of the control or
+// area, and for the lettered kinds its wording in double quotes ("\n" breaks
+// the line). Element rectangles are the controls' own layout strings, so the
 // artwork sits exactly where the program places the control.
+//
+//   button style=caption BUTTON_OK,72,120,56,24, "OK"
+//   label style=body Question,24,56,312,40, "Delete the selected timer?"
+//
+// Kinds, and how they look in the normal / hover / pressed / extra pictures:
+//   panel, picker                   framed areas, the same in every picture
+//   label "TEXT"                    lettering, the same in every picture
+//   button, dropdown ["TEXT"]       metal plates; the caption lights up
+//   close, toggle, swatch, edit, track, spin  the toolkit's controls
+//   tab "TEXT"                      page tab: pressed is the selected tab
+//   blocked ["TEXT"]                the second key-button skin: a key the
+//                                   keyboard has blocked (code 223); a page
+//                                   paints it in a second recipe of its size
+//                                   at the key buttons' layout strings
+//   list rows=N                     list rows N pixels high: plain / hover /
+//                                   selected / disabled row backgrounds
+//   progress                        frame and empty well; pressed is full
+//   row indent=N ["TEXT"]           an entry of a popup list: nothing / tinted /
+//                                   selected / nothing
+//   flag lang=NAME                  a language's flag (names: kLanguages);
+//                                   without lang= the flag set's language
+//   pulse, shine                    animated: a ring that breathes, a light
+//                                   band that sweeps (see `animation`)
+//
+// Picture sets and animations:
+//   picture                         starts the next picture of a picture set;
+//                                   the lines before the first are common
+//   animation frames=12 delay=8 hold=60   frames, hundredths of a second per
+//                                   frame, and for the last frame
 #pragma once
 
 #include <string>
@@ -16,6 +55,7 @@
 
 #include "option/skin/layout_string.h"
 #include "tools/skin-painter/canvas.h"
+#include "tools/skin-painter/text/text_style.h"
 
 namespace brelfx::painter {
 
@@ -29,12 +69,32 @@ enum class ElementKind {
   kTrack,
   kSpin,
   kClose,
-  kPicker
+  kPicker,
+  kLabel,
+  kTab,
+  kBlocked,
+  kList,
+  kProgress,
+  kRow,
+  kFlag,
+  kPulse,
+  kShine
 };
 
 struct Element {
-  ElementKind kind;
+  ElementKind kind = ElementKind::kPanel;
   SkinRect rect;
+  std::string text;  // UTF-8 wording; empty for unlettered elements
+  TextStyle style;
+  int rowHeight = 0;  // list
+  int indent = 0;     // row: pixels kept free left of the wording
+  int language = -1;  // flag: QuickHelpLan index, -1 for the flag set's own
+};
+
+struct Animation {
+  int frames = 0;  // 0: a still picture
+  int delay = 10;  // hundredths of a second
+  int hold = 0;    // for the last frame; 0: the same as delay
 };
 
 struct SkinRecipe {
@@ -42,17 +102,12 @@ struct SkinRecipe {
   int height = 0;
   int chamfer = 0;
   int header = 0;
-  std::vector<Element> elements;
+  std::vector<Element> elements;               // in every picture
+  std::vector<std::vector<Element>> pictures;  // picture set: one list per picture
+  Animation animation;
 };
 
 // Parses a recipe; on a bad line returns false with a message naming it.
 bool ParseSkinRecipe(std::string_view text, SkinRecipe& recipe, std::string& error);
-
-// The pictures of the five roles; the state looks: normal, hover, pressed and,
-// for the extra picture, disabled.
-enum class Role { kShape, kNormal, kHover, kPressed, kExtra };
-inline constexpr const char* kRoleNames[] = {"shape", "normal", "hover", "pressed", "extra"};
-
-Canvas PaintSkin(const SkinRecipe& recipe, Role role);
 
 }  // namespace brelfx::painter

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cmath>
 
-#include "tools/skin-painter/image_files.h"
+#include "tools/skin-painter/files/image_files.h"
 #include "tools/skin-painter/palette.h"
 
 namespace brelfx::painter {

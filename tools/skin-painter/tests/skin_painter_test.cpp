@@ -4,8 +4,8 @@
 #include <string>
 #include <vector>
 
-#include "tools/skin-painter/image_files.h"
-#include "tools/skin-painter/skin_recipe.h"
+#include "tools/skin-painter/files/image_files.h"
+#include "tools/skin-painter/tests/painter_fixture.h"
 
 namespace brelfx::painter {
 namespace {
@@ -47,24 +47,8 @@ TEST(EncodeCursor, CarriesHotSpotAndMasksTheKeyColour) {
   EXPECT_EQ(cur[mask] & 0x40, 0x40);  // (1,31) is transparent
 }
 
-TEST(SkinRecipe, RejectsUnknownLinesAndNeedsASize) {
-  SkinRecipe recipe;
-  std::string error;
-  EXPECT_FALSE(ParseSkinRecipe("size 10 10\nbuttn OK,1,1,4,4,\n", recipe, error));
-  EXPECT_NE(error.find("line 2"), std::string::npos);
-  EXPECT_FALSE(ParseSkinRecipe("button OK,1,1,4,4,\n", recipe, error));
-  EXPECT_FALSE(ParseSkinRecipe("size 0 10\n", recipe, error));
-  ASSERT_TRUE(ParseSkinRecipe("# a window\r\nsize 40 30\nchamfer 6\nbutton OK, 5,5,20,10,\n",
-                              recipe, error));
-  ASSERT_EQ(recipe.elements.size(), 1u);
-  EXPECT_EQ(recipe.elements[0].rect, (SkinRect{5, 5, 25, 15}));
-}
-
 TEST(PaintSkin, ShapeIsWhiteOnlyOutsideTheCutCorners) {
-  SkinRecipe recipe;
-  std::string error;
-  ASSERT_TRUE(ParseSkinRecipe("size 40 30\nchamfer 6\n", recipe, error));
-  const Canvas shape = PaintSkin(recipe, Role::kShape);
+  const Canvas shape = Paint(Recipe("size 40 30\nchamfer 6\n"), {.role = Role::kShape});
   EXPECT_EQ(shape.At(0, 0), Rgb(255, 255, 255));
   EXPECT_EQ(shape.At(39, 29), Rgb(255, 255, 255));
   EXPECT_NE(shape.At(6, 0), Rgb(255, 255, 255));
@@ -73,26 +57,41 @@ TEST(PaintSkin, ShapeIsWhiteOnlyOutsideTheCutCorners) {
 
 TEST(PaintSkin, StatePicturesDifferOnlyInsideTheControls) {
   // A control's state images are cut from these pictures, so everything
-  // around the controls must be the same in all of them.
-  SkinRecipe recipe;
-  std::string error;
-  ASSERT_TRUE(
-      ParseSkinRecipe("size 80 60\nchamfer 8\nheader 12\nbutton OK,10,20,30,14,\n"
-                      "toggle Sw,10,40,50,12,\nedit Name,50,4,20,10,\n",
-                      recipe, error));
-  const Canvas normal = PaintSkin(recipe, Role::kNormal);
-  int differentInside = 0, differentOutside = 0;
+  // around the controls (labels and the frames of wells included) must be the
+  // same in all of them, and every kind of control must show its state.
+  const SkinRecipe recipe = Recipe(
+      "size 200 120\nchamfer 8\nheader 12\n"
+      "label Note,4,100,120,16, \"Same everywhere\"\n"
+      "button OK,10,20,30,14, \"OK\"\ntoggle Sw,10,40,50,12,\nedit Name,50,4,20,10,\n"
+      "tab Main,60,20,40,20, \"Main\"\nblocked Key,110,20,80,18, \"Disabled\"\n"
+      "list rows=8 List,10,60,60,32,\nprogress Bar,80,60,60,10,\nflag lang=thai "
+      "Flag,150,60,32,17,\n");
+  const Canvas normal = Paint(recipe, {.role = Role::kNormal});
+  std::vector<int> changed(recipe.elements.size(), 0);
+  int changedOutside = 0;
   for (Role role : {Role::kHover, Role::kPressed, Role::kExtra}) {
-    const Canvas other = PaintSkin(recipe, role);
-    for (int y = 0; y < 60; ++y)
-      for (int x = 0; x < 80; ++x) {
-        const bool inside =
-            recipe.elements[0].rect.Contains(x, y) || recipe.elements[1].rect.Contains(x, y);
-        (inside ? differentInside : differentOutside) += normal.At(x, y) != other.At(x, y);
+    const Canvas other = Paint(recipe, {.role = role});
+    for (int y = 0; y < normal.height(); ++y)
+      for (int x = 0; x < normal.width(); ++x) {
+        if (normal.At(x, y) == other.At(x, y)) continue;
+        bool inside = false;
+        for (std::size_t i = 0; i < recipe.elements.size(); ++i)
+          if (recipe.elements[i].rect.Contains(x, y)) {
+            ++changed[i];
+            inside = true;
+          }
+        changedOutside += !inside;
       }
   }
-  EXPECT_GT(differentInside, 0);
-  EXPECT_EQ(differentOutside, 0);
+  EXPECT_EQ(changedOutside, 0);
+  for (std::size_t i = 0; i < recipe.elements.size(); ++i) {
+    const ElementKind kind = recipe.elements[i].kind;
+    if (kind == ElementKind::kLabel) {
+      EXPECT_EQ(changed[i], 0);
+    } else if (kind != ElementKind::kEdit) {  // an edit's well is the same in every state
+      EXPECT_GT(changed[i], 0) << "element " << i;
+    }
+  }
 }
 
 }  // namespace

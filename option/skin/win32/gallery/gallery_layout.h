@@ -46,11 +46,12 @@ inline constexpr const char* kPicture = "Picture,451,342,120,72,";
 inline constexpr const char* kShowPicture = "Show,452,424,58,20,Show or hide the picture";
 inline constexpr const char* kLitPicture = "Lit,514,424,58,20,Swap the picture for its lit one";
 
-// The dialogs' buttons (the macro manager's confirmation layout).
-inline constexpr const char* kDialogOkButton = "BUTTON_OK,72,170,56,24,";
-inline constexpr const char* kDialogCancelButton = "BUTTON_CANCEL,136,170,100,24,";
-inline constexpr const char* kDialogExitButton = "BUTTON_EXIT,274,3,26,22,";
-inline constexpr const char* kNoticeOkButton = "BUTTON_OK,124,170,56,24,";
+// The dialogs' buttons, as in assets/skins/gallery_confirm.skin and
+// gallery_notice.skin (their wording is in the pictures).
+inline constexpr const char* kDialogOkButton = "BUTTON_OK,96,118,72,26,";
+inline constexpr const char* kDialogCancelButton = "BUTTON_CANCEL,184,118,100,26,";
+inline constexpr const char* kDialogExitButton = "BUTTON_EXIT,328,4,24,22,";
+inline constexpr const char* kNoticeOkButton = "BUTTON_OK,144,118,72,26,";
 
 // The language list opens with its left edge at the button's and its top
 // this far above the button's top.

@@ -5,7 +5,7 @@
 #include "option/skin/lists/list_rows.h"
 #include "option/skin/menu_metrics.h"
 #include "option/skin/skin_messages.h"
-#include "option/skin/win32/gallery/gallery_demos.h"
+#include "option/skin/win32/dialog/message_dialogs.h"
 #include "option/skin/win32/gallery/gallery_layout.h"
 #include "option/skin/win32/help_text.h"
 #include "option/skin/win32/lists/popup_list.h"
@@ -31,6 +31,32 @@ constexpr int kWidth = 600, kHeight = 640;
 void Text(HDC dc, int x, int y, COLORREF color, const std::string& text) {
   SetTextColor(dc, color);
   TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+}
+
+// The languages in the order of the language list's rows.
+const char* LanguageName(int index) {
+  static const char* const kNames[17] = {"Danish",
+                                         "English",
+                                         "Finnish",
+                                         "French",
+                                         "German",
+                                         "Italian",
+                                         "Japanese",
+                                         "Korean",
+                                         "Polish",
+                                         "Russian",
+                                         "Simplified Chinese",
+                                         "Spanish",
+                                         "Swedish",
+                                         "Thai",
+                                         "Traditional Chinese",
+                                         "Turkish",
+                                         "Vietnamese"};
+  return index >= 0 && index < 17 ? kNames[index] : "";
+}
+
+SkinSetIds IdsFrom(int first) {
+  return SkinSetIds{first, first + 1, first + 2, first + 3, first + 4};
 }
 
 const char* EffectName(unsigned id) {
@@ -212,7 +238,7 @@ void CSkinGalleryWnd::PlaceListsAndDialogs() {
     PlaceSkinButton(self, *button, layout, set);
     button->SetCaption(ParseLayoutString(layout).name);
   }
-  language_.SetCaption(GalleryLanguageName(1));
+  language_.SetCaption(LanguageName(1));
   picture_.Create(self, ToRect(ParseLayoutString(kPicture).rect));
   picture_.SetPicture(kPictureSkin + 1);
   PlaceSkinButton(self, showPicture_, kShowPicture, set, true);
@@ -234,7 +260,10 @@ LRESULT CSkinGalleryWnd::OnContextMenu(HWND control, LPARAM position) {
 }
 
 void CSkinGalleryWnd::RenameRow(int row) {
-  if (row < 0) return;
+  if (row < 0) {
+    OpenNotice();  // "Please select an entry in the list first"
+    return;
+  }
   list_.EditRow(row, 24, [this, row](std::optional<std::string> text) {
     if (text) list_.SetRowText(row, *text);
     Record("row " + std::to_string(row) + (text ? " renamed " + *text : " kept"), true);
@@ -255,25 +284,31 @@ void CSkinGalleryWnd::AddRow() {
 }
 
 void CSkinGalleryWnd::OpenConfirm() {
-  GalleryConfirm dialog;
-  Record("confirm " + std::to_string(dialog.RunModal(hwnd())), true);
+  // "Do you really want to reset the gallery's values?"
+  CConfirmDialog dialog(IdsFrom(kConfirmSkin),
+                        ConfirmLayout{kDialogOkButton, kDialogCancelButton, kDialogExitButton});
+  const int result = dialog.RunModal(hwnd());
+  if (result == kDialogOk) {
+    // Values set by the program: the slider and spin field report nothing.
+    slider_.SetPos(2);
+    spin_.SetValue(128);
+  }
+  Record("confirm " + std::to_string(result), true);
 }
 
 void CSkinGalleryWnd::OpenNotice() {
-  GalleryNotice dialog;
+  CNoticeDialog dialog(IdsFrom(kNoticeSkin), NoticeLayout{kNoticeOkButton, kDialogExitButton});
   Record("notice " + std::to_string(dialog.RunModal(hwnd())), true);
 }
 
 void CSkinGalleryWnd::OpenLanguageList() {
   std::vector<const char*> items(std::begin(kLanguageItems), std::end(kLanguageItems));
-  CPopupList languages(
-      SkinSetIds{kPopupSkin, kPopupSkin + 1, kPopupSkin + 2, kPopupSkin + 3, kPopupSkin + 4},
-      items);
-  for (int i = 0; i < 17; ++i) languages.SetItemCaption(i, GalleryLanguageName(i));
+  // Names and flags are in the list's pictures.
+  CPopupList languages(IdsFrom(kPopupSkin), items);
   RECT button;
   GetWindowRect(language_.hwnd(), &button);
   const int chosen = languages.Run(hwnd(), POINT{button.left, button.top - kLanguageListRise});
-  if (chosen >= 0) language_.SetCaption(GalleryLanguageName(chosen));
+  if (chosen >= 0) language_.SetCaption(LanguageName(chosen));
   Record("language " + std::to_string(chosen), true);
 }
 

@@ -31,16 +31,10 @@ bool IsPress(UINT message) {
 }  // namespace
 
 CPopupList::CPopupList(const SkinSetIds& skin, std::vector<const char*> items)
-    : SkinWindow(DragMoves::kSelf), layouts_(std::move(items)), ids_(skin) {
-  captions_.resize(layouts_.size());
-}
+    : SkinWindow(DragMoves::kSelf), layouts_(std::move(items)), ids_(skin) {}
 
 CPopupList::~CPopupList() {
   DestroyWindowNow();
-}
-
-void CPopupList::SetItemCaption(std::size_t index, const std::string& caption) {
-  if (index < captions_.size()) captions_[index] = caption;
 }
 
 int CPopupList::Run(HWND owner, POINT screen) {
@@ -160,7 +154,6 @@ LRESULT CPopupList::OnCreate() {
   for (std::size_t i = 0; i < layouts_.size(); ++i) {
     CSkinButton& button = buttons_.emplace_back();
     const LayoutItem item = PlaceSkinButton(hwnd(), button, layouts_[i], skin());
-    if (!captions_[i].empty()) button.SetCaption(captions_[i]);
     hitBoxes_.push_back(item.rect);
   }
   return 0;

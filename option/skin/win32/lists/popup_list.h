@@ -9,7 +9,6 @@
 #include <windows.h>
 
 #include <deque>
-#include <string>
 #include <vector>
 
 #include "option/skin/skin_rect.h"
@@ -25,8 +24,6 @@ class CPopupList : public SkinWindow {
   CPopupList(const SkinSetIds& skin, std::vector<const char*> items);
   ~CPopupList() override;
 
-  // A caption drawn on item `index` (when the wording is not in the pictures).
-  void SetItemCaption(std::size_t index, const std::string& caption);
   // Opens with its top-left corner at `screen` and returns the chosen
   // index, or -1 (a click beside the items, Escape, another window taking
   // over). -2 when the popup could not be created.
@@ -46,7 +43,6 @@ class CPopupList : public SkinWindow {
   std::vector<const char*> layouts_;
   std::vector<SkinRect> hitBoxes_;
   std::deque<CSkinButton> buttons_;
-  std::vector<std::string> captions_;
   SkinSetIds ids_;
   int highlighted_ = -1;
   int result_ = -1;

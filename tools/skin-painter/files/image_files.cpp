@@ -1,4 +1,4 @@
-#include "tools/skin-painter/image_files.h"
+#include "tools/skin-painter/files/image_files.h"
 
 #include <cstdio>
 
