@@ -448,6 +448,11 @@ void DialogClose(Driver& d) {
   d.Mark();
   d.Click(Inside(dialog, kDialogOkButton));
   Check(d.Expect("confirm 1"), "a click on OK ends it with IDOK");
+  // OK resets the slider and the spin field from the program: no reports.
+  Check(!d.Expect("WM_SPIN_VALUE", 400) && !d.Expect("WM_SLIDER_POS", 0),
+        "values set by the program are not reported back");
+  Check(TextOf(GetDlgItem(GetDlgItem(d.gallery(), kSpinId), 401)) == "128",
+        "the spin field shows the reset value 128");
   d.Click(d.At(kConfirm));
   dialog = WaitForWindow(kDialogClass);
   d.Mark();
