@@ -17,4 +17,8 @@ ButtonImage ChooseButtonImage(const ButtonState& s) {
   return ButtonImage::kNormal;
 }
 
+bool CheckedAfterClick(const ButtonState& s) {
+  return s.toggleMode ? !s.checked : s.checked;
+}
+
 }  // namespace brelfx

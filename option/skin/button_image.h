@@ -15,4 +15,9 @@ struct ButtonState {
 
 ButtonImage ChooseButtonImage(const ButtonState& state);
 
+// The checked flag after the button's click was reported to its owner: a
+// switch flips then, and only then, whatever produced the click (mouse,
+// Space, the dialog keys), so its picture and its owner always agree.
+bool CheckedAfterClick(const ButtonState& state);
+
 }  // namespace brelfx

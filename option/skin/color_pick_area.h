@@ -25,7 +25,15 @@ inline constexpr PickPoint kInitialMarker{65, 7};
 // press is outside the enlarged area.
 std::optional<PickPoint> PickPointFor(int x, int y, const ColorPickArea& area = {});
 
-// The marker bitmap's top-left corner for a picked point.
+// The marker bitmap's top-left corner for a picked point, and back.
 PickPoint MarkerFor(const PickPoint& picked, const ColorPickArea& area = {});
+PickPoint PickedFromMarker(const PickPoint& marker, const ColorPickArea& area = {});
+
+// Keyboard use of the focused strip (Windows' VK_ codes): Left/Right move the
+// picked point 4 pixels along the spectrum, Up/Down 1 pixel across it,
+// Home/End to its ends; nothing for other keys. The point stays in the area.
+inline constexpr int kPickKeyStep = 4;
+std::optional<PickPoint> PickPointAfterKey(unsigned virtualKey, const PickPoint& picked,
+                                           const ColorPickArea& area = {});
 
 }  // namespace brelfx

@@ -11,9 +11,9 @@ bool DropDownGuard::ShouldOpen(WindowId button) {
   return true;
 }
 
-void DropDownGuard::MenuClosed(WindowId button, WindowId underCursor) {
+void DropDownGuard::MenuClosed(WindowId button, WindowId underCursor, bool byPress) {
   lastOpener_ = button;
-  underCursorAtClose_ = underCursor;
+  underCursorAtClose_ = byPress ? underCursor : 0;
 }
 
 }  // namespace brelfx

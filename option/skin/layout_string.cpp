@@ -50,12 +50,10 @@ void ReadRect(std::string_view text, SkinRect& rect) {
   }
   rect.left = numbers[0];
   rect.top = numbers[1];
-  // Wrapping arithmetic: a literal never comes near the limits, and an absurd
-  // one must not be undefined behaviour.
-  rect.right =
-      static_cast<int32_t>(static_cast<uint32_t>(numbers[0]) + static_cast<uint32_t>(numbers[2]));
-  rect.bottom =
-      static_cast<int32_t>(static_cast<uint32_t>(numbers[1]) + static_cast<uint32_t>(numbers[3]));
+  // A literal never comes near the limits; an absurd one saturates, so right
+  // stays at or beyond left for a positive width and Width() never wraps.
+  rect.right = SaturatedInt32(int64_t{numbers[0]} + numbers[2]);
+  rect.bottom = SaturatedInt32(int64_t{numbers[1]} + numbers[3]);
 }
 
 }  // namespace

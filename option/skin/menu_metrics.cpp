@@ -5,9 +5,11 @@
 namespace brelfx {
 
 int MenuItemHeight(unsigned id) {
-  if (id == kMenuSeparatorId) return kMenuSeparatorHeight;
-  if (id == kMenuHiddenItemId) return 0;
-  return kMenuItemHeight;
+  return id == kMenuHiddenItemId ? 0 : kMenuItemHeight;
+}
+
+bool MenuItemChoosable(unsigned id) {
+  return id != kMenuHiddenItemId;
 }
 
 int MenuWidthFor(int minimumWidth, std::string_view text) {

@@ -16,6 +16,9 @@ inline constexpr unsigned WM_HELP_TEXT = kWmUser + 101;  // wParam 1 show / 0 ho
 
 inline constexpr unsigned kEditNotifyChanged = 0;
 inline constexpr unsigned kEditNotifyEnter = 13;
+// Escape released in the field (a field outside a dialog; in a dialog
+// Escape cancels the dialog).
+inline constexpr unsigned kEditNotifyEscape = 27;
 
 // Registered by name at start-up; only the first is ever posted.
 inline constexpr const char* kBitmapEditKillFocusName = "BitmapEdit_KillFocus";

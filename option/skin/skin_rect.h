@@ -2,9 +2,16 @@
 // laid out like a Win32 RECT so it can be copied into one.
 #pragma once
 
+#include <algorithm>
 #include <cstdint>
 
 namespace brelfx {
+
+// a + b or a - b held to the 32-bit range: layout strings are literals, but
+// an absurd one must give a huge rectangle, not undefined behaviour.
+inline int32_t SaturatedInt32(int64_t value) {
+  return static_cast<int32_t>(std::clamp<int64_t>(value, INT32_MIN, INT32_MAX));
+}
 
 struct SkinRect {
   int32_t left = 0;
@@ -12,8 +19,8 @@ struct SkinRect {
   int32_t right = 0;
   int32_t bottom = 0;
 
-  int32_t Width() const { return right - left; }
-  int32_t Height() const { return bottom - top; }
+  int32_t Width() const { return SaturatedInt32(int64_t{right} - left); }
+  int32_t Height() const { return SaturatedInt32(int64_t{bottom} - top); }
   bool Contains(int32_t x, int32_t y) const {
     return x >= left && x < right && y >= top && y < bottom;
   }

@@ -49,4 +49,29 @@ int ClampThumbLeft(int thumbLeft, const SliderTravel& travel) {
   return std::clamp(thumbLeft, travel.left, farthest);
 }
 
+std::optional<int> SliderValueAfterKey(unsigned virtualKey, int value, const SliderRange& range) {
+  long long next = value;
+  switch (virtualKey) {
+    case 0x25:  // Left
+    case 0x28:  // Down
+      next = static_cast<long long>(value) - 1;
+      break;
+    case 0x27:  // Right
+    case 0x26:  // Up
+      next = static_cast<long long>(value) + 1;
+      break;
+    case 0x24:  // Home
+      next = range.minimum;
+      break;
+    case 0x23:  // End
+      next = range.maximum;
+      break;
+    default:
+      return std::nullopt;
+  }
+  const int low = std::min(range.minimum, range.maximum);
+  const int high = std::max(range.minimum, range.maximum);
+  return static_cast<int>(std::clamp<long long>(next, low, high));
+}
+
 }  // namespace brelfx

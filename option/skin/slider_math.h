@@ -2,6 +2,8 @@
 // (CclickHSlider) with a thumb (CPHSlider) that travels inside it.
 #pragma once
 
+#include <optional>
+
 namespace brelfx {
 
 struct SliderRange {
@@ -31,5 +33,10 @@ int SettleSliderValue(double raw, bool rounding, const SliderRange& range);
 
 // Keeps a dragged thumb's left edge inside the travel area.
 int ClampThumbLeft(int thumbLeft, const SliderTravel& travel);
+
+// Keyboard use of a focused slider (Windows' VK_ codes): Left/Down one step
+// down, Right/Up one up, Home the minimum, End the maximum; nothing for
+// other keys. The result is clamped into the range.
+std::optional<int> SliderValueAfterKey(unsigned virtualKey, int value, const SliderRange& range);
 
 }  // namespace brelfx

@@ -74,12 +74,21 @@ SpinOutcome SpinOnKillFocus(std::string_view text, const SpinRange& range) {
   return out;
 }
 
-std::optional<int> SpinOnArrow(std::string_view text, bool up, const SpinRange& range) {
+std::optional<SpinOutcome> SpinOnArrow(std::string_view text, bool up, const SpinRange& range) {
   const int current = ParseLeadingInt(text);
   if (up ? current > range.maximum : current < range.minimum) return std::nullopt;
   const long long moved = static_cast<long long>(current) + (up ? range.step : -range.step);
-  return static_cast<int>(
-      std::clamp<long long>(moved, range.minimum, std::max(range.minimum, range.maximum)));
+  SpinOutcome out = SpinOnSetValue(static_cast<int>(
+      std::clamp<long long>(moved, range.minimum, std::max(range.minimum, range.maximum))));
+  out.report = true;
+  return out;
+}
+
+SpinOutcome SpinOnSetValue(int value) {
+  SpinOutcome out;
+  out.value = value;
+  out.newText = std::to_string(value);
+  return out;
 }
 
 }  // namespace brelfx

@@ -27,9 +27,14 @@ SpinOutcome SpinOnEditNotify(std::string_view text, bool enter, const SpinRange&
 // After the edit lost the focus: the number clamped into the range.
 SpinOutcome SpinOnKillFocus(std::string_view text, const SpinRange& range);
 
-// An arrow click: the new value, or nothing when the number is already past
-// the end in that direction.
-std::optional<int> SpinOnArrow(std::string_view text, bool up, const SpinRange& range);
+// An arrow click: the new value, written and reported, or nothing when the
+// number is already past the end in that direction.
+std::optional<SpinOutcome> SpinOnArrow(std::string_view text, bool up, const SpinRange& range);
+
+// A value set by the program: written, never reported. The owner set it, and
+// a report would make an owner that reloads itself on every report (and sets
+// its fields again) answer its own echo for ever.
+SpinOutcome SpinOnSetValue(int value);
 
 // The C library's atoi without its undefined behaviour on overflow: leading
 // blanks, an optional sign, digits; saturates at the int limits.

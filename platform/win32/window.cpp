@@ -1,5 +1,6 @@
 #include "platform/win32/window.h"
 
+#include <climits>
 #include <exception>
 
 #include "platform/log.h"
@@ -9,6 +10,12 @@ namespace {
 
 HINSTANCE ThisModule() {
   return GetModuleHandleA(nullptr);
+}
+
+// right - left without overflow; an inverted rectangle is an empty window.
+int Extent(LONG from, LONG to) {
+  const long long extent = static_cast<long long>(to) - from;
+  return extent < 0 ? 0 : extent > INT_MAX ? INT_MAX : static_cast<int>(extent);
 }
 
 }  // namespace
@@ -51,16 +58,18 @@ void Window::DestroyWindowNow() {
 
 HWND Window::CreateWindowObject(DWORD exStyle, const char* className, const char* title,
                                 DWORD style, const RECT& r, HWND parent, HMENU menuOrId) {
-  HWND window = CreateWindowExA(exStyle, className, title, style, r.left, r.top, r.right - r.left,
-                                r.bottom - r.top, parent, menuOrId, ThisModule(), this);
+  HWND window =
+      CreateWindowExA(exStyle, className, title, style, r.left, r.top, Extent(r.left, r.right),
+                      Extent(r.top, r.bottom), parent, menuOrId, ThisModule(), this);
   if (!window) DebugLog("CreateWindowEx(%s) failed: %lu\n", className, GetLastError());
   return window;
 }
 
 HWND Window::CreateControlObject(DWORD exStyle, const char* className, const char* title,
                                  DWORD style, const RECT& r, HWND parent, HMENU menuOrId) {
-  HWND window = CreateWindowExA(exStyle, className, title, style, r.left, r.top, r.right - r.left,
-                                r.bottom - r.top, parent, menuOrId, ThisModule(), nullptr);
+  HWND window =
+      CreateWindowExA(exStyle, className, title, style, r.left, r.top, Extent(r.left, r.right),
+                      Extent(r.top, r.bottom), parent, menuOrId, ThisModule(), nullptr);
   if (!window) {
     DebugLog("CreateWindowEx(%s) failed: %lu\n", className, GetLastError());
     return nullptr;

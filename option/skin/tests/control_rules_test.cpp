@@ -8,6 +8,7 @@
 #include "option/skin/drop_down_guard.h"
 #include "option/skin/edit_text.h"
 #include "option/skin/menu_metrics.h"
+#include "option/skin/skin_roles.h"
 #include "option/skin/swatch_shape.h"
 
 namespace brelfx {
@@ -46,6 +47,23 @@ INSTANTIATE_TEST_SUITE_P(
                     ImageCase{{false, true, false, false, true}, kDisabled},
                     ImageCase{{false, true, true, false, true}, kHover}));
 
+TEST(ButtonClick, FlipsASwitchAndLeavesAPushButtonAlone) {
+  EXPECT_TRUE(CheckedAfterClick({.toggleMode = true, .checked = false}));
+  EXPECT_FALSE(CheckedAfterClick({.toggleMode = true, .checked = true}));
+  EXPECT_TRUE(CheckedAfterClick({.toggleMode = false, .checked = true}));
+  EXPECT_FALSE(CheckedAfterClick({.toggleMode = false, .checked = false}));
+}
+
+// The shape must never fall back to the normal picture: its pure white
+// pixels would become holes in the window.
+TEST(SkinRoles, AMissingShapeHasNoStandIn) {
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kShape), std::nullopt);
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kNormal), std::nullopt);
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kHover), SkinRole::kNormal);
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kPressed), SkinRole::kHover);
+  EXPECT_EQ(SkinRoleStandIn(SkinRole::kExtra), SkinRole::kNormal);
+}
+
 TEST(SwatchChip, IsASixteenSquareWithItsCornerPixelsCut) {
   int inside = 0;
   for (int y = 0; y < 24; ++y)
@@ -76,10 +94,15 @@ TEST(NumericEdit, KeyFilterPassesDigitsEditingKeysAndSigns) {
   }
 }
 
-TEST(MenuMetrics, SeparatorHiddenAndNormalItemHeights) {
-  EXPECT_EQ(MenuItemHeight(kMenuSeparatorId), 5);
+// Real command ids reach 2048: macro 48 of set 9 (1100 + 100 x 9 + 48) and
+// the 49th set of the macro manager's selector (2000 + 48).
+TEST(MenuMetrics, EveryIdButTheHiddenOneIsAChoosableFullHeightItem) {
+  for (unsigned id : {1003u, 1100u + 100u * 9u + 48u, 2000u + 48u, 0u, 2u}) {
+    EXPECT_EQ(MenuItemHeight(id), 18) << id;
+    EXPECT_TRUE(MenuItemChoosable(id)) << id;
+  }
   EXPECT_EQ(MenuItemHeight(1), 0);
-  EXPECT_EQ(MenuItemHeight(1003), 18);
+  EXPECT_FALSE(MenuItemChoosable(1));
 }
 
 TEST(MenuMetrics, WidthIsEightPixelsPerCharacterButNeverBelowTheMinimum) {
@@ -96,6 +119,12 @@ TEST(DropDownGuard, ClickThatClosedTheMenuDoesNotReopenIt) {
   EXPECT_TRUE(guard.ShouldOpen(7));  // the next click opens it again
 }
 
+TEST(DropDownGuard, AMenuLeftFromTheKeyboardOpensAgainAtOnce) {
+  DropDownGuard guard;
+  guard.MenuClosed(7, 7, false);  // Escape, the mouse resting on the button
+  EXPECT_TRUE(guard.ShouldOpen(7));
+}
+
 TEST(DropDownGuard, OtherButtonsAndClosesElsewhereOpenNormally) {
   DropDownGuard guard;
   guard.MenuClosed(7, 9);  // closed by a click on another window
@@ -103,6 +132,16 @@ TEST(DropDownGuard, OtherButtonsAndClosesElsewhereOpenNormally) {
   guard.MenuClosed(7, 7);
   EXPECT_TRUE(guard.ShouldOpen(8));
   EXPECT_FALSE(guard.ShouldOpen(7));
+}
+
+TEST(ColorPickArea, KeysMoveThePickedPointAndKeepItInTheStrip) {
+  const PickPoint start = PickedFromMarker(kInitialMarker);
+  EXPECT_EQ(start, (PickPoint{71, 13}));
+  EXPECT_EQ(PickPointAfterKey(0x27, start), (PickPoint{75, 13}));  // Right
+  EXPECT_EQ(PickPointAfterKey(0x25, PickPoint{7, 13}), (PickPoint{6, 13}));
+  EXPECT_EQ(PickPointAfterKey(0x28, PickPoint{70, 21}), (PickPoint{70, 21}));  // Down at the edge
+  EXPECT_EQ(PickPointAfterKey(0x23, start), (PickPoint{169, 13}));             // End
+  EXPECT_EQ(PickPointAfterKey(0x41, start), std::nullopt);
 }
 
 TEST(ColorPickArea, AcceptsPressesThreePixelsAroundAndClampsThem) {

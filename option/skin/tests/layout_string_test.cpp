@@ -67,5 +67,19 @@ TEST(ParseLayoutString, MalformedLiteralsStopQuietly) {
   EXPECT_EQ(ParseLayoutString("X,99999999999,0,1,1,").rect.left, INT32_MAX);
 }
 
+// A far place plus a far size must neither wrap to a negative right edge nor
+// overflow when the size is asked for.
+TEST(ParseLayoutString, AbsurdPlacesAndSizesSaturate) {
+  const SkinRect far = ParseLayoutString("X,2000000000,-2000000000,2000000000,-2000000000,").rect;
+  EXPECT_EQ(far.right, INT32_MAX);
+  EXPECT_EQ(far.bottom, INT32_MIN);
+  EXPECT_GT(far.Width(), 0);
+  EXPECT_LT(far.Height(), 0);
+  const SkinRect spread{INT32_MIN, INT32_MIN, INT32_MAX, INT32_MAX};
+  EXPECT_EQ(spread.Width(), INT32_MAX);
+  EXPECT_EQ(spread.Height(), INT32_MAX);
+  EXPECT_EQ((SkinRect{INT32_MAX, 0, INT32_MIN, 0}).Width(), INT32_MIN);
+}
+
 }  // namespace
 }  // namespace brelfx

@@ -109,12 +109,34 @@ TEST(SpinEdit, EnterRaisesToTheMinimumAndRewrites) {
   EXPECT_FALSE(SpinOnEditNotify("5", true, SpinRange{2, 9, 1}).newText);
 }
 
-TEST(SpinEdit, ArrowsStepAndClamp) {
-  EXPECT_EQ(SpinOnArrow("10", true, SpinRange{0, 255, 5}), 15);
-  EXPECT_EQ(SpinOnArrow("253", true, SpinRange{0, 255, 5}), 255);
-  EXPECT_EQ(SpinOnArrow("2", false, SpinRange{0, 255, 5}), 0);
+TEST(SpinEdit, ArrowsStepClampAndReport) {
+  EXPECT_EQ(SpinOnArrow("10", true, SpinRange{0, 255, 5})->value, 15);
+  EXPECT_EQ(SpinOnArrow("253", true, SpinRange{0, 255, 5})->value, 255);
+  const auto down = SpinOnArrow("2", false, SpinRange{0, 255, 5});
+  EXPECT_EQ(down->value, 0);
+  EXPECT_EQ(down->newText, "0");
+  EXPECT_TRUE(down->report);
   EXPECT_FALSE(SpinOnArrow("300", true, kByte));
   EXPECT_FALSE(SpinOnArrow("-1", false, kByte));
+}
+
+TEST(SpinEdit, ValueSetByTheProgramIsShownButNotReported) {
+  const SpinOutcome out = SpinOnSetValue(42);
+  EXPECT_EQ(out.value, 42);
+  EXPECT_EQ(out.newText, "42");
+  EXPECT_FALSE(out.report);
+}
+
+TEST(SliderKeys, ArrowsStepHomeAndEndJumpAndTheRangeHolds) {
+  const SliderRange repeatRate{0, 31};
+  EXPECT_EQ(SliderValueAfterKey(0x27, 5, repeatRate), 6);  // Right
+  EXPECT_EQ(SliderValueAfterKey(0x26, 5, repeatRate), 6);  // Up
+  EXPECT_EQ(SliderValueAfterKey(0x25, 5, repeatRate), 4);  // Left
+  EXPECT_EQ(SliderValueAfterKey(0x28, 0, repeatRate), 0);  // Down at the minimum
+  EXPECT_EQ(SliderValueAfterKey(0x27, 31, repeatRate), 31);
+  EXPECT_EQ(SliderValueAfterKey(0x24, 17, repeatRate), 0);   // Home
+  EXPECT_EQ(SliderValueAfterKey(0x23, 17, repeatRate), 31);  // End
+  EXPECT_EQ(SliderValueAfterKey(0x41, 17, repeatRate), std::nullopt);
 }
 
 TEST(SpinEdit, HugeNumbersSaturateInsteadOfOverflowing) {

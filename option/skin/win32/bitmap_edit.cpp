@@ -3,6 +3,7 @@
 #include <vector>
 
 #include "option/skin/edit_text.h"
+#include "option/skin/lists/in_place_edit_rules.h"
 #include "option/skin/skin_messages.h"
 #include "option/skin/win32/offscreen.h"
 
@@ -40,13 +41,29 @@ std::string CBitmapEdit::Text() const {
   return std::string(buffer.data());
 }
 
+void CBitmapEdit::SetTextLimit(std::size_t characters) {
+  limit_ = characters;
+  if (hwnd()) SendMessageA(hwnd(), EM_LIMITTEXT, characters, 0);
+}
+
 void CBitmapEdit::SetText(const std::string& text) {
-  SetWindowTextA(hwnd(), text.c_str());
+  SetWindowTextA(hwnd(), std::string(LimitedText(text, limit_)).c_str());
+}
+
+void CBitmapEdit::SetTextSilently(const std::string& text) {
+  // EN_CHANGE arrives inside SetWindowText, so the flag covers exactly it.
+  silent_ = true;
+  SetText(text);
+  silent_ = false;
 }
 
 LRESULT CBitmapEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_KEYDOWN:
+      if (arrowsToParent_ && (wParam == VK_UP || wParam == VK_DOWN)) {
+        SendMessageA(GetParent(hwnd()), WM_KEYDOWN, wParam, lParam);
+        return 0;
+      }
       if (numeric_ && !IsNumericEditKey(static_cast<unsigned>(wParam))) return 0;
       return Default(message, wParam, lParam);
     case WM_CHAR:
@@ -61,6 +78,8 @@ LRESULT CBitmapEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return Default(message, wParam, lParam);
     case WM_KEYUP:
       if (wParam == VK_RETURN) PostMessageA(GetParent(hwnd()), WM_EDIT_NOTIFY, kEditNotifyEnter, 0);
+      if (wParam == VK_ESCAPE)
+        PostMessageA(GetParent(hwnd()), WM_EDIT_NOTIFY, kEditNotifyEscape, 0);
       return Default(message, wParam, lParam);
     case WM_MOUSEMOVE:
       help_.OnMouseMove(hwnd());
@@ -101,6 +120,10 @@ LRESULT CBitmapEdit::OnControlColor(HDC dc) {
 }
 
 void CBitmapEdit::OnTextChanged() {
+  if (silent_) {
+    InvalidateRect(hwnd(), nullptr, TRUE);
+    return;
+  }
   if (numeric_) {
     const std::string text = Text();
     const std::string reduced = ReduceNumericText(text, allowSign_);

@@ -19,13 +19,21 @@ class CBitmapEdit : public Window {
 
   void SetColors(COLORREF text, COLORREF background);
   void SetNumeric(bool on) { numeric_ = on; }
+  // At most `characters` can be typed or set (0: the system's limit). The
+  // callers' fields take 20, 24, 300 or 499.
+  void SetTextLimit(std::size_t characters);
+  // Up and Down go to the parent as WM_KEYDOWN (a spin field steps with them).
+  void SetArrowKeysToParent(bool on) { arrowsToParent_ = on; }
   void AllowSign(bool on) { allowSign_ = on; }
   void SetFontSize(int height, int width);
   void ApplyFont();
   void SetHelpText(const std::string& text) { help_.SetText(text); }
 
   std::string Text() const;
+  // Sets the text as typing would: the parent hears of the change.
   void SetText(const std::string& text);
+  // Sets the text without the change notice (values written by the program).
+  void SetTextSilently(const std::string& text);
 
  protected:
   LRESULT HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) override;
@@ -43,6 +51,9 @@ class CBitmapEdit : public Window {
   int fontWidth_ = 6;
   bool numeric_ = false;
   bool allowSign_ = false;
+  bool silent_ = false;  // inside SetTextSilently
+  bool arrowsToParent_ = false;
+  std::size_t limit_ = 0;
   HoverHelp help_;
 };
 

@@ -19,7 +19,7 @@ bool CColorPickerWnd::Create(const RECT& rect, HWND owner, int id, int spectrumB
   markerBitmap_ = LoadSkinBitmap(markerBitmapId);
   if (!spectrum_ || !markerBitmap_ || !RegisterWindowClass(kPickerClass)) return false;
   help_.SetText("Create Custom Color");
-  return CreateWindowObject(0, kPickerClass, "", WS_CHILD | WS_VISIBLE, rect, owner,
+  return CreateWindowObject(0, kPickerClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, rect, owner,
                             reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
 }
 
@@ -39,6 +39,14 @@ LRESULT CColorPickerWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       return 0;
     case WM_MOUSELEAVE:
       return OnMouseLeave();
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+      return OnKeyDown(static_cast<unsigned>(wParam));
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      InvalidateRect(hwnd(), nullptr, FALSE);  // the focus mark
+      return 0;
     default:
       return Default(message, wParam, lParam);
   }
@@ -56,6 +64,7 @@ LRESULT CColorPickerWnd::OnPaint() {
   SelectGuard selectMarker(markerDc.get(), markerBitmap_.get());
   TransparentBlt(buffer.dc(), marker_.x, marker_.y, marker.cx, marker.cy, markerDc.get(), 0, 0,
                  marker.cx, marker.cy, kMarkerTransparent);
+  if (GetFocus() == hwnd()) DrawFocusMark(buffer.dc(), client, 0);
   buffer.CopyTo(paint.get(), 0, 0);
   return 0;
 }
@@ -71,19 +80,29 @@ bool CColorPickerWnd::PickAt(LPARAM lParam) {
   const auto point =
       PickPointFor(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
   if (!point) return false;
-  marker_ = MarkerFor(*point);
+  Pick(*point);
+  return true;
+}
+
+LRESULT CColorPickerWnd::OnKeyDown(unsigned virtualKey) {
+  if (const auto point = PickPointAfterKey(virtualKey, PickedFromMarker(marker_))) Pick(*point);
+  return 0;
+}
+
+void CColorPickerWnd::Pick(const PickPoint& point) {
+  marker_ = MarkerFor(point);
   // The colour comes from the spectrum picture itself, not from the screen,
   // so the marker or a window over the strip cannot spoil it.
-  const COLORREF color = SpectrumColorAt(*point);
+  const COLORREF color = SpectrumColorAt(point);
   if (color != kWhite && color != CLR_INVALID) {
     color_ = color;
     PostMessageA(GetParent(hwnd()), WM_COLOR_PICKED, 0, 0);
   }
   InvalidateRect(hwnd(), nullptr, FALSE);
-  return true;
 }
 
 LRESULT CColorPickerWnd::OnLeftButtonDown(LPARAM lParam) {
+  SetFocus(hwnd());
   if (PickAt(lParam)) {
     dragging_ = true;
     SetCapture(hwnd());

@@ -27,6 +27,8 @@ class CColorPickerWnd : public Window {
   LRESULT OnMouseMove(WPARAM keys, LPARAM lParam);
   LRESULT OnMouseLeave();
   bool PickAt(LPARAM lParam);
+  void Pick(const PickPoint& point);
+  LRESULT OnKeyDown(unsigned virtualKey);
   COLORREF SpectrumColorAt(const PickPoint& point) const;
 
   UniqueBitmap spectrum_;

@@ -47,6 +47,24 @@ void DrawLabel(HDC dc, const RECT& rect, int indent, const std::string& text, HF
   TextOutA(dc, rect.left + indent + extent.cx, top, "TM", 2);
 }
 
+void PaintBuffered(HWND window, const std::function<void(HDC, const RECT&)>& draw) {
+  PaintDc paint(window);
+  RECT client;
+  GetClientRect(window, &client);
+  OffscreenBuffer buffer(paint.get(), client.right, client.bottom);
+  if (!buffer.ok()) return;
+  FillRect(buffer.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  draw(buffer.dc(), client);
+  buffer.CopyTo(paint.get(), 0, 0);
+}
+
+void DrawFocusMark(HDC dc, const RECT& rect, int inset) {
+  const RECT frame{rect.left + inset, rect.top + inset, rect.right - inset, rect.bottom - inset};
+  if (frame.right <= frame.left || frame.bottom <= frame.top) return;
+  UniqueBrush accent(CreateSolidBrush(kFocusMarkColor));
+  FrameRect(dc, &frame, accent.get());
+}
+
 UniqueFont CreateSkinFont(const char* face, int height, int width, int weight) {
   return UniqueFont(CreateFontA(height, width, 0, 0, weight, 0, 0, 0, DEFAULT_CHARSET,
                                 OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,

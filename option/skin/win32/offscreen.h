@@ -5,6 +5,7 @@
 
 #include <windows.h>
 
+#include <functional>
 #include <string>
 
 #include "platform/win32/handles.h"
@@ -31,6 +32,10 @@ class OffscreenBuffer {
   int height_;
 };
 
+// WM_PAINT of a window that draws itself whole: an off-screen bitmap of the
+// client size, cleared to black, filled by `draw`, copied to the screen once.
+void PaintBuffered(HWND window, const std::function<void(HDC dc, const RECT& client)>& draw);
+
 // A 32-bit top-down DIB section: row y starts at bits + y * width.
 UniqueBitmap CreateDib32(int width, int height, void** bits);
 
@@ -39,6 +44,11 @@ UniqueBitmap CreateDib32(int width, int height, void** bits);
 // text's top (trademarked product names in captions and menus).
 void DrawLabel(HDC dc, const RECT& rect, int indent, const std::string& text, HFONT font,
                HFONT tmFont = nullptr);
+
+// The keyboard focus mark of the skinned controls: a one-pixel frame in the
+// skin's accent blue (the menus' selection colour), `inset` pixels inside `rect`.
+inline constexpr COLORREF kFocusMarkColor = RGB(53, 160, 222);
+void DrawFocusMark(HDC dc, const RECT& rect, int inset = 1);
 
 // A font of the toolkit (normal weight unless given, default character set).
 UniqueFont CreateSkinFont(const char* face, int height, int width = 0, int weight = FW_NORMAL);

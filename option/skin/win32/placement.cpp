@@ -1,9 +1,15 @@
 #include "option/skin/win32/placement.h"
 
+#include "option/skin/window_bounds.h"
+
 namespace brelfx {
 
 RECT ToRect(const SkinRect& r) {
-  return RECT{r.left, r.top, r.right, r.bottom};
+  // Through the window bounds, so that right - left (what window creation
+  // computes) cannot overflow for any layout string.
+  const WindowBounds b = WindowBoundsOf(r);
+  return RECT{b.x, b.y, SaturatedInt32(int64_t{b.x} + b.width),
+              SaturatedInt32(int64_t{b.y} + b.height)};
 }
 
 LayoutItem PlaceSkinButton(HWND owner, CSkinButton& button, const char* layout, const SkinSet& skin,

@@ -39,7 +39,8 @@ HCURSOR HandCursor() {
 CSkinButton::~CSkinButton() = default;
 
 bool CSkinButton::Create(HWND parent, const RECT& rect, int id) {
-  const DWORD style = WS_CHILD | WS_VISIBLE | BS_OWNERDRAW;
+  // Every button takes the focus from the keyboard (Tab, then Space or Enter).
+  const DWORD style = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_OWNERDRAW;
   return CreateControlObject(0, "BUTTON", "", style, rect, parent,
                              reinterpret_cast<HMENU>(static_cast<INT_PTR>(id))) != nullptr;
 }
@@ -50,7 +51,8 @@ void CSkinButton::SetStateImages(const RECT& rect, HBITMAP normal, HBITMAP hover
   for (int i = 0; i < 4; ++i) CropSkinImage(nullptr, images_[i], sources[i], rect);
   if (hwnd()) {
     const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
-    SetWindowLongPtrA(hwnd(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER | WS_TABSTOP));
+    // The tab stop stays: the skinned dialogs walk their controls with Tab.
+    SetWindowLongPtrA(hwnd(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
     Repaint();
   }
 }
@@ -131,6 +133,9 @@ LRESULT CSkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnMouseMove(wParam, lParam);
     case WM_KILLFOCUS:
       return OnKillFocus(wParam, lParam);
+    case WM_SETFOCUS:
+      Repaint();  // the focus mark
+      return Default(message, wParam, lParam);
     case WM_CAPTURECHANGED:
       return OnCaptureChanged(reinterpret_cast<HWND>(lParam));
     case WM_LBUTTONDOWN:
@@ -149,7 +154,16 @@ LRESULT CSkinButton::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   }
 }
 
-std::optional<LRESULT> CSkinButton::OnReflected(UINT message, WPARAM, LPARAM lParam) {
+std::optional<LRESULT> CSkinButton::OnReflected(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
+    // The click on its way to the owner: a switch flips before the owner
+    // reads it, whatever made the click. The owner then handles it as usual.
+    ButtonState state;
+    state.toggleMode = toggleMode_;
+    state.checked = checked_;
+    SetChecked(CheckedAfterClick(state));
+    return std::nullopt;
+  }
   if (message != WM_DRAWITEM) return std::nullopt;
   Draw(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
   return TRUE;
@@ -173,6 +187,7 @@ void CSkinButton::Draw(const DRAWITEMSTRUCT& draw) {
   FillRect(buffer.dc(), &local, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
   DrawBitmap(buffer.dc(), image, 0, 0);
   PaintOver(buffer.dc(), local);
+  if (GetFocus() == hwnd()) DrawFocusMark(buffer.dc(), local);
   buffer.CopyTo(draw.hDC, item.left, item.top);
 }
 
@@ -254,18 +269,9 @@ LRESULT CSkinButton::OnLeftButtonDown(WPARAM wParam, LPARAM lParam) {
 
 LRESULT CSkinButton::OnLeftButtonUp(WPARAM wParam, LPARAM lParam) {
   RelayToTooltip(WM_LBUTTONUP, wParam, lParam);
-  if (toggleMode_) {
-    // A press dragged off the button is cancelled, as for any button.
-    RECT client;
-    GetClientRect(hwnd(), &client);
-    const POINT point{static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam))};
-    if (PtInRect(&client, point)) {
-      checked_ = !checked_;
-      Repaint();
-    }
-  }
   // The button's own handling releases the press and sends the click
-  // (WM_COMMAND with BN_CLICKED) to the parent.
+  // (WM_COMMAND with BN_CLICKED) to the parent only when the press began on
+  // it and ends on it; a switch flips with that click (OnReflected).
   return Default(WM_LBUTTONUP, wParam, lParam);
 }
 

@@ -54,16 +54,9 @@ bool SkinSet::Load(const SkinSetIds& ids) {
 }
 
 HBITMAP SkinSet::Image(SkinRole role) const {
-  const int index = static_cast<int>(role);
-  if (images_[index]) return images_[index].get();
-  switch (role) {
-    case SkinRole::kPressed:
-      return Image(SkinRole::kHover);
-    case SkinRole::kNormal:
-      return nullptr;
-    default:
-      return images_[static_cast<int>(SkinRole::kNormal)].get();
-  }
+  if (const UniqueBitmap& own = images_[static_cast<int>(role)]) return own.get();
+  const std::optional<SkinRole> standIn = SkinRoleStandIn(role);
+  return standIn ? Image(*standIn) : nullptr;
 }
 
 }  // namespace brelfx

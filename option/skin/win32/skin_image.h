@@ -4,6 +4,7 @@
 
 #include <windows.h>
 
+#include "option/skin/skin_roles.h"
 #include "platform/win32/handles.h"
 
 namespace brelfx {
@@ -22,10 +23,10 @@ void CropSkinImage(HDC dc, UniqueBitmap& target, HBITMAP source, const RECT& rec
 // Copies `bitmap` into `dc` at (x, y) in its own size.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
 
-enum class SkinRole { kShape, kNormal, kHover, kPressed, kExtra };
-
 struct SkinSetIds {
-  int shape = 0;  // 0: the window has no picture in this role
+  // 0: the window has no picture in this role. Without a shape the window
+  // stays rectangular; a window shaped by its background gives that id here.
+  int shape = 0;
   int normal = 0;
   int hover = 0;
   int pressed = 0;
@@ -37,8 +38,8 @@ class SkinSet {
  public:
   bool Load(const SkinSetIds& ids);
 
-  // The picture of a role; a missing role reuses another (hover and extra
-  // the normal picture, pressed the hover one, shape the normal one).
+  // The picture of a role; a missing role reuses its stand-in
+  // (SkinRoleStandIn), the shape none.
   HBITMAP Image(SkinRole role) const;
   SIZE Size() const { return BitmapSize(Image(SkinRole::kNormal)); }
 

@@ -32,17 +32,23 @@ CSkinMenu::CSkinMenu(HFONT font) : owned_(CreatePopupMenu()), handle_(owned_.get
 
 void CSkinMenu::AppendItem(unsigned id, const std::string& text, CSkinMenu* submenu, bool highlight,
                            bool tmMark) {
-  const Item& item = items_.emplace_back(*this, id, text, submenu != nullptr, highlight, tmMark);
+  const Item& item =
+      items_.emplace_back(*this, false, id, text, submenu != nullptr, highlight, tmMark);
   width_ = std::max(width_, MenuWidthFor(minWidth_, text));
   const auto data = reinterpret_cast<LPCSTR>(static_cast<const OwnerDrawnMenuItem*>(&item));
+  const UINT disabled = MenuItemChoosable(id) ? 0 : MF_DISABLED | MF_GRAYED;
   if (submenu) {
-    AppendMenuA(handle_, MF_OWNERDRAW | MF_POPUP,
+    AppendMenuA(handle_, MF_OWNERDRAW | MF_POPUP | disabled,
                 reinterpret_cast<UINT_PTR>(submenu->owned_.release()), data);
-  } else if (id == kMenuSeparatorId) {
-    AppendMenuA(handle_, MF_OWNERDRAW | MF_SEPARATOR, id, data);
   } else {
-    AppendMenuA(handle_, MF_OWNERDRAW, id, data);
+    AppendMenuA(handle_, MF_OWNERDRAW | disabled, id, data);
   }
+}
+
+void CSkinMenu::AppendSeparator() {
+  const Item& item = items_.emplace_back(*this, true, 0, std::string(), false, false, false);
+  const auto data = reinterpret_cast<LPCSTR>(static_cast<const OwnerDrawnMenuItem*>(&item));
+  AppendMenuA(handle_, MF_OWNERDRAW | MF_SEPARATOR, 0, data);
 }
 
 void CSkinMenu::Track(HWND owner, int x, int y) const {
@@ -50,7 +56,7 @@ void CSkinMenu::Track(HWND owner, int x, int y) const {
 }
 
 void CSkinMenu::Item::Measure(MEASUREITEMSTRUCT& measure) {
-  measure.itemHeight = static_cast<UINT>(MenuItemHeight(id_));
+  measure.itemHeight = static_cast<UINT>(separator_ ? kMenuSeparatorHeight : MenuItemHeight(id_));
   measure.itemWidth = static_cast<UINT>(std::max(menu_.width_, menu_.minWidth_));
 }
 
@@ -58,7 +64,7 @@ void CSkinMenu::Item::Draw(const DRAWITEMSTRUCT& draw) {
   HDC dc = draw.hDC;
   const RECT& rect = draw.rcItem;
   const SkinMenuColors& colors = menu_.colors_;
-  if (id_ == kMenuSeparatorId) {
+  if (separator_) {
     UniqueBrush background(CreateSolidBrush(colors.background));
     FillRect(dc, &rect, background.get());
     UniquePen line(CreatePen(PS_SOLID, 1, colors.separator));
@@ -100,9 +106,19 @@ void TrackDropDownMenu(const CSkinMenu& menu, CSkinButton& button, HWND owner,
   menu.Track(owner, rect.left, rect.bottom);
   button.HoldHover(false);
   PostMessageA(owner, WM_NULL, 0, 0);
+  // The menu took the keyboard; give it back to the page, on the button,
+  // so the keyboard user goes on from where the menu was opened.
+  if (IsWindowVisible(button.hwnd()) && IsWindowEnabled(button.hwnd())) {
+    SetFocus(button.hwnd());
+  } else {
+    SetFocus(owner);
+  }
   POINT cursor;
   GetCursorPos(&cursor);
-  guard.MenuClosed(buttonId, reinterpret_cast<DropDownGuard::WindowId>(WindowFromPoint(cursor)));
+  // A press that closes the menu is still down when the menu returns.
+  const bool byPress = (GetAsyncKeyState(VK_LBUTTON) & 0x8000) != 0;
+  guard.MenuClosed(buttonId, reinterpret_cast<DropDownGuard::WindowId>(WindowFromPoint(cursor)),
+                   byPress);
 }
 
 }  // namespace brelfx

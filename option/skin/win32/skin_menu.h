@@ -32,11 +32,12 @@ class CSkinMenu {
   CSkinMenu(const CSkinMenu&) = delete;
   CSkinMenu& operator=(const CSkinMenu&) = delete;
 
-  // Appends an owner-drawn item; id kMenuSeparatorId (2048) appends a
-  // separator. A submenu becomes part of this menu's handle and must live as
-  // long as this menu.
+  // Appends an owner-drawn item; every id is a command (id 1 is appended
+  // hidden and disabled). A submenu becomes part of this menu's handle and
+  // must live as long as this menu.
   void AppendItem(unsigned id, const std::string& text, CSkinMenu* submenu = nullptr,
                   bool highlight = false, bool tmMark = false);
+  void AppendSeparator();
   void SetMinWidth(int pixels) { minWidth_ = pixels; }
 
   HMENU handle() const { return handle_; }
@@ -50,9 +51,10 @@ class CSkinMenu {
  private:
   class Item : public OwnerDrawnMenuItem {
    public:
-    Item(const CSkinMenu& menu, unsigned id, std::string text, bool submenu, bool highlight,
-         bool tmMark)
+    Item(const CSkinMenu& menu, bool separator, unsigned id, std::string text, bool submenu,
+         bool highlight, bool tmMark)
         : menu_(menu),
+          separator_(separator),
           id_(id),
           text_(std::move(text)),
           submenu_(submenu),
@@ -65,6 +67,7 @@ class CSkinMenu {
     void PaintLabel(HDC dc, const RECT& rect, bool selected) const;
 
     const CSkinMenu& menu_;
+    bool separator_;
     unsigned id_;
     std::string text_;
     bool submenu_;

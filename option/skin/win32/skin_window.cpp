@@ -30,15 +30,10 @@ LRESULT SkinWindow::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT SkinWindow::OnPaint() {
-  PaintDc paint(hwnd());
-  RECT client;
-  GetClientRect(hwnd(), &client);
-  OffscreenBuffer buffer(paint.get(), client.right, client.bottom);
-  if (!buffer.ok()) return 0;
-  FillRect(buffer.dc(), &client, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  DrawBitmap(buffer.dc(), skin_.Image(SkinRole::kNormal), 0, 0);
-  PaintOver(buffer.dc(), client);
-  buffer.CopyTo(paint.get(), 0, 0);
+  PaintBuffered(hwnd(), [this](HDC dc, const RECT& client) {
+    DrawBitmap(dc, skin_.Image(SkinRole::kNormal), 0, 0);
+    PaintOver(dc, client);
+  });
   return 0;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "option/skin/skin_messages.h"
+#include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/region_from_bitmap.h"
 #include "option/skin/win32/skin_image.h"
 #include "platform/log.h"
@@ -78,9 +79,28 @@ LRESULT CPHSlider::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_CAPTURECHANGED:
       dragging_ = false;
       return 0;
+    case WM_GETDLGCODE:
+      return DLGC_WANTARROWS;
+    case WM_KEYDOWN:
+      return OnKeyDown(static_cast<unsigned>(wParam));
+    case WM_SETFOCUS:
+    case WM_KILLFOCUS:
+      // The track draws the focus mark around the whole slider.
+      InvalidateRect(GetParent(hwnd()), nullptr, FALSE);
+      return 0;
     default:
       return Default(message, wParam, lParam);
   }
+}
+
+LRESULT CPHSlider::OnKeyDown(unsigned virtualKey) {
+  if (const auto next = SliderValueAfterKey(virtualKey, value_, range_)) {
+    if (*next != value_) {
+      SetPos(*next);
+      Report(value_);
+    }
+  }
+  return 0;
 }
 
 LRESULT CPHSlider::OnPaint() {
@@ -198,6 +218,11 @@ LRESULT CclickHSlider::OnPaint() {
     DrawBitmap(paint.get(), background_.get(), 0, 0);
   } else {
     FillRect(paint.get(), &paint.paint().rcPaint, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
+  }
+  if (GetFocus() == thumb_.hwnd()) {
+    RECT client;
+    GetClientRect(hwnd(), &client);
+    DrawFocusMark(paint.get(), client, 0);
   }
   return 0;
 }

@@ -34,6 +34,7 @@ class CPHSlider : public Window {
   LRESULT OnLeftButtonDown(LPARAM lParam);
   LRESULT OnMouseMove(LPARAM lParam);
   LRESULT OnLeftButtonUp();
+  LRESULT OnKeyDown(unsigned virtualKey);
   void Report(int value);
 
   UniqueBitmap bitmap_;

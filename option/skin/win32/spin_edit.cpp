@@ -45,8 +45,7 @@ void CSpinEdit::SetRange(int minimum, int maximum) {
 }
 
 void CSpinEdit::SetValue(int value) {
-  value_ = value;
-  edit_.SetText(std::to_string(value));
+  Apply(SpinOnSetValue(value));
 }
 
 void CSpinEdit::SetHelpText(const std::string& text) {
@@ -61,6 +60,11 @@ LRESULT CSpinEdit::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnCreate();
     case WM_EDIT_NOTIFY:
       return OnEditNotify(wParam);
+    case WM_KEYDOWN:  // Up and Down from the edit: as the arrows
+      if (wParam == VK_UP || wParam == VK_DOWN) {
+        if (const auto next = SpinOnArrow(edit_.Text(), wParam == VK_UP, range_)) Apply(*next);
+      }
+      return 0;
     case WM_COMMAND:
       return OnCommand(reinterpret_cast<HWND>(lParam));
     case WM_ERASEBKGND:
@@ -80,13 +84,18 @@ LRESULT CSpinEdit::OnCreate() {
   }
   edit_.SetColors(RGB(255, 255, 255), RGB(0, 0, 0));
   edit_.SetNumeric(true);
+  // The field is one stop for Tab: its edit. Up and Down there step the value.
+  for (HWND arrow : {up_.hwnd(), down_.hwnd()})
+    SetWindowLongPtrA(arrow, GWL_STYLE, GetWindowLongPtrA(arrow, GWL_STYLE) & ~WS_TABSTOP);
+  edit_.SetArrowKeysToParent(true);
   return 0;
 }
 
 void CSpinEdit::Apply(const SpinOutcome& outcome) {
   value_ = outcome.value;
   if (outcome.newText) {
-    edit_.SetText(*outcome.newText);
+    // The outcome alone decides the report; the rewrite must not add an echo.
+    edit_.SetTextSilently(*outcome.newText);
     if (outcome.caretToEnd) {
       const WPARAM end = outcome.newText->size();
       SendMessageA(edit_.hwnd(), EM_SETSEL, end, end);
@@ -96,6 +105,7 @@ void CSpinEdit::Apply(const SpinOutcome& outcome) {
 }
 
 LRESULT CSpinEdit::OnEditNotify(WPARAM kind) {
+  if (kind == kEditNotifyEscape) return 0;
   Apply(SpinOnEditNotify(edit_.Text(), kind == kEditNotifyEnter, range_));
   return 0;
 }
@@ -107,11 +117,7 @@ LRESULT CSpinEdit::OnEditKillFocus() {
 
 LRESULT CSpinEdit::OnCommand(HWND control) {
   if (control != up_.hwnd() && control != down_.hwnd()) return 0;
-  if (const auto next = SpinOnArrow(edit_.Text(), control == up_.hwnd(), range_)) {
-    // The edit's change notification then reports the value.
-    value_ = *next;
-    edit_.SetText(std::to_string(*next));
-  }
+  if (const auto next = SpinOnArrow(edit_.Text(), control == up_.hwnd(), range_)) Apply(*next);
   return 0;
 }
 

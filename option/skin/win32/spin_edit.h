@@ -25,6 +25,7 @@ class CSpinEdit : public Window {
   void SetSkin(const SkinSet& skin);
   void SetRange(int minimum, int maximum);
   void SetStep(int step) { range_.step = step; }
+  // Shows `value`; the owner is not told (it set the value itself).
   void SetValue(int value);
   void SetHelpText(const std::string& text);
 

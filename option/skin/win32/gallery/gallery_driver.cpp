@@ -2,10 +2,14 @@
 // input (SendInput), and checks the owner messages it reports in its trace
 // file and the state of its controls. One phase per call, so the test script
 // can take screenshots in between:
-//   skin-gallery-driver.exe TRACE_FILE interact|menu-open|menu-choose|close
+//   skin-gallery-driver.exe TRACE_FILE PHASE
+// with PHASE interact, menu-open, menu-choose, keyboard, list-edit-open,
+// list-edit-commit, dialog-open, dialog-close, notice-open, notice-close,
+// popup-open, popup-choose or close.
 #include <windows.h>
 
 #include <cstdio>
+#include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <sstream>
@@ -59,10 +63,11 @@ class Driver {
     SendInput(1, &in, sizeof(in));
     Sleep(60);
   }
-  void Button(bool down) {
+  void Button(bool down, bool right = false) {
     INPUT in{};
     in.type = INPUT_MOUSE;
-    in.mi.dwFlags = down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    in.mi.dwFlags = right ? (down ? MOUSEEVENTF_RIGHTDOWN : MOUSEEVENTF_RIGHTUP)
+                          : (down ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP);
     SendInput(1, &in, sizeof(in));
     Sleep(80);
   }
@@ -71,6 +76,18 @@ class Driver {
     MoveTo(p);
     Button(true);
     Button(false);
+  }
+  void RightClick(POINT p) {
+    MoveTo(POINT{p.x - 1, p.y});
+    MoveTo(p);
+    Button(true, true);
+    Button(false, true);
+  }
+  void Type(const std::string& text) {
+    for (char c : text) {
+      const SHORT scan = VkKeyScanA(c);
+      Key(LOBYTE(scan), (HIBYTE(scan) & 1) != 0);
+    }
   }
   void Key(WORD vk, bool shift = false) {
     std::vector<INPUT> keys;
@@ -159,7 +176,34 @@ POINT MenuItem(HWND menu, int offsetY) {
   return POINT{r.left + 30, r.top + 3 + offsetY};
 }
 
+// A visible top-level window of this class (the gallery's dialogs and popups).
+HWND WaitForWindow(const char* className, bool present = true, int timeoutMs = 5000) {
+  for (int waited = 0; waited <= timeoutMs; waited += 50) {
+    HWND window = FindWindowA(className, nullptr);
+    const bool shown = window && IsWindowVisible(window);
+    if (shown == present) return present ? window : reinterpret_cast<HWND>(1);
+    Sleep(50);
+  }
+  return nullptr;
+}
+
+constexpr const char* kDialogClass = "BrelFX.SkinDialog";
+constexpr const char* kPopupClass = "BrelFX.PopupList";
+
+// A point inside a window placed at `layout` within the top-level `window`.
+POINT Inside(HWND window, const char* layout) {
+  const SkinRect r = ParseLayoutString(layout).rect;
+  POINT p{r.left + r.Width() / 2, r.top + r.Height() / 2};
+  ClientToScreen(window, &p);
+  return p;
+}
+
 void Interact(Driver& d) {
+  // The picture control swaps to its lit picture (seen in the first screenshot).
+  d.Mark();
+  d.Click(d.At(kLitPicture));
+  Check(d.Expect("picture 943"), "the lit switch shows the picture by its other resource id");
+
   d.Mark();
   d.MoveTo(d.At(kPush, 10));
   d.MoveTo(d.At(kPush));
@@ -247,13 +291,14 @@ void Interact(Driver& d) {
   Check(d.Expect("WM_COLOR_PICKED 0x"), "a click on the spectrum picks a colour");
   Check(d.LastLine() != "WM_COLOR_PICKED 0xFFFFFF",
         "the picked colour is not white (" + d.LastLine() + ")");
+  Check(d.Expect("BitmapEdit_KillFocus"),
+        "the edit losing the focus to the strip posts BitmapEdit_KillFocus");
 
   // Choose "Breathing" from the effect menu so the next phase shows it
   // highlighted. The button takes the focus from the signed edit.
   d.Mark();
   d.Click(d.At(kEffect));
   Check(WaitForMenus(1), "the effect menu opens");
-  Check(d.Expect("BitmapEdit_KillFocus"), "the edit losing the focus posts BitmapEdit_KillFocus");
   d.Mark();
   if (!VisibleMenus().empty()) d.Click(MenuItem(VisibleMenus()[0], 18 + 9));
   Check(d.Expect("menu 1102 Breathing"), "choosing Breathing reaches the owner");
@@ -276,6 +321,205 @@ void Interact(Driver& d) {
 
   d.MoveTo(d.At(kPush, 20));
   d.MoveTo(d.At(kPush));
+}
+
+// Keyboard only: Tab order, arrows on the slider and the spin field, Space
+// and Enter on switches.
+void Keyboard(Driver& d) {
+  HWND gallery = d.gallery();
+  d.Click(d.At(kTextEdit));
+  d.Key(VK_TAB);
+  // The focus belongs to the gallery's thread: ask that thread.
+  GUITHREADINFO info{};
+  info.cbSize = sizeof(info);
+  auto focused = [&] {
+    GetGUIThreadInfo(GetWindowThreadProcessId(gallery, nullptr), &info);
+    return info.hwndFocus;
+  };
+  Check(focused() == GetDlgItem(gallery, kSignedEditId), "Tab moves from Name to Signed");
+  d.Key(VK_TAB);
+  HWND thumb = GetWindow(GetDlgItem(gallery, kSliderId), GW_CHILD);
+  Check(focused() == thumb, "the next Tab reaches the slider");
+  d.Mark();
+  d.Key(VK_RIGHT);
+  Check(d.Expect("WM_SLIDER_POS 4 " + std::to_string(kSliderId)), "Right steps the slider to 4");
+  d.Key(VK_TAB);
+  HWND spinEdit = GetDlgItem(GetDlgItem(gallery, kSpinId), 401);
+  Check(focused() == spinEdit, "the next Tab reaches the spin field");
+  d.Mark();
+  d.Key(VK_UP);
+  Check(d.Expect("WM_SPIN_VALUE 255 " + std::to_string(kSpinId)), "Up steps the spin field");
+  d.Key(VK_TAB);
+  Check(focused() == GetDlgItem(gallery, kPickerId), "the next Tab reaches the colour strip");
+  d.Mark();
+  d.Key(VK_END);
+  Check(d.Expect("WM_COLOR_PICKED 0x"), "End picks the colour at the strip's end");
+  d.Key(VK_TAB, true);
+  d.Key(VK_TAB, true);
+  d.Key(VK_TAB, true);
+  Check(focused() == GetDlgItem(gallery, kSignedEditId), "Shift+Tab goes back three times");
+
+  d.Mark();
+  d.Click(d.At(kToggleBreathing));
+  Check(d.Expect("toggle Breathing 0"), "a click turns Breathing off");
+  d.Mark();
+  d.Key(VK_SPACE);
+  Check(d.Expect("toggle Breathing 1"), "Space on the focused switch turns it on again");
+  d.Key(VK_TAB);
+  d.Key(VK_RETURN);
+  Check(WaitForMenus(1), "Tab, Enter on the effect drop-down opens its menu");
+  d.Mark();
+  d.Key(VK_DOWN);
+  d.Key(VK_RETURN);
+  Check(d.Expect("menu 1101 Static"), "Down, Enter chooses Static from the keyboard");
+  Check(WaitForMenus(0), "the menu closes");
+  Check(focused() == WindowFromPoint(d.At(kEffect)),
+        "the focus is back on the drop-down after its menu");
+}
+
+void ListEditOpen(Driver& d) {
+  // "Rush B", the sixth row, 16 px rows from the list's top.
+  d.Mark();
+  const POINT row = d.At(kList, 40, 5 * 16 + 8);
+  d.RightClick(row);
+  Check(WaitForMenus(1), "a right click on a row opens its context menu");
+  const std::vector<HWND> menus = VisibleMenus();
+  if (menus.empty()) return;
+  RECT menuRect;
+  GetWindowRect(menus[0], &menuRect);
+  Check(std::abs(menuRect.left - row.x) <= 2 && std::abs(menuRect.top - row.y) <= 2,
+        "at the cursor");
+  d.Click(MenuItem(menus[0], 9));  // Rename
+  Check(WaitForMenus(0), "choosing Rename closes the menu");
+  d.Key('A', false);
+  d.Key(VK_BACK);
+  d.Type("Eco round");
+}
+
+void ListEditCommit(Driver& d) {
+  d.Mark();
+  d.Key(VK_RETURN);
+  Check(d.Expect("row 5 renamed Eco round"), "Enter commits the in-place edit");
+  d.Mark();
+  d.Click(d.At(kList, 40, 8));
+  d.Click(d.At(kRename));
+  d.Type("Nothing");
+  d.Key(VK_ESCAPE);
+  Check(d.Expect("row 0 kept"), "Escape cancels it");
+  d.Mark();
+  d.Click(d.At(kAdd));
+  d.Key(VK_RETURN);
+  Check(d.Expect("row 6 not added"), "a new row left empty goes away");
+}
+
+void DialogOpen(Driver& d) {
+  d.Click(d.At(kConfirm));
+  HWND dialog = WaitForWindow(kDialogClass);
+  Check(dialog != nullptr, "Confirm opens the confirmation dialog");
+  Check(!IsWindowEnabled(d.gallery()), "its owner, the gallery, is disabled meanwhile");
+}
+
+void DialogClose(Driver& d) {
+  d.Mark();
+  d.Key(VK_TAB);
+  d.Key(VK_RETURN);
+  Check(d.Expect("confirm 2"), "Tab to CANCEL and Enter end it with IDCANCEL");
+  Check(WaitForWindow(kDialogClass, false) != nullptr, "the dialog is gone");
+  Check(IsWindowEnabled(d.gallery()), "and the gallery is enabled again");
+  d.Click(d.At(kConfirm));
+  HWND dialog = WaitForWindow(kDialogClass);
+  Check(dialog != nullptr, "it opens again");
+  if (!dialog) return;
+  d.Mark();
+  d.Click(Inside(dialog, kDialogOkButton));
+  Check(d.Expect("confirm 1"), "a click on OK ends it with IDOK");
+  d.Click(d.At(kConfirm));
+  dialog = WaitForWindow(kDialogClass);
+  d.Mark();
+  if (dialog) d.Click(Inside(dialog, kDialogExitButton));
+  Check(d.Expect("confirm 2"), "the close button ends it with IDCANCEL");
+}
+
+void NoticeOpen(Driver& d) {
+  d.Click(d.At(kNotice));
+  HWND dialog = WaitForWindow(kDialogClass);
+  Check(dialog != nullptr, "Notice opens the notice dialog");
+  // Dragged by its background.
+  if (!dialog) return;
+  RECT before, after;
+  GetWindowRect(dialog, &before);
+  const POINT grip{before.left + 150, before.top + 150};
+  d.MoveTo(grip);
+  d.Button(true);
+  for (int step = 1; step <= 4; ++step) d.MoveTo(POINT{grip.x + 10 * step, grip.y + 5 * step});
+  d.Button(false);
+  Sleep(300);
+  GetWindowRect(dialog, &after);
+  Check(after.left - before.left == 40 && after.top - before.top == 20,
+        "dragging its background moves it");
+}
+
+void NoticeClose(Driver& d) {
+  d.Mark();
+  d.Key(VK_ESCAPE);
+  Check(d.Expect("notice 2"), "Escape closes the notice");
+}
+
+void PopupOpen(Driver& d) {
+  d.Click(d.At(kLanguage));
+  HWND popup = WaitForWindow(kPopupClass);
+  Check(popup != nullptr, "Language opens the popup list");
+  if (!popup) return;
+  RECT r, button;
+  GetWindowRect(popup, &r);
+  const POINT corner = d.At(kLanguage, 0, 0);
+  button = RECT{corner.x, corner.y, 0, 0};
+  Check(r.left == button.left && r.top == button.top - kLanguageListRise,
+        "its left edge at the button's, 289 px above the button's top");
+  d.MoveTo(Inside(popup, kLanguageItems[4]));
+  d.MoveTo(POINT{Inside(popup, kLanguageItems[4]).x + 1, Inside(popup, kLanguageItems[4]).y});
+}
+
+void PopupChoose(Driver& d) {
+  HWND popup = WaitForWindow(kPopupClass);
+  d.Mark();
+  if (popup) d.Click(Inside(popup, kLanguageItems[4]));
+  Check(d.Expect("language 4"), "a click on the fifth item ends the list with 4");
+  Check(WaitForWindow(kPopupClass, false) != nullptr, "the list closes");
+
+  d.Click(d.At(kLanguage));
+  popup = WaitForWindow(kPopupClass);
+  d.Mark();
+  // Beside the items: in the item's 6-pixel margin, then far outside.
+  if (popup) {
+    const SkinRect item = ParseLayoutString(kLanguageItems[0]).rect;
+    POINT margin{item.left + 2, item.top + 6};
+    ClientToScreen(popup, &margin);
+    d.Click(margin);
+  }
+  Check(d.Expect("language -1"), "a click in an item's margin ends the list with -1");
+  d.Click(d.At(kLanguage));
+  WaitForWindow(kPopupClass);
+  d.Mark();
+  d.Click(d.At(kPush));
+  Check(d.Expect("language -1"), "a click elsewhere on the screen ends it with -1");
+  Check(!d.Expect("click BrelFX", 500), "and that click does not reach the button below");
+
+  d.Click(d.At(kLanguage));
+  WaitForWindow(kPopupClass);
+  d.Mark();
+  d.MoveTo(d.At(kPush));
+  d.Key(VK_DOWN);
+  d.Key(VK_DOWN);
+  d.Key(VK_RETURN);
+  Check(d.Expect("language 1"), "Down, Down, Enter chooses the second item");
+
+  d.Mark();
+  d.Click(d.At(kShowPicture));
+  Check(d.Expect("picture shown 0"), "the picture hides");
+  d.Mark();
+  d.Click(d.At(kShowPicture));
+  Check(d.Expect("picture shown 1"), "and shows again");
 }
 
 void MenuOpen(Driver& d) {
@@ -340,8 +584,7 @@ void Close(Driver& d) {
 
 int main(int argc, char** argv) {
   if (argc != 3) {
-    std::fprintf(stderr,
-                 "usage: skin-gallery-driver TRACE_FILE interact|menu-open|menu-choose|close\n");
+    std::fprintf(stderr, "usage: skin-gallery-driver TRACE_FILE PHASE (see the source)\n");
     return 2;
   }
   Driver driver(argv[1]);
@@ -349,7 +592,9 @@ int main(int argc, char** argv) {
     std::printf("FAIL: no window titled \"%s\"\n", kTitle);
     return 1;
   }
-  SetForegroundWindow(driver.gallery());
+  // The gallery, or the dialog or list it has open (a user's click on the
+  // disabled gallery brings that forward too).
+  SetForegroundWindow(GetLastActivePopup(driver.gallery()));
   const std::string phase = argv[2];
   if (phase == "interact")
     Interact(driver);
@@ -359,6 +604,24 @@ int main(int argc, char** argv) {
     MenuChoose(driver);
   else if (phase == "close")
     Close(driver);
+  else if (phase == "keyboard")
+    Keyboard(driver);
+  else if (phase == "list-edit-open")
+    ListEditOpen(driver);
+  else if (phase == "list-edit-commit")
+    ListEditCommit(driver);
+  else if (phase == "dialog-open")
+    DialogOpen(driver);
+  else if (phase == "dialog-close")
+    DialogClose(driver);
+  else if (phase == "notice-open")
+    NoticeOpen(driver);
+  else if (phase == "notice-close")
+    NoticeClose(driver);
+  else if (phase == "popup-open")
+    PopupOpen(driver);
+  else if (phase == "popup-choose")
+    PopupChoose(driver);
   else
     return 2;
   std::printf("%s: %d failed\n", phase.c_str(), failures);

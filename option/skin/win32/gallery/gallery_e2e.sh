@@ -34,6 +34,20 @@ shot gallery.png
 phase menu-open
 shot gallery-menu.png
 phase menu-choose
+phase keyboard
+phase list-edit-open
+shot gallery-list.png
+phase list-edit-commit
+phase dialog-open
+shot gallery-confirm.png
+phase dialog-close
+phase notice-open
+shot gallery-notice.png
+phase notice-close
+phase popup-open
+shot gallery-popup.png
+phase popup-choose
+shot gallery-after.png
 phase close
 
 # The gallery ends with its close button; never leave it behind.

@@ -10,6 +10,9 @@ inline constexpr const char* kTraceOption = "--trace";
 // Skin set resource ids of the gallery window.
 inline constexpr int kSkinShape = 900, kSkinNormal = 901, kSkinHover = 902, kSkinPressed = 903,
                      kSkinExtra = 904;
+// The demo dialogs, popup list and picture: shape, normal, hover, pressed,
+// extra from these first ids on.
+inline constexpr int kConfirmSkin = 910, kNoticeSkin = 920, kPopupSkin = 930, kPictureSkin = 940;
 
 inline constexpr const char* kClose = "BUTTON_EXIT,566,8,24,22,Close the gallery";
 inline constexpr const char* kPush = "Push,32,74,112,26,A push button with a caption";
@@ -32,11 +35,42 @@ inline constexpr const char* kSignedEdit = "Offset,488,148,80,18,Digits and sign
 inline constexpr const char* kPicker = "Custom Color Window,32,262,176,28,";
 inline constexpr const char* kPicked = "Picked,222,265,22,22,The picked colour";
 
+// Lists, dialogs and pictures.
+inline constexpr const char* kList = "Macros,32,342,172,114,Right-click a row for its menu";
+inline constexpr const char* kRename = "Rename,212,342,68,24,Rename the selected row in place";
+inline constexpr const char* kAdd = "Add,212,372,68,24,Add a row and name it";
+inline constexpr const char* kConfirm = "Confirm,324,342,112,24,Open a confirmation";
+inline constexpr const char* kNotice = "Notice,324,372,112,24,Open a notice";
+inline constexpr const char* kLanguage = "Language,324,402,112,24,Open the language list";
+inline constexpr const char* kPicture = "Picture,451,342,120,72,";
+inline constexpr const char* kShowPicture = "Show,452,424,58,20,Show or hide the picture";
+inline constexpr const char* kLitPicture = "Lit,514,424,58,20,Swap the picture for its lit one";
+
+// The dialogs' buttons (the macro manager's confirmation layout).
+inline constexpr const char* kDialogOkButton = "BUTTON_OK,72,170,56,24,";
+inline constexpr const char* kDialogCancelButton = "BUTTON_CANCEL,136,170,100,24,";
+inline constexpr const char* kDialogExitButton = "BUTTON_EXIT,274,3,26,22,";
+inline constexpr const char* kNoticeOkButton = "BUTTON_OK,124,170,56,24,";
+
+// The language list opens with its left edge at the button's and its top
+// this far above the button's top.
+inline constexpr int kLanguageListRise = 289;
+inline constexpr const char* kLanguageItems[17] = {
+    "L1,3,17,93,13,",   "L2,3,34,93,13,",   "L3,3,50,93,13,",   "L4,3,66,93,13,",
+    "L5,3,82,93,13,",   "L6,3,98,93,13,",   "L7,3,114,93,13,",  "L8,3,130,93,13,",
+    "L9,3,146,93,13,",  "L10,3,162,93,13,", "L11,3,178,93,13,", "L12,3,194,93,13,",
+    "L13,3,210,93,13,", "L14,3,226,93,13,", "L15,3,242,93,13,", "L16,3,258,93,13,",
+    "L17,3,274,93,13,"};
+
+// The list's context menu.
+inline constexpr unsigned kMenuRename = 1301, kMenuDelete = 1302;
+
 inline constexpr int kSliderId = 200;
 inline constexpr int kSpinId = 500;
 inline constexpr int kSignedEditId = 4010;
 inline constexpr int kTextEditId = 4011;
 inline constexpr int kPickerId = 600;
+inline constexpr int kListId = 4096;
 
 // Hover indices reported with WM_CONTROL_HOVER.
 inline constexpr int kPushHover = 101;

@@ -7,6 +7,7 @@
 #include <cstdio>
 #include <cstring>
 
+#include "option/skin/win32/dialog/dialog_key_handler.h"
 #include "option/skin/win32/gallery/gallery_layout.h"
 #include "option/skin/win32/gallery/gallery_window.h"
 #include "option/skin/win32/help_text.h"
@@ -34,6 +35,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
       UpdateWindow(gallery.hwnd());
       MSG msg;
       while (GetMessageA(&msg, nullptr, 0, 0) > 0) {
+        // Tab, Shift+Tab and Enter on buttons, as in every skinned dialog.
+        if (HandleSkinDialogKey(gallery.hwnd(), msg, nullptr)) continue;
         TranslateMessage(&msg);
         DispatchMessageA(&msg);
       }

@@ -2,10 +2,13 @@
 
 #include <cstdio>
 
+#include "option/skin/lists/list_rows.h"
 #include "option/skin/menu_metrics.h"
 #include "option/skin/skin_messages.h"
+#include "option/skin/win32/gallery/gallery_demos.h"
 #include "option/skin/win32/gallery/gallery_layout.h"
 #include "option/skin/win32/help_text.h"
+#include "option/skin/win32/lists/popup_list.h"
 #include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/placement.h"
 #include "option/skin/win32/skin_menu.h"
@@ -22,7 +25,8 @@ constexpr COLORREF kTitleColor = RGB(230, 236, 244);
 constexpr COLORREF kLabelColor = RGB(150, 160, 172);
 constexpr COLORREF kCaptionColor = RGB(53, 160, 222);
 constexpr COLORREF kEventColor = RGB(190, 198, 208);
-constexpr std::size_t kShownEvents = 5;
+constexpr std::size_t kShownEvents = 7;
+constexpr int kWidth = 600, kHeight = 640;
 
 void Text(HDC dc, int x, int y, COLORREF color, const std::string& text) {
   SetTextColor(dc, color);
@@ -58,11 +62,11 @@ CSkinGalleryWnd::~CSkinGalleryWnd() {
 
 bool CSkinGalleryWnd::Create() {
   if (!RegisterWindowClass(kGalleryClass)) return false;
-  const int x = (GetSystemMetrics(SM_CXSCREEN) - 600) / 2;
-  const int y = (GetSystemMetrics(SM_CYSCREEN) - 450) / 2;
+  const int x = (GetSystemMetrics(SM_CXSCREEN) - kWidth) / 2;
+  const int y = (GetSystemMetrics(SM_CYSCREEN) - kHeight) / 2;
   return CreateWindowObject(WS_EX_APPWINDOW, kGalleryClass, kTitle,
                             WS_POPUP | WS_CLIPCHILDREN | WS_SYSMENU | WS_MINIMIZEBOX,
-                            RECT{x, y, x + 600, y + 450}, nullptr, nullptr) != nullptr;
+                            RECT{x, y, x + kWidth, y + kHeight}, nullptr, nullptr) != nullptr;
 }
 
 LRESULT CSkinGalleryWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
@@ -97,6 +101,8 @@ LRESULT CSkinGalleryWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lPara
       Record("WM_HELP_TEXT " + std::to_string(wParam) + " " + CurrentHelpText(), false);
       InvalidateRect(hwnd(), nullptr, FALSE);
       return 0;
+    case WM_CONTEXTMENU:
+      return OnContextMenu(reinterpret_cast<HWND>(wParam), lParam);
     case WM_DESTROY:
       PostQuitMessage(0);
       return 0;
@@ -181,7 +187,94 @@ LRESULT CSkinGalleryWnd::OnCreate() {
   const LayoutItem picker = ParseLayoutString(kPicker);
   picker_.Create(ToRect(picker.rect), self, kPickerId, BRELFX_IDB_COLOR_SPECTRUM,
                  BRELFX_IDB_COLOR_MARKER);
+  PlaceListsAndDialogs();
   return 0;
+}
+
+void CSkinGalleryWnd::PlaceListsAndDialogs() {
+  const SkinSet& set = skin();
+  HWND self = hwnd();
+  list_.Create(self, ToRect(ParseLayoutString(kList).rect), kListId);
+  // Rows as the macro editor shows them: the item data says which style.
+  list_.AddRow("A Press", RowItemData(0, kRowPress));
+  list_.AddRow("120 ms", RowItemData(0, kRowDelay));
+  list_.AddRow("A Release", RowItemData(1, kRowRelease));
+  list_.AddRow("Left Button Press", RowItemData(2, kRowMouse));
+  list_.AddRow("Left Button Release", RowItemData(3, kRowMouse));
+  list_.AddRow("Rush B", 0);
+  list_.Select(0);
+  const std::pair<CSkinButton*, const char*> buttons[] = {{&rename_, kRename},
+                                                          {&add_, kAdd},
+                                                          {&confirm_, kConfirm},
+                                                          {&notice_, kNotice},
+                                                          {&language_, kLanguage}};
+  for (const auto& [button, layout] : buttons) {
+    PlaceSkinButton(self, *button, layout, set);
+    button->SetCaption(ParseLayoutString(layout).name);
+  }
+  language_.SetCaption(GalleryLanguageName(1));
+  picture_.Create(self, ToRect(ParseLayoutString(kPicture).rect));
+  picture_.SetPicture(kPictureSkin + 1);
+  PlaceSkinButton(self, showPicture_, kShowPicture, set, true);
+  showPicture_.SetCaption("Show");
+  showPicture_.SetChecked(true);
+  PlaceSkinButton(self, litPicture_, kLitPicture, set, true);
+  litPicture_.SetCaption("Lit");
+}
+
+LRESULT CSkinGalleryWnd::OnContextMenu(HWND control, LPARAM position) {
+  if (control != list_.hwnd()) return 0;
+  CSkinMenu menu(menuFont_.get());
+  menu.SetMinWidth(140);
+  menu.AppendItem(kMenuRename, "Rename");
+  menu.AppendSeparator();
+  menu.AppendItem(kMenuDelete, "Delete");
+  list_.TrackContextMenu(menu, hwnd(), position);
+  return 0;
+}
+
+void CSkinGalleryWnd::RenameRow(int row) {
+  if (row < 0) return;
+  list_.EditRow(row, 24, [this, row](std::optional<std::string> text) {
+    if (text) list_.SetRowText(row, *text);
+    Record("row " + std::to_string(row) + (text ? " renamed " + *text : " kept"), true);
+  });
+}
+
+void CSkinGalleryWnd::AddRow() {
+  const int row = list_.AddRow("");
+  list_.EditRow(row, 24, [this, row](std::optional<std::string> text) {
+    // A new row without a name goes away again.
+    if (text) {
+      list_.SetRowText(row, *text);
+    } else {
+      list_.RemoveRow(row);
+    }
+    Record("row " + std::to_string(row) + (text ? " added " + *text : " not added"), true);
+  });
+}
+
+void CSkinGalleryWnd::OpenConfirm() {
+  GalleryConfirm dialog;
+  Record("confirm " + std::to_string(dialog.RunModal(hwnd())), true);
+}
+
+void CSkinGalleryWnd::OpenNotice() {
+  GalleryNotice dialog;
+  Record("notice " + std::to_string(dialog.RunModal(hwnd())), true);
+}
+
+void CSkinGalleryWnd::OpenLanguageList() {
+  std::vector<const char*> items(std::begin(kLanguageItems), std::end(kLanguageItems));
+  CPopupList languages(
+      SkinSetIds{kPopupSkin, kPopupSkin + 1, kPopupSkin + 2, kPopupSkin + 3, kPopupSkin + 4},
+      items);
+  for (int i = 0; i < 17; ++i) languages.SetItemCaption(i, GalleryLanguageName(i));
+  RECT button;
+  GetWindowRect(language_.hwnd(), &button);
+  const int chosen = languages.Run(hwnd(), POINT{button.left, button.top - kLanguageListRise});
+  if (chosen >= 0) language_.SetCaption(GalleryLanguageName(chosen));
+  Record("language " + std::to_string(chosen), true);
 }
 
 LRESULT CSkinGalleryWnd::OnCommand(unsigned id, HWND control) {
@@ -198,6 +291,24 @@ LRESULT CSkinGalleryWnd::OnCommand(unsigned id, HWND control) {
     Record("toggle " + toggle.Caption() + " " + (toggle.IsChecked() ? "1" : "0"), true);
   } else if (control == effect_.hwnd()) {
     OpenEffectMenu();
+  } else if (control == rename_.hwnd()) {
+    RenameRow(list_.Selected());
+  } else if (control == add_.hwnd()) {
+    AddRow();
+  } else if (control == confirm_.hwnd()) {
+    OpenConfirm();
+  } else if (control == notice_.hwnd()) {
+    OpenNotice();
+  } else if (control == language_.hwnd()) {
+    OpenLanguageList();
+  } else if (control == showPicture_.hwnd()) {
+    picture_.Show(showPicture_.IsChecked());
+    Record(std::string("picture shown ") + (picture_.IsShown() ? "1" : "0"), true);
+  } else if (control == litPicture_.hwnd()) {
+    picture_.SetPicture(kPictureSkin + (litPicture_.IsChecked() ? 3 : 1));
+    Record("picture " + std::to_string(picture_.PictureId()), true);
+  } else if (control == list_.hwnd()) {
+    return 0;  // selection changes
   } else {
     for (int i = 0; i < 3; ++i)
       if (control == swatches_[i].hwnd()) ChooseSwatch(i);
@@ -217,12 +328,22 @@ void CSkinGalleryWnd::OpenEffectMenu() {
   menu.AppendItem(kMenuBreathing, "Breathing", nullptr, effectChoice_ == kMenuBreathing);
   menu.AppendItem(kMenuFlow, "Flow", nullptr, effectChoice_ == kMenuFlow, true);
   menu.AppendItem(1, "never shown");
-  menu.AppendItem(kMenuSeparatorId, "");
+  menu.AppendSeparator();
   menu.AppendItem(0, "Speed", &speed);
   TrackDropDownMenu(menu, effect_, hwnd(), effectGuard_);
 }
 
 void CSkinGalleryWnd::OnMenuChoice(unsigned id) {
+  if (id == kMenuRename) {
+    RenameRow(list_.Selected());
+    return;
+  }
+  if (id == kMenuDelete) {
+    const int row = list_.Selected();
+    list_.RemoveRow(row);
+    Record("row " + std::to_string(row) + " deleted", true);
+    return;
+  }
   if (id >= kMenuSlow && id <= kMenuFast) {
     speedChoice_ = id;
   } else if (id >= kMenuStatic && id <= kMenuFlow) {
@@ -262,18 +383,20 @@ void CSkinGalleryWnd::PaintOver(HDC dc, const RECT&) {
   Text(dc, 72, 56, kCaptionColor, "BUTTONS");
   Text(dc, 364, 56, kCaptionColor, "VALUES");
   Text(dc, 72, 244, kCaptionColor, "COLOUR PICKER");
-  Text(dc, 72, 320, kCaptionColor, "OWNER MESSAGES");
+  Text(dc, 72, 320, kCaptionColor, "LIST AND IN-PLACE EDIT");
+  Text(dc, 364, 320, kCaptionColor, "DIALOGS AND PICTURE");
+  Text(dc, 72, 484, kCaptionColor, "OWNER MESSAGES");
   Text(dc, 324, 79, kLabelColor, "Name");
   Text(dc, 324, 115, kLabelColor, "Bright");
   Text(dc, 324, 149, kLabelColor, "Red");
   Text(dc, 440, 149, kLabelColor, "Signed");
   Text(dc, 252, 268, kLabelColor, "picked colour");
-  int y = 338;
+  int y = 502;
   for (const std::string& line : events_) {
     Text(dc, 32, y, kEventColor, line);
     y += 13;
   }
-  Text(dc, 28, 421, kLabelColor, CurrentHelpText());
+  Text(dc, 28, 611, kLabelColor, CurrentHelpText());
 }
 
 }  // namespace brelfx

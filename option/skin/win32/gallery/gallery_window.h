@@ -11,7 +11,9 @@
 #include "option/skin/win32/bitmap_edit.h"
 #include "option/skin/win32/color_picker_wnd.h"
 #include "option/skin/win32/color_swatch_button.h"
+#include "option/skin/win32/lists/skin_list.h"
 #include "option/skin/win32/skin_button.h"
+#include "option/skin/win32/skin_picture.h"
 #include "option/skin/win32/skin_window.h"
 #include "option/skin/win32/slider.h"
 #include "option/skin/win32/spin_edit.h"
@@ -35,6 +37,13 @@ class CSkinGalleryWnd : public SkinWindow {
   void OnMenuChoice(unsigned id);
   void OpenEffectMenu();
   void ChooseSwatch(int index);
+  void PlaceListsAndDialogs();
+  LRESULT OnContextMenu(HWND control, LPARAM position);
+  void RenameRow(int row);
+  void AddRow();
+  void OpenConfirm();
+  void OpenNotice();
+  void OpenLanguageList();
   void Record(const std::string& line, bool show);
 
   CSkinButton close_, push_, disabled_, lighting_, breathing_, effect_;
@@ -44,6 +53,9 @@ class CSkinGalleryWnd : public SkinWindow {
   CclickHSlider slider_;
   CSpinEdit spin_;
   CColorPickerWnd picker_;
+  CSkinList list_;
+  CSkinButton rename_, add_, confirm_, notice_, language_, showPicture_, litPicture_;
+  CSkinPicture picture_;
   DropDownGuard effectGuard_;
   unsigned effectChoice_ = 0;
   unsigned speedChoice_ = 0;

@@ -94,6 +94,18 @@ TEST_F(SkinControls, ToggleFlipsOnReleaseInsideAndTellsTheOwner) {
   SendMessageA(toggle.hwnd(), WM_LBUTTONUP, 0, Point(500, 5));
   EXPECT_TRUE(toggle.IsChecked());
   EXPECT_EQ(owner.Of(WM_COMMAND).size(), 1u);
+
+  // A press begun elsewhere and released over the switch is no click.
+  SendMessageA(toggle.hwnd(), WM_LBUTTONUP, 0, Point(5, 5));
+  EXPECT_TRUE(toggle.IsChecked());
+  EXPECT_EQ(owner.Of(WM_COMMAND).size(), 1u);
+
+  // Space on the focused switch is a click: it flips and tells the owner.
+  SetFocus(toggle.hwnd());
+  SendMessageA(toggle.hwnd(), WM_KEYDOWN, VK_SPACE, 0);
+  SendMessageA(toggle.hwnd(), WM_KEYUP, VK_SPACE, 0xC0000001);
+  EXPECT_FALSE(toggle.IsChecked());
+  EXPECT_EQ(owner.Of(WM_COMMAND).size(), 2u);
 }
 
 TEST_F(SkinControls, HiddenControlExistsAndKeepsItsState) {
@@ -165,6 +177,10 @@ TEST_F(SkinControls, SpinFieldClampsWhenItsEditLosesTheFocus) {
   CSpinEdit spin;
   ASSERT_TRUE(spin.Create(RECT{10, 10, 60, 28}, owner.hwnd(), 500));
   spin.SetRange(10, 255);
+  spin.SetValue(77);  // the owner's own value: shown, never reported back
+  Pump();
+  EXPECT_EQ(spin.Edit().Text(), "77");
+  EXPECT_TRUE(owner.Of(WM_SPIN_VALUE).empty());
   SetFocus(spin.Edit().hwnd());
   spin.Edit().SetText("4");  // below the range: left alone while typing
   Pump();
@@ -186,6 +202,11 @@ TEST_F(SkinControls, SpinFieldClampsWhenItsEditLosesTheFocus) {
   Pump();
   EXPECT_EQ(spin.Edit().Text(), "254");
   EXPECT_EQ(owner.Of(WM_SPIN_VALUE).back().wParam, 254u);
+  // One report per arrow click, no echo of the rewritten text.
+  const std::size_t reports = owner.Of(WM_SPIN_VALUE).size();
+  SendMessageA(spin.hwnd(), WM_COMMAND, 0, reinterpret_cast<LPARAM>(spin.UpArrow().hwnd()));
+  Pump();
+  EXPECT_EQ(owner.Of(WM_SPIN_VALUE).size(), reports + 1);
 }
 
 TEST_F(SkinControls, SliderClicksBeyondTheEndsGiveTheLimits) {
@@ -286,15 +307,20 @@ TEST(SkinMenu, ItemsMeasureByTheirKind) {
   menu.SetMinWidth(122);
   menu.AppendItem(1003, "Macro-Play/Pause");
   menu.AppendItem(1, "hidden");
-  menu.AppendItem(kMenuSeparatorId, "");
+  menu.AppendSeparator();
   menu.AppendItem(1100, "A very long macro name of 30 ch");
-  const UINT heights[] = {18, 0, 5, 18};
-  for (UINT i = 0; i < 4; ++i) {
+  menu.AppendItem(2048, "Set 49");  // a real command id, not a separator
+  const UINT heights[] = {18, 0, 5, 18, 18};
+  const bool separators[] = {false, false, true, false, false};
+  const bool disabled[] = {false, true, true, false, false};  // separators never choose
+  for (UINT i = 0; i < 5; ++i) {
     MENUITEMINFOA info{};
     info.cbSize = sizeof(info);
-    info.fMask = MIIM_DATA | MIIM_FTYPE;
+    info.fMask = MIIM_DATA | MIIM_FTYPE | MIIM_STATE;
     ASSERT_TRUE(GetMenuItemInfoA(menu.handle(), i, TRUE, &info));
     EXPECT_TRUE(info.fType & MFT_OWNERDRAW);
+    EXPECT_EQ((info.fType & MFT_SEPARATOR) != 0, separators[i]) << i;
+    EXPECT_EQ((info.fState & MFS_DISABLED) != 0, disabled[i]) << i;
     MEASUREITEMSTRUCT measure{};
     reinterpret_cast<OwnerDrawnMenuItem*>(info.dwItemData)->Measure(measure);
     EXPECT_EQ(measure.itemHeight, heights[i]) << i;

@@ -99,6 +99,7 @@ TEST(SkinSet, MissingRolesReuseTheNormalPicture) {
   EXPECT_EQ(set.Image(SkinRole::kHover), normal);
   EXPECT_EQ(set.Image(SkinRole::kPressed), normal);
   EXPECT_EQ(set.Image(SkinRole::kExtra), normal);
+  EXPECT_EQ(set.Image(SkinRole::kShape), nullptr);  // no shape: a rectangular window
   EXPECT_EQ(set.Size().cx, 12);
   EXPECT_FALSE(SkinSet().Load(SkinSetIds{0, 31999, 0, 0, 0}));
 }
