@@ -25,9 +25,16 @@ std::string HelpLibraryPath(std::string_view programFolder, int quickHelpLan) {
 
 HelpAreaFont HelpAreaFontFor(int quickHelpLan) {
   switch (LanguageIndex(quickHelpLan)) {
-    case kJapanese: return {"", 13, 6};
-    case kRussian:  return {"", 13, 5};
-    default:        return {"Arial", 13, 6};
+    // A Japanese system's default face; GDI links no fallback for a face
+    // that lacks the script, so each East Asian and the Thai script get the
+    // face that holds it.
+    case kJapanese:           return {"MS UI Gothic", 13, 6};
+    case kKorean:             return {"Gulim", 13, 6};
+    case kSimplifiedChinese:  return {"SimSun", 13, 6};
+    case kTraditionalChinese: return {"PMingLiU", 13, 6};
+    case kThai:               return {"Leelawadee", 13, 6};
+    case kRussian:            return {"", 13, 5};
+    default:                  return {"Arial", 13, 6};
   }
 }
 

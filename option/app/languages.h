@@ -10,7 +10,11 @@ namespace brelfx {
 constexpr int kLanguageCount = 17;
 constexpr int kEnglish = 1;
 constexpr int kJapanese = 6;
+constexpr int kKorean = 7;
 constexpr int kRussian = 9;
+constexpr int kSimplifiedChinese = 10;
+constexpr int kThai = 13;
+constexpr int kTraditionalChinese = 14;
 
 // The language a stored QuickHelpLan stands for: English for anything outside 0-16.
 int LanguageIndex(int quickHelpLan);
@@ -18,9 +22,9 @@ int LanguageIndex(int quickHelpLan);
 // "help\German_help.dll" and the like, below the program folder.
 std::string HelpLibraryPath(std::string_view programFolder, int quickHelpLan);
 
-// The help area's font: Arial fits the Latin scripts; Japanese and Russian
-// need the system's default face (the one that has their glyphs), Russian
-// narrower, since its words run longer.
+// The help area's font: Arial fits the Latin scripts; Russian takes the
+// system's default face, narrower, since its words run longer; Japanese,
+// Korean, the two Chinese and Thai take the face that holds their script.
 struct HelpAreaFont {
   const char* face;  // empty: the system default face
   int height;

@@ -42,7 +42,8 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(HelpAreaFont, JapaneseAndRussianUseTheSystemFaceRussianNarrower) {
   EXPECT_STREQ(HelpAreaFontFor(4).face, "Arial");
-  EXPECT_STREQ(HelpAreaFontFor(6).face, "");
+  EXPECT_STREQ(HelpAreaFontFor(6).face, "MS UI Gothic");
+  EXPECT_STREQ(HelpAreaFontFor(13).face, "Leelawadee");
   EXPECT_STREQ(HelpAreaFontFor(9).face, "");
   EXPECT_EQ(HelpAreaFontFor(9).width, 5);
   EXPECT_EQ(HelpAreaFontFor(6).width, 6);
