@@ -11,6 +11,7 @@ packages=(
   wine wine64 xvfb xauth x11-utils imagemagick
   python3 espeak-ng sox
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
+  fonts-wqy-microhei fonts-tlwg-loma-ttf
 )
 
 missing=()

@@ -18,6 +18,12 @@ brelfx_wine_boot() {
       wineboot -i </dev/null >/dev/null 2>&1 || true
       wineserver -w </dev/null >/dev/null 2>&1 || true
     fi
+    # Font faces for the help texts; imported again whenever the file changes.
+    local fonts=$repo_root/scripts/wine-fonts.reg
+    if ! cmp -s "$fonts" "$wine_root/wine-fonts.reg"; then
+      wine regedit /S "Z:${fonts//\//\\}" </dev/null >/dev/null 2>&1 &&
+        cp "$fonts" "$wine_root/wine-fonts.reg"
+    fi
   ) 9>"$wine_root/boot.lock"
 }
 

@@ -25,9 +25,9 @@ std::string HelpLibraryPath(std::string_view programFolder, int quickHelpLan) {
 
 HelpAreaFont HelpAreaFontFor(int quickHelpLan) {
   switch (LanguageIndex(quickHelpLan)) {
-    // A Japanese system's default face; GDI links no fallback for a face
-    // that lacks the script, so each East Asian and the Thai script get the
-    // face that holds it.
+    // Named faces rather than "the system default": on a system whose own
+    // language is another, the default face has no CJK or Thai glyphs and
+    // the help line would show boxes.
     case kJapanese:           return {"MS UI Gothic", 13, 6};
     case kKorean:             return {"Gulim", 13, 6};
     case kSimplifiedChinese:  return {"SimSun", 13, 6};

@@ -22,9 +22,9 @@ int LanguageIndex(int quickHelpLan);
 // "help\German_help.dll" and the like, below the program folder.
 std::string HelpLibraryPath(std::string_view programFolder, int quickHelpLan);
 
-// The help area's font: Arial fits the Latin scripts; Russian takes the
-// system's default face, narrower, since its words run longer; Japanese,
-// Korean, the two Chinese and Thai take the face that holds their script.
+// The help area's font: Arial fits the Latin scripts and Vietnamese; Russian
+// takes the system's default face, narrower since its words run longer; CJK
+// and Thai take a face that has their glyphs on every Windows.
 struct HelpAreaFont {
   const char* face;  // empty: the system default face
   int height;

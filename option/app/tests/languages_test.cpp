@@ -40,7 +40,7 @@ INSTANTIATE_TEST_SUITE_P(
                     Library{16, "Vietnamese_help.dll"}, Library{-1, "English_help.dll"},
                     Library{17, "English_help.dll"}, Library{1000, "English_help.dll"}));
 
-TEST(HelpAreaFont, JapaneseAndRussianUseTheSystemFaceRussianNarrower) {
+TEST(HelpAreaFont, CjkAndThaiTakeAFaceWithTheirGlyphsRussianTheSystemFaceNarrower) {
   EXPECT_STREQ(HelpAreaFontFor(4).face, "Arial");
   EXPECT_STREQ(HelpAreaFontFor(6).face, "MS UI Gothic");
   EXPECT_STREQ(HelpAreaFontFor(13).face, "Leelawadee");
