@@ -33,6 +33,9 @@ void CHelpArea::SetLanguage(int quickHelpLan) {
 
 void CHelpArea::SetText(const std::string& utf8) {
   text_ = utf8;
+  // The window text as well: screen readers (and the end-to-end test) read
+  // the line from there.
+  SetWindowTextW(hwnd(), WideFromUtf8(text_).c_str());
   InvalidateRect(hwnd(), nullptr, FALSE);
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@
 #include "tests/support/win32/run_program.h"
 
 namespace brelfx::test {
+
+// The reports the keyboard was sent, from brelfx-sim capture's "set" lines.
+std::vector<std::vector<std::uint8_t>> SentReports(const std::string& capture);
 
 // Polls every 50 ms; false when done() is still false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
