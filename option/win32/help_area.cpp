@@ -3,7 +3,7 @@
 #include "option/app/languages.h"
 #include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/skin_image.h"
-#include "option/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 
 namespace brelfx {
 namespace {

@@ -2,7 +2,7 @@
 
 #include <windows.h>
 
-#include "option/win32/wide_text.h"
+#include "platform/win32/wide_text.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/last_error.h"
 

@@ -141,8 +141,8 @@ void COptionMainWnd::ShowMainView(const MainViewState& state) {
   for (int i = 0; i < kProfileCount; ++i) {
     const bool active = i == state.activeSlot;
     slots_[i].SetChecked(active);
-    names_[i].SetChecked(active);
-    names_[i].SetCaption(state.slotNames[i]);
+    names_[i].SetActive(active);
+    names_[i].SetName(state.slotNames[i]);
     ShowWindow(onMarkers_[i].hwnd(), state.windowsProfile[i] ? SW_SHOWNA : SW_HIDE);
     ShowWindow(offMarkers_[i].hwnd(), state.windowsProfile[i] ? SW_HIDE : SW_SHOWNA);
     swatches_[i].SetColor(static_cast<COLORREF>(state.swatchColors[i]));

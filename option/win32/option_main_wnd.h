@@ -18,6 +18,7 @@
 #include "option/win32/help_library.h"
 #include "option/win32/option_pages.h"
 #include "option/win32/progress_bar.h"
+#include "option/win32/slot_name_label.h"
 #include "platform/win32/shared_memory.h"
 #include "platform/win32/window_messenger.h"
 
@@ -75,7 +76,8 @@ class COptionMainWnd final : public SkinDialog, private MainWindowView, private 
   std::array<std::unique_ptr<CPageWnd>, kPageCount> pages_;
   CUpdatePage* updatePage_ = nullptr;
   CSkinButton create_, load_, save_, edit_;
-  std::array<CSkinButton, kProfileCount> slots_, offMarkers_, onMarkers_, names_;
+  std::array<CSkinButton, kProfileCount> slots_, offMarkers_, onMarkers_;
+  std::array<CSlotNameLabel, kProfileCount> names_;
   std::array<CColorSwatchButton, kProfileCount> swatches_;
   CSkinButton language_, min_, exit_, ok_, apply_, cancel_;
   CHelpArea helpArea_;

@@ -1,5 +1,6 @@
-// Help texts travel as UTF-8 and are drawn with the wide GDI calls, so every
-// language shows whatever the system's ANSI code page is.
+// Texts of the user interface travel as UTF-8 (the help libraries hold every
+// language) and reach the screen through the wide calls, so they show
+// whatever the system's ANSI code page is.
 #pragma once
 
 #include <string>
