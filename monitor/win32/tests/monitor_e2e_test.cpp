@@ -30,6 +30,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using test::TestProgramFolder;
 using test::WaitUntil;
+using test::SentReports;
 
 class MonitorEndToEnd : public test::MonitorFolderTest {
  protected:

@@ -94,15 +94,20 @@ Ran MonitorFolderTest::Sim(const std::string& arguments) {
 }
 
 HANDLE MonitorFolderTest::Start(const std::string& arguments) {
+  HANDLE process = StartInFolder("BrelFXMonitor.exe", arguments);
+  if (process) monitors_.emplace_back(process);
+  return process;
+}
+
+HANDLE MonitorFolderTest::StartInFolder(const std::string& program, const std::string& arguments) {
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
-  std::string commandLine = "\"" + Path("BrelFXMonitor.exe") + "\" " + arguments;
+  std::string commandLine = "\"" + Path(program) + "\" " + arguments;
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder_.c_str(), &startup, &process))
     return nullptr;
   CloseHandle(process.hThread);
-  monitors_.emplace_back(process.hProcess);
   return process.hProcess;
 }
 

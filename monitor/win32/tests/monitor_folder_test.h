@@ -38,6 +38,9 @@ class MonitorFolderTest : public ::testing::Test {
   // Starts a monitor in the program folder; its process handle, owned by the
   // test (nullptr when it could not be started).
   HANDLE Start(const std::string& arguments = "");
+  // Starts a program of the program folder there; its process handle, which
+  // the caller owns (nullptr when it could not be started).
+  HANDLE StartInFolder(const std::string& program, const std::string& arguments = "");
 
   // The monitor's window once it exists (within 15 s), or nullptr.
   HWND WaitForMonitorWindow();

@@ -143,16 +143,9 @@ class OptionEndToEnd : public MonitorFolderTest {
   }
 
   HANDLE StartOption() {
-    STARTUPINFOA startup{};
-    startup.cb = sizeof(startup);
-    PROCESS_INFORMATION process{};
-    std::string commandLine = "\"" + Path("BrelFXOption.exe") + "\"";
-    if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
-                        folder_.c_str(), &startup, &process))
-      return nullptr;
-    CloseHandle(process.hThread);
-    options_.emplace_back(process.hProcess);
-    return process.hProcess;
+    HANDLE process = StartInFolder("BrelFXOption.exe");
+    if (process) options_.emplace_back(process);
+    return process;
   }
 
   HWND WaitForOptionWindow() {
