@@ -36,8 +36,9 @@ class DeviceSync {
   // Window thread, on apply. Sends what the change flags call for (the flags
   // are left as they are: every apply brings a fresh block), then a new stamp
   // unless worker cancel was set — also after a failed macro write. Returns
-  // the result of the macro writes (success when none was sent); false when
-  // cancelled.
+  // the result of the last macro write (true when none was sent). Worker
+  // cancel during the settings writes returns false; during the macros it
+  // ends them with the result so far.
   bool SendChanges(const SettingsBlock& block);
 
   // The keyboard restores its factory profiles; a new stamp when it confirms.

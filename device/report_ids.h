@@ -1,6 +1,7 @@
-// The keyboard's feature reports: ids, lengths, read selectors and the first
-// status-poll pause of each write. Shared by the host side and the simulated
-// keyboard so both speak the same frame.
+// The keyboard's feature reports as the host sends and reads them: ids,
+// lengths, read selectors and the first status-poll pause of each write. The
+// simulated keyboard keeps its own tables (sim/report_layout.h) and shares
+// nothing with this file, so a mistake here shows up against it in tests.
 #pragma once
 
 #include <array>

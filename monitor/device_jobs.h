@@ -5,7 +5,23 @@
 
 #include <cstdint>
 
+#include "settings/settings_block.h"
+
 namespace brelfx {
+
+// What a worker job leaves for the window thread to do. A job runs on its own
+// copy of the settings; only the window thread, which owns the monitor's
+// block, takes what the job read into the block, the files and the shared
+// section.
+struct JobOutcome {
+  bool saveProfiles = false;
+  bool publish = false;
+  bool notifyReloaded = false;  // WM_SETTINGS_RELOADED to the option window
+  bool playRecordedMacroSound = false;
+
+  // The job read settings from the keyboard that the monitor keeps.
+  bool keepsSettings() const { return saveProfiles || publish; }
+};
 
 class DeviceJobs {
  public:
@@ -21,13 +37,13 @@ class DeviceJobs {
   virtual bool SendChanges() = 0;
   virtual bool RestoreDefaults() = 0;
 
-  // Worker thread. Job 2: reads the keyboard's settings back unless it is in
-  // step; false when it failed or was cancelled.
-  virtual bool FullDeviceSync() = 0;
+  // Worker thread, each on the job's own copy of the settings. Job 2: reads
+  // the keyboard's settings back unless it is in step.
+  virtual JobOutcome FullDeviceSync(SettingsBlock& settings) = 0;
   // Job 3: selects CurrentProfile on the keyboard.
-  virtual void SwitchProfile() = 0;
+  virtual void SwitchProfile(const SettingsBlock& settings) = 0;
   // Job 4: a live-recording step (high byte) for a key number (low byte).
-  virtual void LiveRecordingNotification(std::uint16_t value) = 0;
+  virtual JobOutcome LiveRecordingNotification(SettingsBlock& settings, std::uint16_t value) = 0;
 };
 
 }  // namespace brelfx

@@ -1,6 +1,7 @@
 #include "monitor/firmware_launcher.h"
 
 #include "monitor/monitor_messages.h"
+#include "platform/log.h"
 #include "platform/path.h"
 #include "settings/ini_document.h"
 #include "settings/ini_file.h"
@@ -23,9 +24,14 @@ bool FirmwareLauncher::StartUpgradeIfNeeded() {
   const int packagedVersion = PackagedVersion();
   if (packagedVersion < 0 || packagedVersion == keyboardVersion) return false;
   const char* direction = packagedVersion > keyboardVersion ? "1" : "0";
-  // Whether the shell found the program or not, the monitor makes way for it.
-  shell_.Open(JoinPath(firmwareFolder_, kFirmwareUpgradeProgram), direction);
-  return true;
+  // Only a running upgrade program needs the keyboard: when it could not be
+  // started (missing, or blocked by a virus scanner) the monitor stays, or it
+  // would end at every start and every plug with nothing to restart it.
+  const std::string program = JoinPath(firmwareFolder_, kFirmwareUpgradeProgram);
+  if (shell_.Open(program, direction)) return true;
+  DebugLog("Firmware %d differs from the keyboard's %d, but %s did not start\r\n", packagedVersion,
+           keyboardVersion, program.c_str());
+  return false;
 }
 
 int FirmwareLauncher::PackagedVersion() const {

@@ -1,7 +1,7 @@
 // The firmware check when the keyboard is opened: when the firmware packaged
 // with the programs differs from the keyboard's, the firmware upgrade program
 // is started (argument "1" to upgrade, "0" to go back to an older version)
-// and the monitor closes so the upgrade program can have the keyboard.
+// and, once it runs, the monitor closes so it can have the keyboard.
 #pragma once
 
 #include <string>

@@ -4,8 +4,8 @@
 
 namespace brelfx {
 
-bool HostStateReport::Send(std::uint8_t value) {
-  return SendHostState(link_, settings_, value);
+bool HostStateReport::Send(std::uint8_t value, const SettingsBlock& settings) {
+  return SendHostState(link_, settings, value);
 }
 
 }  // namespace brelfx

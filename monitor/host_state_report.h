@@ -11,16 +11,15 @@ namespace brelfx {
 
 class HostStateReport {
  public:
-  HostStateReport(ReportLink& link, const SettingsBlock& settings)
-      : link_(link), settings_(settings) {}
+  explicit HostStateReport(ReportLink& link) : link_(link) {}
 
   // Sleeps 100 ms, then writes [0x15, 0x03, v] (v 0 while the active
-  // profile's MediaOption is 4).
-  bool Send(std::uint8_t value);
+  // profile's MediaOption is 4). The settings are those of the calling
+  // thread: the window thread's block, or a worker job's own copy.
+  bool Send(std::uint8_t value, const SettingsBlock& settings);
 
  private:
   ReportLink& link_;
-  const SettingsBlock& settings_;
 };
 
 }  // namespace brelfx

@@ -11,16 +11,16 @@ KeyFunctions::KeyFunctions(const SettingsBlock& settings, ShortcutKeys& shortcut
 void KeyFunctions::OnKeyEvent(std::uint16_t value) {
   const int keyIndex = (value & 0xFF) - 1;
   const int state = value >> 8;
+  if (keyIndex < 0 || keyIndex >= kKeyCount) return;
+  // Whatever the key does in the profile now, a shortcut it pressed (maybe
+  // in another profile) goes up with it.
+  if (state != 0) shortcuts_.KeyUp(keyIndex);
   const ProfileRecord* profile = CurrentProfile(settings_);
-  if (keyIndex < 0 || keyIndex >= kKeyCount || profile == nullptr) return;
+  if (profile == nullptr) return;
   const KeyAssignment& entry = profile->MacroKeyInfo[keyIndex];
   switch (entry.FunctionCode) {
     case kFnShortcut:
-      if (state == 0) {
-        shortcuts_.KeyDown(entry.Actions[0]);
-      } else {
-        shortcuts_.KeyUp(entry.Actions[0]);
-      }
+      if (state == 0) shortcuts_.KeyDown(keyIndex, entry.Actions[0]);
       break;
     // Timer keys act on both edges, except on the up value with state 1.
     case kFnStartTimer:

@@ -5,6 +5,8 @@
 namespace brelfx {
 namespace {
 
+constexpr std::uint8_t kKeypadEnterUsage = 0x58;
+constexpr unsigned kVkReturn = 0x0D;
 constexpr std::uint8_t kFirstMouseCode = 0xF0;
 constexpr std::uint8_t kLastMouseCode = 0xF4;
 
@@ -19,6 +21,14 @@ constexpr MouseButton kMouseButtons[] = {
     {0x0002, 0x0004, 0}, {0x0008, 0x0010, 0}, {0x0020, 0x0040, 0},
     {0x0080, 0x0100, 2}, {0x0080, 0x0100, 1},
 };
+
+// Keys with the E0 scan-code prefix: Page Up/Down, End, Home, the arrows,
+// Print Screen, Insert, Delete, both Windows keys, Application, keypad /,
+// Num Lock, right Ctrl and right Alt.
+bool IsExtendedVk(unsigned vk) {
+  return (vk >= 0x21 && vk <= 0x28) || vk == 0x2C || vk == 0x2D || vk == 0x2E ||
+         (vk >= 0x5B && vk <= 0x5D) || vk == 0x6F || vk == 0x90 || vk == 0xA3 || vk == 0xA5;
+}
 
 }  // namespace
 
@@ -45,13 +55,21 @@ unsigned FoldSidedModifier(unsigned vk) {
 KeySender::KeySender(InputInjector& input, const KeyboardLayout& layout)
     : input_(input), layout_(layout) {}
 
-unsigned KeySender::VkOfCode(std::uint8_t code) const {
-  return FoldSidedModifier(VkOfUsage(code, layout_));
+InjectedKey KeyOfVk(unsigned vk) {
+  return {FoldSidedModifier(vk), IsExtendedVk(vk)};
 }
 
-void KeySender::SendKey(unsigned vk, bool up) {
-  input_.KeyboardEvent(static_cast<std::uint8_t>(vk),
-                       static_cast<std::uint8_t>(layout_.VkToScan(vk)), up ? kKeyEventKeyUp : 0);
+InjectedKey KeySender::KeyOfCode(std::uint8_t code) const {
+  // The table's VK_SEPARATOR is what almost no program takes for Enter;
+  // Windows reports the keypad's Enter as an extended Return.
+  if (code == kKeypadEnterUsage) return {kVkReturn, true};
+  return KeyOfVk(VkOfUsage(code, layout_));
+}
+
+void KeySender::SendKey(InjectedKey key, bool up) {
+  const std::uint32_t flags = (up ? kKeyEventKeyUp : 0) | (key.extended ? kKeyEventExtendedKey : 0);
+  input_.KeyboardEvent(static_cast<std::uint8_t>(key.vk),
+                       static_cast<std::uint8_t>(layout_.VkToScan(key.vk)), flags);
 }
 
 void KeySender::SendCode(std::uint8_t code, bool up) {
@@ -60,8 +78,8 @@ void KeySender::SendCode(std::uint8_t code, bool up) {
     input_.MouseEvent(up ? button.upFlag : button.downFlag, button.data);
     return;
   }
-  const unsigned vk = VkOfCode(code);
-  if (vk != 0) SendKey(vk, up);
+  const InjectedKey key = KeyOfCode(code);
+  if (key.vk != 0) SendKey(key, up);
 }
 
 }  // namespace brelfx

@@ -1,8 +1,11 @@
 // Keyboard and mouse events of the keyboard's key codes, as macros and
 // shortcuts send them: HID usages become virtual keys through the key code
 // table (left and right Shift, Ctrl and Alt folded into one), every keyboard
-// event carries the key's scan code under the active layout, and the codes
-// 0xF0-0xF4 are the five mouse buttons.
+// event carries the key's scan code under the active layout and, for the keys
+// Windows itself reports as extended (arrows, the block above them, right
+// Ctrl/Alt, keypad Enter and /, …), the extended flag, without which programs
+// that read scan codes see the numeric keypad's keys. The codes 0xF0-0xF4 are
+// the five mouse buttons.
 #pragma once
 
 #include <cstdint>
@@ -24,14 +27,23 @@ bool IsMouseCode(std::uint8_t code);
 // unchanged. The Windows keys have no sideless form and stay as they are.
 unsigned FoldSidedModifier(unsigned vk);
 
+// A key as it is injected: the folded virtual key and the extended flag.
+struct InjectedKey {
+  unsigned vk = 0;  // 0: the code has no key
+  bool extended = false;
+};
+
+// The injected form of a virtual key that may name a side (VK_RCONTROL).
+InjectedKey KeyOfVk(unsigned vk);
+
 class KeySender {
  public:
   KeySender(InputInjector& input, const KeyboardLayout& layout);
 
-  // Folded virtual key of a key code; 0 when the code has none.
-  unsigned VkOfCode(std::uint8_t code) const;
-  // A keyboard event of a virtual key with its scan code.
-  void SendKey(unsigned vk, bool up);
+  // The key of a key code; vk 0 when the code has none.
+  InjectedKey KeyOfCode(std::uint8_t code) const;
+  // A keyboard event of a key with its scan code.
+  void SendKey(InjectedKey key, bool up);
   // Press or release of a key code: a mouse button, or the folded key;
   // a code without a key sends nothing.
   void SendCode(std::uint8_t code, bool up);

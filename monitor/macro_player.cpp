@@ -72,19 +72,15 @@ void MacroPlayer::Play(const MacroJob& job) {
   playing_ = 1;
   held_.clear();
   Schedule schedule(clock_, quit_);
-  int current = job.startIndex;
   bool stopped = quit_.load() != 0;
   for (int pass = 0; pass < job.loopCount && !stopped; ++pass) {
     for (int i = job.startIndex; i < job.eventCount; ++i) {
-      current = i;
       if (abort_.load() != 0) break;
       PlayEvent(job.events[i], schedule);
     }
     stopped = abort_.load() != 0;
   }
-  if (stopped && current > job.startIndex && current < job.eventCount) {
-    ReleaseHeld(current, job.startIndex, schedule);
-  }
+  if (stopped) ReleaseHeld(schedule);
   playing_ = 0;
 }
 
@@ -109,10 +105,10 @@ void MacroPlayer::PlayEvent(const MacroEvent& event, Schedule& schedule) {
     schedule.Wait(delay);
     return;
   }
-  const unsigned vk = keys_.VkOfCode(event.Code);
-  if (known && vk != 0) keys_.SendKey(vk, event.Type == kRelease);
+  const InjectedKey key = keys_.KeyOfCode(event.Code);
+  if (known && key.vk != 0) keys_.SendKey(key, event.Type == kRelease);
   if (event.Type == kPress && delay > kTypematicDelayMs) {
-    HoldTypematic(vk, delay, schedule);
+    HoldTypematic(key, delay, schedule);
   } else {
     schedule.Wait(delay);
   }
@@ -120,27 +116,26 @@ void MacroPlayer::PlayEvent(const MacroEvent& event, Schedule& schedule) {
 
 // A long press: after 500 ms the key repeats every 33 ms as a held key of a
 // real keyboard would, as up/down pairs, until the delay is used up.
-void MacroPlayer::HoldTypematic(unsigned vk, int delayMs, Schedule& schedule) {
+void MacroPlayer::HoldTypematic(InjectedKey key, int delayMs, Schedule& schedule) {
   schedule.Wait(kTypematicDelayMs);
   for (int remaining = delayMs - kTypematicDelayMs; remaining > 0; remaining -= kTypematicStepMs) {
-    if (vk != 0) {
-      keys_.SendKey(vk, true);
-      keys_.SendKey(vk, false);
+    if (key.vk != 0) {
+      keys_.SendKey(key, true);
+      keys_.SendKey(key, false);
     }
     if (abort_.load() != 0) return;
     schedule.Wait(kTypematicStepMs);
   }
 }
 
-// A stopped macro releases what it still holds, newest first, at most one
-// key per event it had played.
-void MacroPlayer::ReleaseHeld(int currentIndex, int startIndex, Schedule& schedule) {
-  while (!held_.empty() && currentIndex > startIndex) {
+// A stopped macro releases every key and button it still holds, whichever
+// pass pressed it, newest first; a key pressed twice goes up once.
+void MacroPlayer::ReleaseHeld(Schedule& schedule) {
+  while (!held_.empty()) {
     const std::uint8_t code = held_.back();
-    held_.pop_back();
+    std::erase(held_, code);
     keys_.SendCode(code, true);
     schedule.Wait(kReleaseStepMs);
-    --currentIndex;
   }
 }
 

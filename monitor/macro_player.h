@@ -50,8 +50,8 @@ class MacroPlayer {
  private:
   class Schedule;
   void PlayEvent(const MacroEvent& event, Schedule& schedule);
-  void HoldTypematic(unsigned vk, int delayMs, Schedule& schedule);
-  void ReleaseHeld(int currentIndex, int startIndex, Schedule& schedule);
+  void HoldTypematic(InjectedKey key, int delayMs, Schedule& schedule);
+  void ReleaseHeld(Schedule& schedule);
 
   KeySender& keys_;
   Clock& clock_;

@@ -2,6 +2,7 @@
 
 #include "monitor/device_event_route.h"
 #include "monitor/monitor_messages.h"
+#include "monitor/timer_ids.h"
 
 namespace brelfx {
 
@@ -13,8 +14,9 @@ Monitor::Monitor(MonitorServices services, KeyboardLink& keyboard, MonitorSettin
       features_(features),
       tray_(services.tray, deviceState_, talk_),
       option_(services.messenger, services.shell),
-      hostState_(keyboard.reports, settings.local()),
-      worker_(features.jobs, hostState_, deviceState_, keyboard.workerFlags) {}
+      hostState_(keyboard.reports),
+      worker_(features.jobs, hostState_, deviceState_, keyboard.workerFlags, settings.local(),
+              [this] { services_.timers.StartTimer(kTimerJobResults, 0); }) {}
 
 void Monitor::OnDeviceEvent(DeviceEvent event) {
   switch (RouteDeviceEvent(event)) {

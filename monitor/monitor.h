@@ -76,6 +76,9 @@ class Monitor {
   void OnDeviceEvent(DeviceEvent event);
   // Timer 502: the first full sync after start-up.
   void OnFirstSyncTimer();
+  // Timer 503, started by the worker thread: takes what finished jobs read
+  // from the keyboard into the settings, the files and the shared block.
+  void OnJobResults();
   // WM_APPLY_SETTINGS and the other messages of the option application
   // (WM_INFODATA_CHANGED, 1226, 1227, 1231, 1232, 1274).
   void OnOptionCommand(unsigned int message, std::uintptr_t wParam);
@@ -101,6 +104,7 @@ class Monitor {
   // Apply from the option application.
   void Apply(bool restoreDefaults);
   void PassDisplayValuesToOsd();
+  void KeepJobSettings(const DeviceWorker::Result& result);
 
   void SendTalkStatus(bool connected);
   void PostToSelf(unsigned int message, std::uintptr_t wParam);

@@ -20,6 +20,8 @@ class KeyEventSink {
  public:
   virtual ~KeyEventSink() = default;
   virtual void OnKeyEvent(std::uint16_t value) = 0;
+  // The keyboard left or the monitor closes: no key it pressed stays down.
+  virtual void ReleaseHeldKeys() = 0;
 };
 
 // A background thread started at window creation and ended at destruction.

@@ -24,6 +24,8 @@ class MonitorFiles {
   // config.ini [Setting].
   virtual void WriteCurrentProfile(int index) = 0;
   virtual void WriteDevice(int present) = 0;
+  // The five profiles into config\Default0.tkp … Default4.tkp.
+  virtual void SaveProfiles(const SettingsBlock& block) = 0;
   // The profile's KBDelay and KBSpeed as the user's key repeat in the registry.
   virtual void WriteKeyboardRepeat(const ProfileRecord& profile) = 0;
 };

@@ -4,6 +4,7 @@
 #include "monitor/keyboard_repeat.h"
 #include "monitor/monitor.h"
 #include "monitor/monitor_messages.h"
+#include "platform/log.h"
 #include "settings/shared_catalogue.h"
 
 namespace brelfx {
@@ -28,7 +29,14 @@ void Monitor::OnOptionCommand(unsigned int message, std::uintptr_t wParam) {
 }
 
 void Monitor::Apply(bool restoreDefaults) {
-  settings_.TakeFromShared();
+  // Without the new block its change flags are unknown: the flags of the
+  // last apply would be sent again and stamped as if the keyboard held what
+  // the option application just applied.
+  if (!settings_.TakeFromShared()) {
+    DebugLog("Apply: the shared block could not be copied; nothing applied\n");
+    return;
+  }
+  worker_.SettingsReplaced();
   ApplyKeyboardRepeat(settings_.local(), services_.keyboardRepeat);
   PassDisplayValuesToOsd();
   if (deviceState_.load() != kDeviceConnected) return;
@@ -37,7 +45,7 @@ void Monitor::Apply(bool restoreDefaults) {
   } else {
     features_.jobs.SendChanges();
   }
-  hostState_.Send(1);
+  hostState_.Send(1, settings_.local());
   talk_.toggle = 0;
 }
 

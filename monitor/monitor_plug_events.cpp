@@ -36,6 +36,8 @@ void Monitor::OnRemoval() {
   SendTalkStatus(false);
   CloseFeatureDevice(keyboard_.binding.api());
   keyboard_.workerFlags.Cancel();
+  // The key that holds a shortcut will send no key-up any more.
+  features_.keys.ReleaseHeldKeys();
   tray_.Update();
   services_.timers.StopTimer(kTimerForegroundWatch);
   services_.files.WriteDevice(0);

@@ -7,10 +7,6 @@
 namespace brelfx {
 namespace {
 constexpr int kThreadEndMs = 1000;
-// Removing a tray icon can take the shell seconds (Wine hides its own tray
-// window then, which without a window manager takes 2 s): it runs beside the
-// other steps and is waited for in its place.
-constexpr int kTrayRemovalMs = 5000;
 }  // namespace
 
 void Monitor::Destroy() {
@@ -23,12 +19,14 @@ void Monitor::Destroy() {
   // A running job stops at its next pause, and no status poll of ours waits
   // on a keyboard that answers busy: the host state 0 is sent unconfirmed.
   keyboard_.workerFlags.CancelForGood();
-  BackgroundThread trayRemoval;
-  const bool removing = trayRemoval.Start([this] { tray_.Remove(); });
-  hostState_.Send(0);
+  // First, so the shell's slow removal runs beside the other steps.
+  tray_.Remove();
+  hostState_.Send(0, settings_.local());
 
+  features_.keys.ReleaseHeldKeys();
   services_.timers.StopTimer(kTimerForegroundWatch);
   services_.timers.StopTimer(kTimerFirstSync);
+  services_.timers.StopTimer(kTimerJobResults);
   services_.timers.StopTimer(kTimerAmbientLight);
   for (int timer = kTimerProfileSound; timer <= kTimerTrophySound; ++timer)
     services_.timers.StopTimer(timer);
@@ -41,9 +39,6 @@ void Monitor::Destroy() {
 
   settings_.Close();
   services_.settingsMutex.Close();
-
-  if (!removing) tray_.Remove();
-  trayRemoval.EndWithin(kTrayRemovalMs);
   SendTalkStatus(false);
 }
 

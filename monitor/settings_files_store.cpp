@@ -2,7 +2,6 @@
 
 #include "monitor/talk_registration.h"
 #include "platform/log.h"
-#include "settings/block_defaults.h"
 #include "settings/ini_file.h"
 
 namespace brelfx {
@@ -20,14 +19,15 @@ void SettingsFilesStore::RegisterWithTalk() {
     DebugLog("cannot register in %s\n", talkFolder_.c_str());
 }
 
+// Start-up. Temporary files of saves cut short go first. Read all runs even
+// without config.ini: profile files copied in by hand or left by an earlier
+// installation must survive the next apply. Only a missing or broken
+// CurrentProfile is brought to profile 1, so every handler has a profile to
+// read.
 void SettingsFilesStore::LoadSettings(SettingsBlock& block) {
-  // Without config.ini nothing was ever saved here: the built-in defaults,
-  // with profile 1 current, rather than a block without a current profile.
-  if (!FileExists(fs_, files_.ConfigIniPath())) {
-    SetDefaults(block, systemLanguageId_);
-    return;
-  }
+  files_.RemoveStaleTemporaryFiles();
   files_.ReadAll(block);
+  if (block.CurrentProfile < 0 || block.CurrentProfile >= kProfileCount) block.CurrentProfile = 0;
 }
 
 void SettingsFilesStore::WriteCurrentProfile(int index) {
@@ -36,6 +36,10 @@ void SettingsFilesStore::WriteCurrentProfile(int index) {
 
 void SettingsFilesStore::WriteDevice(int present) {
   files_.WriteDevice(present);
+}
+
+void SettingsFilesStore::SaveProfiles(const SettingsBlock& block) {
+  if (!files_.WriteProfileFiles(block)) DebugLog("WriteProfileFiles failed\n");
 }
 
 void SettingsFilesStore::WriteKeyboardRepeat(const ProfileRecord& profile) {

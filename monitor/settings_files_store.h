@@ -22,6 +22,7 @@ class SettingsFilesStore final : public MonitorFiles {
   OSDSetting ReadOsdSetting() override { return files_.ReadOsdSetting(); }
   void WriteCurrentProfile(int index) override;
   void WriteDevice(int present) override;
+  void SaveProfiles(const SettingsBlock& block) override;
   void WriteKeyboardRepeat(const ProfileRecord& profile) override;
 
   SettingsFiles& files() { return files_; }

@@ -38,48 +38,58 @@ bool Repeats(unsigned vk) {
 ShortcutKeys::ShortcutKeys(KeySender& keys, Clock& clock, WindowTimers& timers)
     : keys_(keys), clock_(clock), timers_(timers) {}
 
-void ShortcutKeys::KeyDown(const MacroEvent& shortcut) {
+void ShortcutKeys::KeyDown(int keyIndex, const MacroEvent& shortcut) {
+  ReleaseHeld();
+  holder_ = keyIndex;
   held_ = shortcut;
   Press(shortcut);
   firstRepeat_ = true;
   timers_.StartTimer(kTimerShortcutRepeat, kShortcutFirstRepeatMs);
 }
 
-void ShortcutKeys::KeyUp(const MacroEvent& shortcut) {
+void ShortcutKeys::KeyUp(int keyIndex) {
+  if (keyIndex == holder_) ReleaseHeld();
+}
+
+void ShortcutKeys::ReleaseHeld() {
+  if (holder_ == kNoKey) return;
   timers_.StopTimer(kTimerShortcutRepeat);
-  Release(shortcut);
+  holder_ = kNoKey;
+  Release(held_);
 }
 
 void ShortcutKeys::OnRepeatTimer() {
+  // A firing already queued when the key came up repeats nothing.
+  if (holder_ == kNoKey) return;
   if (firstRepeat_) {
     firstRepeat_ = false;
     timers_.StartTimer(kTimerShortcutRepeat, kShortcutRepeatMs);
   }
-  const unsigned vk = keys_.VkOfCode(held_.Code);
-  if (!Repeats(vk)) return;
-  keys_.SendKey(vk, true);
+  const InjectedKey key = keys_.KeyOfCode(held_.Code);
+  if (!Repeats(key.vk)) return;
+  keys_.SendKey(key, true);
   clock_.SleepMs(kModifierWaitMs);
-  keys_.SendKey(vk, false);
+  keys_.SendKey(key, false);
 }
 
 void ShortcutKeys::Press(const MacroEvent& shortcut) {
   const Modifiers modifiers = ModifiersOf(shortcut.Type);
   for (unsigned vk : modifiers.Keys()) {
-    keys_.SendKey(vk, false);
+    keys_.SendKey(KeyOfVk(vk), false);
     clock_.SleepMs(kModifierWaitMs);
   }
-  const unsigned vk = keys_.VkOfCode(shortcut.Code);
-  if (vk != 0) keys_.SendKey(vk, false);
+  const InjectedKey key = keys_.KeyOfCode(shortcut.Code);
+  if (key.vk != 0) keys_.SendKey(key, false);
 }
 
 void ShortcutKeys::Release(const MacroEvent& shortcut) {
-  const unsigned vk = keys_.VkOfCode(shortcut.Code);
-  if (vk != 0) keys_.SendKey(vk, true);
+  const InjectedKey key = keys_.KeyOfCode(shortcut.Code);
+  if (key.vk != 0) keys_.SendKey(key, true);
   const Modifiers modifiers = ModifiersOf(shortcut.Type);
   const std::span<const unsigned> keys = modifiers.Keys();
   for (auto modifier = keys.rbegin(); modifier != keys.rend(); ++modifier) {
     clock_.SleepMs(kModifierWaitMs);
-    keys_.SendKey(*modifier, true);
+    keys_.SendKey(KeyOfVk(*modifier), true);
   }
 }
 

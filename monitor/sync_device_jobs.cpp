@@ -8,11 +8,16 @@ namespace {
 constexpr int kStepMacroRecorded = 3;
 }  // namespace
 
-void SyncDeviceJobs::LiveRecordingNotification(std::uint16_t value) {
+JobOutcome SyncDeviceJobs::FullDeviceSync(SettingsBlock& settings) {
+  sync_.FullDeviceSync(settings);
+  return effects_.Take();
+}
+
+JobOutcome SyncDeviceJobs::LiveRecordingNotification(SettingsBlock& settings, std::uint16_t value) {
   const int step = value >> 8;
   if (step == kStepMacroRecorded) {
-    sync_.FetchLiveRecordedMacro(settings_, value);
-    return;
+    sync_.FetchLiveRecordedMacro(settings, value);
+    return effects_.Take();
   }
   int timer = 0;
   switch (step) {
@@ -29,10 +34,11 @@ void SyncDeviceJobs::LiveRecordingNotification(std::uint16_t value) {
       timer = kTimerRecordKeyUnavailable;
       break;
     default:
-      return;
+      return {};
   }
-  const ProfileRecord* profile = CurrentProfile(settings_);
+  const ProfileRecord* profile = CurrentProfile(settings);
   if (profile != nullptr && profile->SoundLRecord == 1) announcements_.Announce(timer);
+  return {};
 }
 
 }  // namespace brelfx

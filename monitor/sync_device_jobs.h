@@ -4,6 +4,7 @@
 #pragma once
 
 #include "device/device_sync.h"
+#include "monitor/deferred_sync_effects.h"
 #include "monitor/device_jobs.h"
 #include "monitor/monitor_features.h"
 #include "settings/settings_block.h"
@@ -12,21 +13,25 @@ namespace brelfx {
 
 class SyncDeviceJobs final : public DeviceJobs {
  public:
-  SyncDeviceJobs(DeviceSync& sync, SettingsBlock& settings, Announcements& announcements)
-      : sync_(sync), settings_(settings), announcements_(announcements) {}
+  // sync: runs with `effects` as its store and notifications. settings: the
+  // window thread's block, which the apply writes from.
+  SyncDeviceJobs(DeviceSync& sync, DeferredSyncEffects& effects, const SettingsBlock& settings,
+                 Announcements& announcements)
+      : sync_(sync), effects_(effects), settings_(settings), announcements_(announcements) {}
 
   void CheckStamp() override { sync_.CheckStamp(); }
   bool SendChanges() override { return sync_.SendChanges(settings_); }
   bool RestoreDefaults() override { return sync_.RestoreDefaults(); }
-  bool FullDeviceSync() override { return sync_.FullDeviceSync(settings_); }
-  void SwitchProfile() override { sync_.SwitchProfile(settings_); }
+  JobOutcome FullDeviceSync(SettingsBlock& settings) override;
+  void SwitchProfile(const SettingsBlock& settings) override { sync_.SwitchProfile(settings); }
   // Steps 1, 2, 4 and 5 are spoken (when the profile's SoundLRecord is 1);
   // step 3 fetches the recorded macro, which announces itself when fetched.
-  void LiveRecordingNotification(std::uint16_t value) override;
+  JobOutcome LiveRecordingNotification(SettingsBlock& settings, std::uint16_t value) override;
 
  private:
   DeviceSync& sync_;
-  SettingsBlock& settings_;
+  DeferredSyncEffects& effects_;
+  const SettingsBlock& settings_;
   Announcements& announcements_;
 };
 

@@ -6,6 +6,7 @@ namespace brelfx {
 constexpr int kTimerShortcutRepeat = 102;   // 1000 ms, then every 100 ms
 constexpr int kTimerForegroundWatch = 500;  // 2000 ms, periodic
 constexpr int kTimerFirstSync = 502;        // 200 ms, one-shot: full device sync
+constexpr int kTimerJobResults = 503;       // at once, one-shot: take finished worker jobs
 constexpr int kTimerCountdown = 600;        // 1000 ms, periodic countdown step
 constexpr int kTimerProfileSound = 601;     // 500 ms, one-shot announcements 601-607
 constexpr int kTimerWindowsProfileSound = 602;

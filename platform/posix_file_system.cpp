@@ -1,4 +1,6 @@
+#include <dirent.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 #include <cstdio>
 #include <memory>
@@ -32,7 +34,9 @@ class PosixFileSystem final : public FileSystem {
   bool WriteFile(const std::string& path, std::string_view contents) override {
     UniqueFile file(std::fopen(path.c_str(), "wb"));
     if (!file) return false;
-    const bool written = std::fwrite(contents.data(), 1, contents.size(), file.get()) == contents.size();
+    const bool written =
+        std::fwrite(contents.data(), 1, contents.size(), file.get()) == contents.size() &&
+        std::fflush(file.get()) == 0 && ::fsync(::fileno(file.get())) == 0;
     return std::fclose(file.release()) == 0 && written;
   }
   bool ReplaceFile(const std::string& from, const std::string& to) override {
@@ -41,6 +45,15 @@ class PosixFileSystem final : public FileSystem {
   bool RemoveFile(const std::string& path) override { return std::remove(path.c_str()) == 0; }
   bool CreateFolder(const std::string& path) override {
     return ::mkdir(path.c_str(), 0777) == 0 || Kind(path) == PathKind::kFolder;
+  }
+  std::vector<std::string> FileNames(const std::string& folder) override {
+    std::vector<std::string> names;
+    std::unique_ptr<DIR, int (*)(DIR*)> dir(::opendir(folder.c_str()), ::closedir);
+    if (!dir) return names;
+    while (const dirent* entry = ::readdir(dir.get()))
+      if (Kind(JoinPath(folder, entry->d_name)) == PathKind::kFile)
+        names.emplace_back(entry->d_name);
+    return names;
   }
   PathKind Kind(const std::string& path) override {
     struct stat info;

@@ -8,8 +8,6 @@
 namespace brelfx {
 namespace {
 
-constexpr std::string_view kBom = "\xEF\xBB\xBF";  // UTF-8 byte-order mark
-
 // Blanks as the profile functions see them (0x1A is the old end-of-file mark).
 bool IsBlank(char c) {
   return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\v' || c == '\f' || c == 0x1A;
@@ -63,19 +61,19 @@ IniDocument::IniDocument()
 
 IniDocument::IniDocument(std::string text) : IniDocument() {
   *text_ = std::move(text);
+  encoding_ = DecodeToAnsi(*text_);
   Parse(*text_);
 }
 
 IniDocument IniDocument::Over(std::string_view text) {
+  std::string decoded(text.substr(0, 3));
+  if (DecodeToAnsi(decoded) != TextFileEncoding::kAnsi) return IniDocument(std::string(text));
   IniDocument document;
   document.Parse(text);
   return document;
 }
 
 void IniDocument::Parse(std::string_view rest) {
-  // A UTF-8 byte-order mark is not part of the first line; Text() puts it back.
-  startsWithBom_ = rest.substr(0, kBom.size()) == kBom;
-  if (startsWithBom_) rest.remove_prefix(kBom.size());
   while (!rest.empty()) {
     const std::size_t end = rest.find('\n');
     std::string_view line = rest.substr(0, end);
@@ -212,13 +210,12 @@ std::string IniDocument::Text() const {
     for (const Line& line : section.lines) size += line.text.size() + 2;
   }
   std::string text;
-  text.reserve(size + kBom.size());
-  if (startsWithBom_) text.append(kBom);
+  text.reserve(size);
   for (const Section& section : sections_) {
     if (!section.header.empty()) text.append(section.header).append("\r\n");
     for (const Line& line : section.lines) text.append(line.text).append("\r\n");
   }
-  return text;
+  return encoding_ == TextFileEncoding::kAnsi ? text : EncodeFromAnsi(text, encoding_);
 }
 
 }  // namespace brelfx

@@ -7,7 +7,9 @@
 //   enclosing quotes;
 // - a written key replaces the existing line in place, a new key goes after
 //   the last line of its section, a new section at the end of the file;
-// - CRLF and LF are read, CRLF is written; every other line is kept as it was.
+// - CRLF and LF are read, CRLF is written; every other line is kept as it was;
+// - a file in UTF-16LE or UTF-8 with its byte-order mark is read as ANSI text
+//   and written back in its own encoding.
 #pragma once
 
 #include <cstddef>
@@ -18,6 +20,8 @@
 #include <string_view>
 #include <vector>
 
+#include "settings/text_file_encoding.h"
+
 namespace brelfx {
 
 // Longest text a ReadString returns (the 2,048-byte buffer of the programs).
@@ -26,10 +30,11 @@ constexpr std::size_t kMaxIniString = 2047;
 class IniDocument {
  public:
   IniDocument();
-  // Takes the file text (moved in when the caller can spare it).
+  // Takes the file's bytes (moved in when the caller can spare it).
   explicit IniDocument(std::string text);
-  // Reads text that the caller keeps alive and unchanged while the document
-  // lives: lets one buffer serve a batch of files.
+  // Reads bytes that the caller keeps alive and unchanged while the document
+  // lives: lets one buffer serve a batch of files. (A file with a
+  // byte-order mark is decoded into a copy.)
   static IniDocument Over(std::string_view text);
   // Lines are views into buffers the document owns; moving keeps them valid.
   IniDocument(IniDocument&&) noexcept = default;
@@ -62,7 +67,8 @@ class IniDocument {
   void WriteStruct(std::string_view section, std::string_view key, const void* data,
                    std::size_t size);
 
-  // The file text, every line ended with CRLF.
+  // The file's bytes, every line ended with CRLF, in the encoding it was
+  // read in.
   std::string Text() const;
 
  private:
@@ -91,7 +97,7 @@ class IniDocument {
   std::unique_ptr<std::string> text_;  // the owned file text, if any
   std::unique_ptr<std::deque<std::string>> written_;
   std::vector<Section> sections_;  // sections_[0] holds the lines before the first header
-  bool startsWithBom_ = false;     // written back so that rewriting the text is stable
+  TextFileEncoding encoding_ = TextFileEncoding::kAnsi;
 };
 
 // The optionally signed decimal number at the start of a text (blanks before

@@ -11,6 +11,8 @@ namespace brelfx {
 namespace {
 
 constexpr char kKeyboardKey[] = "Control Panel\\Keyboard";
+constexpr int kHighestKeyboardDelay = 3;
+constexpr int kHighestKeyboardSpeed = 31;
 
 void ReadHeader(const IniDocument& config, SettingsBlock& block) {
   block.CurrentProfile = config.ReadInt(kSettingSection, "CurrentProfile", -1);
@@ -80,6 +82,11 @@ bool SettingsFiles::WriteProfileFiles(const SettingsBlock& block) {
   return ok;
 }
 
+void SettingsFiles::RemoveStaleTemporaryFiles() {
+  brelfx::RemoveStaleTemporaryFiles(fs_, folder_);
+  brelfx::RemoveStaleTemporaryFiles(fs_, JoinPath(folder_, "config"));
+}
+
 void ReadKeyboardRepeat(Registry& registry, ProfileRecord& profile) {
   if (auto delay = registry.ReadUserString(kKeyboardKey, "KeyboardDelay"))
     profile.KBDelay = LeadingDecimal(*delay);
@@ -87,11 +94,16 @@ void ReadKeyboardRepeat(Registry& registry, ProfileRecord& profile) {
     profile.KBSpeed = LeadingDecimal(*speed);
 }
 
+// A profile file without KBDelay or KBSpeed reads -1; Windows knows only
+// delays 0-3 and speeds 0-31, so anything else stays out of the registry and
+// the user's own key repeat is kept.
 bool WriteKeyboardRepeat(Registry& registry, const ProfileRecord& profile) {
-  const bool delay =
-      registry.WriteUserString(kKeyboardKey, "KeyboardDelay", std::to_string(profile.KBDelay));
-  const bool speed =
-      registry.WriteUserString(kKeyboardKey, "KeyboardSpeed", std::to_string(profile.KBSpeed));
+  const auto write = [&](const char* value, int number, int highest) {
+    if (number < 0 || number > highest) return true;
+    return registry.WriteUserString(kKeyboardKey, value, std::to_string(number));
+  };
+  const bool delay = write("KeyboardDelay", profile.KBDelay, kHighestKeyboardDelay);
+  const bool speed = write("KeyboardSpeed", profile.KBSpeed, kHighestKeyboardSpeed);
   return delay && speed;
 }
 

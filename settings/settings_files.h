@@ -41,6 +41,9 @@ class SettingsFiles {
   // Every slot to its profile file (config folder created when missing);
   // false when any could not be written.
   bool WriteProfileFiles(const SettingsBlock& block);
+  // Start-up: temporary files of saves cut short, in the program folder and
+  // the config folder.
+  void RemoveStaleTemporaryFiles();
 
   // [FileName] "Profile%d" with the slot number 1-5.
   bool WriteProfileTitle(int slotNumber, std::string_view title);

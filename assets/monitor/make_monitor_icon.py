@@ -1,7 +1,8 @@
 #!/usr/bin/env python3
-"""Draws the monitor's application icon: a small keyboard (dark body, three
-rows of light keys, one accent key) at 16, 32 and 48 pixels, written as a
-Windows .ico file with 32-bit images."""
+"""Draws an application icon: a small keyboard (dark body, three rows of light
+keys, one accent key) at 16, 32 and 48 pixels, written as a Windows .ico file
+with 32-bit images. The monitor's accent key is orange; another accent is
+given as RRGGBB after the path (the option application's is the skin's blue)."""
 import struct
 import sys
 
@@ -12,7 +13,7 @@ ACCENT = (0xFF, 0x8A, 0x1E, 0xFF)
 CLEAR = (0, 0, 0, 0)
 
 
-def draw(size):
+def draw(size, accent):
     """Pixels (r, g, b, a) row by row, top row first."""
     px = [[CLEAR] * size for _ in range(size)]
     top, bottom = size // 4, size * 7 // 8 - 1
@@ -33,7 +34,7 @@ def draw(size):
         x = left + 2 * unit + (r * unit if size >= 32 else 0)
         step = max(2, unit * 3)
         while x + step - unit <= right - 2 * unit:
-            colour = ACCENT if (r == 0 and x == left + 2 * unit) else KEY
+            colour = accent if (r == 0 and x == left + 2 * unit) else KEY
             for y in range(y0, y0 + max(1, row_h - unit)):
                 for xx in range(x, x + step - unit):
                     px[y][xx] = colour
@@ -41,8 +42,8 @@ def draw(size):
     return px
 
 
-def image(size):
-    px = draw(size)
+def image(size, accent):
+    px = draw(size, accent)
     header = struct.pack('<IiiHHIIiiII', 40, size, size * 2, 1, 32, 0, 0, 0, 0, 0, 0)
     colour = b''.join(bytes((b, g, r, a)) for row in reversed(px) for (r, g, b, a) in row)
     mask_row = ((size + 31) // 32) * 4
@@ -56,9 +57,9 @@ def image(size):
     return header + colour + mask
 
 
-def main(path):
+def main(path, accent=ACCENT):
     sizes = (16, 32, 48)
-    images = [image(s) for s in sizes]
+    images = [image(s, accent) for s in sizes]
     out = struct.pack('<HHH', 0, 1, len(sizes))
     offset = 6 + 16 * len(sizes)
     for size, data in zip(sizes, images):
@@ -69,4 +70,8 @@ def main(path):
 
 
 if __name__ == '__main__':
-    main(sys.argv[1])
+    if len(sys.argv) > 2:
+        rgb = int(sys.argv[2], 16)
+        main(sys.argv[1], (rgb >> 16, (rgb >> 8) & 255, rgb & 255, 0xFF))
+    else:
+        main(sys.argv[1])

@@ -79,5 +79,15 @@ TEST_F(FirmwareLauncherTest, UnreadableKeyboardVersionStartsNothingAndStoresZero
   EXPECT_EQ(stored, (std::vector<int>{0, 0}));
 }
 
+// A missing or quarantined upgrade program: the monitor must stay, or it
+// would end at every start and every plug.
+TEST_F(FirmwareLauncherTest, UpgradeProgramThatDidNotStartKeepsTheMonitor) {
+  KeyboardVersion(105);
+  Packaged("[Firmware]\r\nVersion=106\r\n");
+  shell.opens = false;
+  EXPECT_FALSE(Check());
+  EXPECT_EQ(Starts(), (std::vector<std::string>{UpgradeStart("1")}));
+}
+
 }  // namespace
 }  // namespace brelfx

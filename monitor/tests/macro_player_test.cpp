@@ -173,21 +173,22 @@ TEST_F(MacroPlayerTest, SecondPressBeforeThePlayerStartsStopsTheMacro) {
   EXPECT_FALSE(player.Playing());
 }
 
-TEST_F(MacroPlayerTest, StopReleasesNoMoreKeysThanEventsPlayed) {
+TEST_F(MacroPlayerTest, StopReleasesEveryKeyHeldSinceEarlierPassesOnce) {
   const KeyAssignment entry = Macro({{kA, kPress, 10}, {kB, kPress, 10}, {kC, kPress, 100}},
                                     /*repeatCount=*/2);
   PressAgainAt(125, entry);
   Play(entry);
-  // Stopped at event 1 of the second pass: A, B, C and A are held, but only
-  // one key is released per event played in that pass.
-  EXPECT_EQ(input.Log(), (Log{"0 41+", "10 42+", "20 43+", "120 41+", "130 41-"}));
+  // Stopped at event 1 of the second pass: A, B and C are down (A twice),
+  // the first pass's keys included.
+  EXPECT_EQ(input.Log(),
+            (Log{"0 41+", "10 42+", "20 43+", "120 41+", "130 41-", "180 43-", "230 42-"}));
 }
 
-TEST_F(MacroPlayerTest, StoppedOnTheFirstEventOfALaterPassReleasesNothing) {
+TEST_F(MacroPlayerTest, StoppedBetweenPassesReleasesWhatIsHeld) {
   const KeyAssignment entry = Macro({{kA, kPress, 100}}, /*repeatCount=*/5);
   PressAgainAt(150, entry);
   Play(entry);
-  EXPECT_EQ(input.Log(), (Log{"0 41+", "100 41+"}));
+  EXPECT_EQ(input.Log(), (Log{"0 41+", "100 41+", "200 41-"}));
 }
 
 TEST_F(MacroPlayerTest, StopDuringTypematicEndsTheRepeatAndReleasesTheKey) {
@@ -221,23 +222,46 @@ TEST_F(MacroPlayerTest, StopReleasesAHeldMouseButton) {
   EXPECT_EQ(input.Log(), (Log{"0 mouse 8/0", "200 mouse 10/0"}));
 }
 
-TEST_F(MacroPlayerTest, KeysAreFoldedAndCarryTheirScanCodes) {
-  Play(Macro({{kLeftShift, kPress, 1},
-              {0xE5, kPress, 1},  // right Shift
-              {0xE4, kPress, 1},  // right Ctrl
-              {0xE6, kPress, 1},  // right Alt
-              {0xE7, kPress, 1},  // right Windows: no sideless form
-              {0x58, kPress, 1},  // keypad Enter
-              {kA, kPress, 1}}));
-  const std::vector<test::InjectedEvent> events = input.Events();
-  ASSERT_EQ(events.size(), 7u);
-  const int vks[] = {0x10, 0x10, 0x11, 0x12, 0x5C, 0x6C, 0x41};
-  for (std::size_t i = 0; i < events.size(); ++i) {
-    EXPECT_EQ(events[i].vk, vks[i]) << i;
-    EXPECT_EQ(events[i].scanCode, UsKeyboardLayout().VkToScan(vks[i])) << i;
+// Sided modifiers are folded; the keys Windows reports with the E0 prefix
+// carry the extended flag (on the way up too), or games that read scan codes
+// take them for keypad keys.
+TEST_F(MacroPlayerTest, KeysAreFoldedAndCarryTheirScanCodesAndExtendedFlag) {
+  struct Expected {
+    std::uint8_t code;
+    unsigned vk;
+    bool extended;
+  };
+  const Expected keys[] = {
+      {kLeftShift, 0x10, false}, {0xE5, 0x10, false},  // right Shift is not extended
+      {0xE0, 0x11, false},       {0xE4, 0x11, true},   // left and right Ctrl
+      {0xE2, 0x12, false},       {0xE6, 0x12, true},   // left and right Alt
+      {0xE3, 0x5B, true},        {0xE7, 0x5C, true},   // Windows keys: no sideless form
+      {0x58, 0x0D, true},                              // keypad Enter: an extended Return
+      {0x28, 0x0D, false},                             // Enter
+      {0x54, 0x6F, true},        {0x55, 0x6A, false},  // keypad / and *
+      {0x4F, 0x27, true},        {0x50, 0x25, true},  {0x51, 0x28, true}, {0x52, 0x26, true},
+      {0x49, 0x2D, true},        {0x4A, 0x24, true},  {0x4B, 0x21, true}, {0x4C, 0x2E, true},
+      {0x4D, 0x23, true},        {0x4E, 0x22, true},  {0x46, 0x2C, true}, {0x65, 0x5D, true},
+      {0x53, 0x90, true},        {0x5F, 0x67, false},  // Num Lock, keypad 7
+      {kA, 0x41, false},
+  };
+  KeyAssignment entry = Macro({});
+  for (const Expected& key : keys) {
+    entry.Actions[entry.ActionCount++] = {key.code, kPress, 1};
+    entry.Actions[entry.ActionCount++] = {key.code, kRelease, 1};
   }
-  EXPECT_EQ(events[0].scanCode, 0x2A);  // Shift
-  EXPECT_EQ(events[6].scanCode, 0x1E);  // A
+  Play(entry);
+  const std::vector<test::InjectedEvent> events = input.Events();
+  ASSERT_EQ(events.size(), 2 * std::size(keys));
+  for (std::size_t i = 0; i < events.size(); ++i) {
+    const Expected& key = keys[i / 2];
+    const std::uint32_t extended = key.extended ? kKeyEventExtendedKey : 0;
+    EXPECT_EQ(events[i].vk, key.vk) << i;
+    EXPECT_EQ(events[i].scanCode, UsKeyboardLayout().VkToScan(key.vk)) << i;
+    EXPECT_EQ(events[i].flags, (i % 2 ? kKeyEventKeyUp : 0u) | extended) << i;
+  }
+  EXPECT_EQ(events[0].scanCode, 0x2A);   // Shift
+  EXPECT_EQ(events[16].scanCode, 0x1C);  // keypad Enter: Return's scan code
 }
 
 TEST_F(MacroPlayerTest, CodesWithoutAKeyAndUnknownTypesSendNothingButWait) {

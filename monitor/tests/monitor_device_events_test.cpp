@@ -78,11 +78,11 @@ TEST_F(MonitorEvents, BrightnessSetsTheCurrentProfileAndTellsTheOptionApplicatio
   EXPECT_EQ(rig.monitor->settings().Profiles[3].LtBrightness, 5);
 }
 
-TEST_F(MonitorEvents, RemovalClosesTheOptionApplicationAndTheMonitorRunsOn) {
+TEST_F(MonitorEvents, RemovalReleasesHeldKeysClosesTheOptionApplicationAndTheMonitorRunsOn) {
   const std::size_t mark = Mark();
   rig.Plug(0);
-  EXPECT_EQ(Since(mark),
-            (Entries{"tray remove", "kill timer 500", "Device=0", "post option 16 0"}));
+  EXPECT_EQ(Since(mark), (Entries{"release held keys", "tray remove", "kill timer 500", "Device=0",
+                                  "post option 16 0"}));
   EXPECT_EQ(rig.monitor->deviceState(), kDeviceRemoved);
   EXPECT_EQ(rig.zendrel.calls().back(), "Close_FeatureDevice");
 

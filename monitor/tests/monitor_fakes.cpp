@@ -69,12 +69,24 @@ bool LoggingMessenger::Post(WindowId window, unsigned int message, std::uintptr_
 }
 
 void FakeTimers::StartTimer(int id, int intervalMs) {
-  running[id] = intervalMs;
+  std::lock_guard lock(mutex_);
+  running_[id] = intervalMs;
   log.Add("timer " + std::to_string(id) + " " + std::to_string(intervalMs));
 }
 
 void FakeTimers::StopTimer(int id) {
-  if (running.erase(id)) log.Add("kill timer " + std::to_string(id));
+  std::lock_guard lock(mutex_);
+  if (running_.erase(id)) log.Add("kill timer " + std::to_string(id));
+}
+
+bool FakeTimers::NoneRunning() const {
+  std::lock_guard lock(mutex_);
+  return running_.empty();
+}
+
+bool FakeTimers::Running(int id) const {
+  std::lock_guard lock(mutex_);
+  return running_.count(id) != 0;
 }
 
 bool FakeTray::Add() {
@@ -91,7 +103,7 @@ bool FakeTray::Remove() {
 
 bool FakeShell::Open(const std::string& path, const std::string& parameters) {
   log.Add("open " + path + (parameters.empty() ? "" : " " + parameters));
-  return true;
+  return opens;
 }
 
 bool FakeShell::BringToFront(WindowId) {
@@ -136,6 +148,10 @@ void FakeFiles::WriteDevice(int present) {
   log.Add("Device=" + std::to_string(present));
 }
 
+void FakeFiles::SaveProfiles(const SettingsBlock&) {
+  log.Add("save profiles");
+}
+
 void FakeFiles::WriteKeyboardRepeat(const ProfileRecord& profile) {
   log.Add("registry repeat " + std::to_string(profile.KBDelay) + " " +
           std::to_string(profile.KBSpeed));
@@ -155,21 +171,22 @@ bool FakeJobs::RestoreDefaults() {
   return true;
 }
 
-bool FakeJobs::FullDeviceSync() {
+JobOutcome FakeJobs::FullDeviceSync(SettingsBlock&) {
   log.Add("job 2");
-  if (!syncLastsUntilCancelled) return true;
-  while (Pause(SystemClock(), cancel, 100)) {
+  if (!syncLastsUntilCancelled) return {};
+  while (Pause(clock, cancel, 100)) {
   }
   log.Add("job 2 cancelled");
-  return false;
+  return {};
 }
 
-void FakeJobs::SwitchProfile() {
+void FakeJobs::SwitchProfile(const SettingsBlock&) {
   log.Add("job 3");
 }
 
-void FakeJobs::LiveRecordingNotification(std::uint16_t value) {
+JobOutcome FakeJobs::LiveRecordingNotification(SettingsBlock&, std::uint16_t value) {
   log.Add("job 4 " + std::to_string(value));
+  return {};
 }
 
 void FakeAnnouncements::Announce(int timerId) {
@@ -178,6 +195,10 @@ void FakeAnnouncements::Announce(int timerId) {
 
 void FakeKeys::OnKeyEvent(std::uint16_t value) {
   log.Add("key " + std::to_string(value));
+}
+
+void FakeKeys::ReleaseHeldKeys() {
+  log.Add("release held keys");
 }
 
 bool FakePlayer::Start() {

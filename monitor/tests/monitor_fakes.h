@@ -4,6 +4,7 @@
 #pragma once
 
 #include <condition_variable>
+#include <functional>
 #include <map>
 #include <memory>
 #include <mutex>
@@ -41,9 +42,12 @@ class FakeZendrelLoader final : public LibraryLoader {
  public:
   void* Load(const std::string& path) override;
   LibraryEntry Find(void* library, const char* name) override;
-  void Free(void*) override {}
+  void Free(void*) override {
+    if (onFree) onFree();
+  }
 
   bool present = true;
+  std::function<void()> onFree;
   std::string loadedPath;
 
  private:
@@ -69,13 +73,18 @@ class LoggingMessenger final : public WindowMessenger {
   std::map<WindowId, std::string> names_;
 };
 
+// Safe to call from any thread, as the window's timers are.
 struct FakeTimers final : WindowTimers {
   explicit FakeTimers(EventLog& log) : log(log) {}
   void StartTimer(int id, int intervalMs) override;
   void StopTimer(int id) override;
-  bool Running(int id) const { return running.count(id) != 0; }
+  bool Running(int id) const;
+  bool NoneRunning() const;
   EventLog& log;
-  std::map<int, int> running;
+
+ private:
+  mutable std::mutex mutex_;
+  std::map<int, int> running_;
 };
 
 struct FakeTray final : TrayIcon {
@@ -91,6 +100,7 @@ struct FakeShell final : ProgramShell {
   bool Open(const std::string& path, const std::string& parameters) override;
   bool BringToFront(WindowId window) override;
   EventLog& log;
+  bool opens = true;  // false: every program is missing
 };
 
 struct FakeKeyboardRepeat final : SystemKeyboardRepeat {
@@ -114,6 +124,7 @@ struct FakeFiles final : MonitorFiles {
   OSDSetting ReadOsdSetting() override { return osd; }
   void WriteCurrentProfile(int index) override;
   void WriteDevice(int present) override;
+  void SaveProfiles(const SettingsBlock& block) override;
   void WriteKeyboardRepeat(const ProfileRecord& profile) override;
   EventLog& log;
   std::unique_ptr<SettingsBlock> stored;  // what LoadSettings reads
@@ -124,15 +135,17 @@ struct FakeFiles final : MonitorFiles {
 // Device jobs that log on the worker thread. A sync can be made to last until
 // cancelled, pausing through the transaction layer's cancellable wait.
 struct FakeJobs final : DeviceJobs {
-  FakeJobs(EventLog& log, const std::atomic<int>& cancel) : log(log), cancel(cancel) {}
+  FakeJobs(EventLog& log, const std::atomic<int>& cancel, Clock& clock = SystemClock())
+      : log(log), cancel(cancel), clock(clock) {}
   void CheckStamp() override;
   bool SendChanges() override;
   bool RestoreDefaults() override;
-  bool FullDeviceSync() override;
-  void SwitchProfile() override;
-  void LiveRecordingNotification(std::uint16_t value) override;
+  JobOutcome FullDeviceSync(SettingsBlock& settings) override;
+  void SwitchProfile(const SettingsBlock& settings) override;
+  JobOutcome LiveRecordingNotification(SettingsBlock& settings, std::uint16_t value) override;
   EventLog& log;
   const std::atomic<int>& cancel;
+  Clock& clock;  // of the sync's pauses
   std::atomic<bool> syncLastsUntilCancelled{false};
 };
 
@@ -145,6 +158,7 @@ struct FakeAnnouncements final : Announcements {
 struct FakeKeys final : KeyEventSink {
   explicit FakeKeys(EventLog& log) : log(log) {}
   void OnKeyEvent(std::uint16_t value) override;
+  void ReleaseHeldKeys() override;
   EventLog& log;
 };
 

@@ -70,7 +70,7 @@ TEST(MonitorStartUp, WithoutKeyboardStoresDeviceZeroAndStillStartsTheDisplayProg
   EXPECT_EQ(rig.monitor->deviceState(), kDeviceNotOpened);
   EXPECT_EQ(rig.files.device, 0);
   EXPECT_FALSE(rig.tray.visible);
-  EXPECT_TRUE(rig.timers.running.empty());
+  EXPECT_TRUE(rig.timers.NoneRunning());
   EXPECT_EQ(rig.log.Count("check stamp"), 0);
   EXPECT_EQ(rig.log.Count("open C:\\Brel\\BrelOSD.exe"), 1);
   // The option application waits for the keyboard.
@@ -146,8 +146,8 @@ TEST(MonitorShutDown, RunsItsStepsInOrder) {
   const auto tray = std::find(steps.begin(), steps.end(), "tray remove");
   ASSERT_NE(tray, steps.end());
   steps.erase(tray);
-  EXPECT_EQ(steps, (Entries{"kill timer 500", "kill timer 502", "post option 16 0",
-                            "player stop 1000", "close mutex"}));
+  EXPECT_EQ(steps, (Entries{"release held keys", "kill timer 500", "kill timer 502",
+                            "post option 16 0", "player stop 1000", "close mutex"}));
   EXPECT_FALSE(rig.tray.visible);
   // Host state 0 first, unconfirmed; the library is closed before the player ends.
   const Entries calls = rig.zendrel.calls();
@@ -157,13 +157,26 @@ TEST(MonitorShutDown, RunsItsStepsInOrder) {
   EXPECT_EQ(rig.SharedBlock(), nullptr);  // the section went with the monitor
 }
 
-TEST(MonitorShutDown, EndsALongSyncThroughWorkerCancel) {
+// The worker's job calls into the library: the library goes only once the
+// worker has stopped, and the player after it.
+TEST(MonitorShutDown, EndsALongSyncThroughWorkerCancelBeforeUnloadingTheLibrary) {
   test::MonitorRig rig;
   rig.jobs.syncLastsUntilCancelled = true;
+  rig.loader.onFree = [&rig] {
+    rig.log.Add(rig.keyboard.workerFlags.busy() ? "unload during a job" : "unload");
+  };
   ASSERT_TRUE(rig.Create());
   rig.monitor->OnFirstSyncTimer();
   ASSERT_TRUE(rig.log.WaitFor("job 2"));
   rig.Destroy();
+  const Entries entries = rig.log.entries();
+  const Entries order = {"job 2 cancelled", "unload", "player stop 1000"};
+  std::vector<std::ptrdiff_t> positions;
+  for (const std::string& entry : order)
+    positions.push_back(std::find(entries.begin(), entries.end(), entry) - entries.begin());
+  EXPECT_TRUE(std::is_sorted(positions.begin(), positions.end()) &&
+              positions.back() < static_cast<std::ptrdiff_t>(entries.size()))
+      << ::testing::PrintToString(entries);
   EXPECT_EQ(rig.log.Count("job 2 cancelled"), 1);
   // The keyboard is left with host state 0: the cancelled job sends none.
   for (const auto& report : rig.zendrel.sent())

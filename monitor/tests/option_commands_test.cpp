@@ -73,6 +73,21 @@ TEST_F(OptionCommands, ApplyTakesTheBlockThenWritesTheKeyboardThenTellsItTheHost
   EXPECT_EQ(HostStateReports(), hostStates + 2);
 }
 
+TEST_F(OptionCommands, ApplyStopsWhenTheSharedBlockCannotBeCopied) {
+  PublishEdit(2);
+  rig.monitor->OnOptionCommand(WM_APPLY_SETTINGS, 0);  // flags of this apply: none set
+  const auto sentBefore = rig.zendrel.sent().size();
+  const std::size_t mark = Mark();
+  PublishEdit(3);
+  for (std::uintptr_t mode : {std::uintptr_t{0}, kApplyRestoreDefaults}) {
+    rig.objects.failingWaits = 1;
+    rig.monitor->OnOptionCommand(WM_APPLY_SETTINGS, mode);
+  }
+  EXPECT_EQ(LocalDelay(), 2);
+  EXPECT_TRUE(Since(mark).empty());  // no key repeat, no changes, no defaults
+  EXPECT_EQ(rig.zendrel.sent().size(), sentBefore);  // no stamp, no host state
+}
+
 TEST_F(OptionCommands, ApplyHandsTheDisplayValuesToTheOnScreenDisplay) {
   const WindowId osd = rig.desktop.AddWindow(
       kOsdWindowTitle, [](unsigned, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });

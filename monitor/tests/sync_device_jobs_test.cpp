@@ -27,26 +27,27 @@ class SyncDeviceJobsTest : public ::testing::Test {
   std::atomic<int> cancel{0};
   ReportLink link{api, clock, cancel};
   test::MemorySyncStore store;
-  DeviceSync sync{link, store, [] { return std::int64_t{0}; }, {}};
+  DeferredSyncEffects effects{store};
+  DeviceSync sync{link, effects, [] { return std::int64_t{0}; }, effects.notifications()};
   std::unique_ptr<SettingsBlock> settings = std::make_unique<SettingsBlock>();
   test::EventLog log;
   test::FakeAnnouncements announcements{log};
-  SyncDeviceJobs jobs{sync, *settings, announcements};
+  SyncDeviceJobs jobs{sync, effects, *settings, announcements};
 };
 
 TEST_F(SyncDeviceJobsTest, RecordingStepsAreSpokenWhenTheProfileAsks) {
   for (std::uint16_t value : {0x0105, 0x0205, 0x0405, 0x0505, 0x0605, 0x0005})
-    jobs.LiveRecordingNotification(value);
+    jobs.LiveRecordingNotification(*settings, value);
   EXPECT_EQ(log.entries(),
             (Entries{"announce 603", "announce 604", "announce 606", "announce 607"}));
 
   settings->Profiles[1].SoundLRecord = 0;
-  jobs.LiveRecordingNotification(0x0205);
+  jobs.LiveRecordingNotification(*settings, 0x0205);
   EXPECT_EQ(log.entries().size(), 4u);
 }
 
 TEST_F(SyncDeviceJobsTest, StepThreeFetchesTheRecordedMacroOfTheKey) {
-  jobs.LiveRecordingNotification(0x0305);  // the keyboard does not answer: three tries
+  jobs.LiveRecordingNotification(*settings, 0x0305);  // the keyboard does not answer: three tries
   const auto ids = zendrel.readIds();
   EXPECT_EQ(std::count(ids.begin(), ids.end(), 0x0E), 3);
   EXPECT_TRUE(log.entries().empty());

@@ -42,7 +42,37 @@ class CMonitorApp {
 }  // namespace
 }  // namespace brelfx
 
+namespace brelfx {
+namespace {
+
+// Under Wine a message's data reaches the window procedure on the receiving
+// thread's stack, and any program can send the monitor copy-data of many
+// megabytes. The window therefore runs on a thread whose stack reservation
+// is far larger than any payload the system will carry to it (untouched
+// pages cost no memory); the other threads keep the program's small default.
+constexpr SIZE_T kWindowThreadStack = SIZE_T{256} << 20;
+
+struct WindowThreadStart {
+  const char* commandLine;
+  int exitCode = 0;
+};
+
+DWORD WINAPI RunWindowThread(void* parameter) {
+  auto* start = static_cast<WindowThreadStart*>(parameter);
+  CMonitorApp app;
+  start->exitCode = app.Run(start->commandLine);
+  return 0;
+}
+
+}  // namespace
+}  // namespace brelfx
+
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR commandLine, int) {
-  brelfx::CMonitorApp app;
-  return app.Run(commandLine);
+  brelfx::WindowThreadStart start{commandLine};
+  HANDLE thread = CreateThread(nullptr, brelfx::kWindowThreadStack, &brelfx::RunWindowThread,
+                               &start, STACK_SIZE_PARAM_IS_A_RESERVATION, nullptr);
+  if (thread == nullptr) return brelfx::RunWindowThread(&start) == 0 ? start.exitCode : 1;
+  WaitForSingleObject(thread, INFINITE);
+  CloseHandle(thread);
+  return start.exitCode;
 }

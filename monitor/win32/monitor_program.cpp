@@ -8,6 +8,7 @@
 #include "device/win32/win32_library_loader.h"
 #include "monitor/announcer.h"
 #include "monitor/countdown.h"
+#include "monitor/deferred_sync_effects.h"
 #include "monitor/firmware_launcher.h"
 #include "monitor/key_functions.h"
 #include "monitor/key_sender.h"
@@ -20,6 +21,7 @@
 #include "monitor/sync_device_jobs.h"
 #include "monitor/talk_registration.h"
 #include "monitor/timer_ids.h"
+#include "monitor/tray_icon_thread.h"
 #include "monitor/wave_file_player.h"
 #include "monitor/win32/window_thread_timers.h"
 #include "platform/win32/current_keyboard_layout.h"
@@ -75,6 +77,7 @@ class Playback final : public MonitorThread, public KeyEventSink {
   void OnKeyEvent(std::uint16_t value) override {
     if (keys_) keys_->OnKeyEvent(value);
   }
+  void ReleaseHeldKeys() override { shortcuts_.ReleaseHeld(); }
 
  private:
   const SettingsBlock& settings_;
@@ -100,6 +103,7 @@ struct MonitorProgram::Parts {
       : folder(ProgramFolderOf(programPath)),
         timers(window),
         tray(window, kTrayIconId, WM_TRAY_NOTIFY, icon.icon, kTrayTip),
+        trayThread(tray),
         files(folder, TalkConfigFolder(CommonAppDataFolder()), SystemFileSystem(), SystemRegistry(),
               GetSystemDefaultLangID()),
         keyboard(loader, SystemClock()),
@@ -109,11 +113,9 @@ struct MonitorProgram::Parts {
         announcer(settings.local(), timers, sounds, countdown),
         announcements(announcer),
         syncStore(files.files()),
-        sync(keyboard.reports, syncStore, SystemSecondsSince1970,
-             SyncNotifications{[this] { settings.Publish(); },
-                               [this] { settings.NotifyOption(WM_SETTINGS_RELOADED); },
-                               [this] { announcements.Announce(kTimerRecordSucceeded); }}),
-        jobs(sync, settings.local(), announcements),
+        syncEffects(syncStore),
+        sync(keyboard.reports, syncEffects, SystemSecondsSince1970, syncEffects.notifications()),
+        jobs(sync, syncEffects, settings.local(), announcements),
         firmware(
             keyboard.reports, [this](int version) { syncStore.WriteFWVersion(version); },
             SystemFileSystem(), shell, folder),
@@ -121,7 +123,7 @@ struct MonitorProgram::Parts {
         macroPlayer(keySender, playerClock),
         shortcuts(keySender, windowClock, timers),
         playback(settings.local(), shortcuts, countdown, macroPlayer),
-        monitor(MonitorServices{messenger, timers, tray, shell, keyboardRepeat, settingsMutex,
+        monitor(MonitorServices{messenger, timers, trayThread, shell, keyboardRepeat, settingsMutex,
                                 files, windowClock},
                 keyboard, settings,
                 MonitorFeatureSet{jobs, announcements, playback, playback, &firmware}) {}
@@ -131,6 +133,7 @@ struct MonitorProgram::Parts {
   WindowThreadTimers timers;
   ProgramIcon icon;
   Win32TrayIcon tray;
+  TrayIconThread trayThread;  // what the monitor changes the icon through
   Win32ProgramShell shell;
   Win32SystemKeyboardRepeat keyboardRepeat;
   Win32NamedMutex settingsMutex;
@@ -151,6 +154,7 @@ struct MonitorProgram::Parts {
   AnnouncerAnnouncements announcements;
 
   SettingsFilesSyncStore syncStore;
+  DeferredSyncEffects syncEffects;
   DeviceSync sync;
   SyncDeviceJobs jobs;
   FirmwareLauncher firmware;
@@ -187,6 +191,9 @@ bool MonitorProgram::OnTimer(int id) {
       return true;
     case kTimerFirstSync:
       parts_->monitor.OnFirstSyncTimer();
+      return true;
+    case kTimerJobResults:
+      parts_->monitor.OnJobResults();
       return true;
     case kTimerCountdown:
       parts_->countdown.Step();

@@ -5,6 +5,7 @@
 #include "monitor/monitor_messages.h"
 #include "monitor/timer_ids.h"
 #include "monitor/win32/monitor_program.h"
+#include "platform/log.h"
 #include "platform/win32/handles.h"
 #include "settings/shared_catalogue.h"
 
@@ -27,7 +28,12 @@ TalkMessages RegisterTalkMessages() {
 }
 
 CMonitorWnd::CMonitorWnd(std::string programPath, bool openOption, const TalkMessages& talkMessages)
-    : programPath_(std::move(programPath)), openOption_(openOption), talkMessages_(talkMessages) {}
+    // The monitor has no controls: nothing is reflected, so no message of
+    // another program is ever read as one of its objects.
+    : Window(Reflection::kNone),
+      programPath_(std::move(programPath)),
+      openOption_(openOption),
+      talkMessages_(talkMessages) {}
 
 CMonitorWnd::~CMonitorWnd() {
   DestroyWindowNow();
@@ -42,8 +48,7 @@ bool CMonitorWnd::Create() {
 }
 
 // Not handled here yet, so they get the default answer: the Talk hub's
-// messages and WM_COPYDATA, and timers 500 and 630 (foreground watch,
-// ambient light).
+// messages, and timers 500 and 630 (foreground watch, ambient light).
 LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -57,6 +62,8 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       return OnTimer(wParam);
     case WM_DEVICECHANGE:
       return TRUE;
+    case WM_COPYDATA:
+      return OnCopyData(wParam, reinterpret_cast<const COPYDATASTRUCT*>(lParam));
     case WM_COMMAND:
       return OnCommand(LOWORD(wParam));
     case WM_TRAY_NOTIFY:
@@ -79,9 +86,8 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WM_RELOAD_IGNORED_B:
       program_->monitor().OnOptionCommand(message, wParam);
       return 0;
-    case WindowThreadTimers::kStartRequest:
-    case WindowThreadTimers::kStopRequest:
-      program_->timers().OnRequest(message, wParam, lParam);
+    case WindowThreadTimers::kWakeMessage:
+      program_->timers().OnWake();
       return 0;
     default:
       return Default(message, wParam, lParam);
@@ -109,6 +115,18 @@ LRESULT CMonitorWnd::OnDestroy() {
 LRESULT CMonitorWnd::OnTimer(UINT_PTR id) {
   program_->OnTimer(static_cast<int>(id));
   return 0;
+}
+
+// Any program can send copy-data of any size. Only the Talk hub's
+// companion-device record is meant for the monitor, and no byte of a payload
+// is read unless it has exactly that record's size. The record itself is the
+// Talk link's to take up; the answer is 1 in every case.
+LRESULT CMonitorWnd::OnCopyData(WPARAM wParam, const COPYDATASTRUCT* data) {
+  const DWORD size = data ? data->cbData : 0;
+  const bool record = size == kCompanionDeviceRecordBytes && data->lpData != nullptr;
+  DebugLog("OnCopyData: wParam=%d, %lu bytes%s\r\n", static_cast<int>(wParam),
+           static_cast<unsigned long>(size), record ? ", a companion-device record" : ", ignored");
+  return TRUE;
 }
 
 LRESULT CMonitorWnd::OnCommand(UINT id) {

@@ -9,7 +9,8 @@ void WindowThreadTimers::StartTimer(int id, int intervalMs) {
   if (OnWindowThread()) {
     timers_.StartTimer(id, intervalMs);
   } else {
-    PostMessageA(window_, kStartRequest, static_cast<WPARAM>(id), intervalMs);
+    // A timer needs a period: 0 would read as a stop.
+    Queue({id, intervalMs > 0 ? intervalMs : 1});
   }
 }
 
@@ -17,14 +18,31 @@ void WindowThreadTimers::StopTimer(int id) {
   if (OnWindowThread()) {
     timers_.StopTimer(id);
   } else {
-    PostMessageA(window_, kStopRequest, static_cast<WPARAM>(id), 0);
+    Queue({id, 0});
   }
 }
 
-void WindowThreadTimers::OnRequest(UINT message, WPARAM wParam, LPARAM lParam) {
-  const int id = static_cast<int>(wParam);
-  if (message == kStartRequest) timers_.StartTimer(id, static_cast<int>(lParam));
-  if (message == kStopRequest) timers_.StopTimer(id);
+void WindowThreadTimers::Queue(Request request) {
+  {
+    std::lock_guard lock(mutex_);
+    requests_.push_back(request);
+  }
+  PostMessageA(window_, kWakeMessage, 0, 0);
+}
+
+void WindowThreadTimers::OnWake() {
+  std::vector<Request> requests;
+  {
+    std::lock_guard lock(mutex_);
+    requests.swap(requests_);
+  }
+  for (const Request& request : requests) {
+    if (request.intervalMs > 0) {
+      timers_.StartTimer(request.id, request.intervalMs);
+    } else {
+      timers_.StopTimer(request.id);
+    }
+  }
 }
 
 }  // namespace brelfx

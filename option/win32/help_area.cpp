@@ -15,9 +15,9 @@ constexpr COLORREF kHelpTextColor = RGB(100, 100, 100);
 
 CHelpArea::~CHelpArea() { DestroyWindowNow(); }
 
-bool CHelpArea::Create(HWND parent, const RECT& rect, HBITMAP background) {
+bool CHelpArea::Create(HWND parent, const RECT& rect, UniqueBitmap background) {
   if (!RegisterWindowClass(kHelpAreaClass)) return false;
-  CropSkinImage(nullptr, background_, background, rect);
+  background_ = std::move(background);
   SetLanguage(kEnglish);
   return CreateWindowObject(0, kHelpAreaClass, "", WS_CHILD | WS_VISIBLE, rect, parent, nullptr);
 }

@@ -15,8 +15,7 @@ namespace brelfx {
 class CHelpArea : public Window {
  public:
   ~CHelpArea() override;
-  // `background`: the main window's picture; the area shows its part of it.
-  bool Create(HWND parent, const RECT& rect, HBITMAP background);
+  bool Create(HWND parent, const RECT& rect, UniqueBitmap background);
   void SetLanguage(int quickHelpLan);
   void SetText(const std::string& utf8);
   const std::string& Text() const { return text_; }

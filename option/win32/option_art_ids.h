@@ -1,15 +1,36 @@
-// Resource ids of the option application's pictures (option_art.rc).
-// A skin set takes five consecutive ids: shape, normal, hover, pressed, extra.
+// Resource ids of the option application's pictures (option_art.rc), painted
+// at build time from assets/skins/option_*.skin and the language recipes.
+// Plain macros: the resource script includes this file too. Fixed by the
+// program's windows: 128, 292, 427; the hand cursor 426 comes with the skin
+// toolkit's resources. Everything else lies in 3000-3199.
 #pragma once
 
-#define BRELFX_IDI_OPTION 128
-#define BRELFX_IDB_OPTION_MAIN 1000
-#define BRELFX_IDB_OPTION_PAGE 1010
-#define BRELFX_IDB_OPTION_UPDATE 1020
-#define BRELFX_IDB_OPTION_WINDOWS_PROFILE 1040
-#define BRELFX_IDB_OPTION_PROFILE_EDIT 1050
-#define BRELFX_IDB_OPTION_LANGUAGES 1060
-// The picture area beside the logo.
-#define BRELFX_IDB_OPTION_PICTURE 427
-// Language flags: first + 3 * language + state (0 normal, 1 hover, 2 pressed).
-#define BRELFX_IDB_OPTION_FLAGS 1100
+#define BRELFX_IDI_OPTION 128        // big and small window icon
+#define BRELFX_IDB_HELP_AREA 292     // background of the help area, 529 x 20
+#define BRELFX_IDB_PICTURE_AREA 427  // picture area, 171 x 45, shown while MouseType is 1
+
+// Skin sets: shape, normal, hover, pressed, extra at base + 0 ... base + 4.
+#define BRELFX_SKIN_SHAPE 0
+#define BRELFX_SKIN_NORMAL 1
+#define BRELFX_SKIN_HOVER 2
+#define BRELFX_SKIN_PRESSED 3
+#define BRELFX_SKIN_EXTRA 4
+#define BRELFX_IDB_MAIN 3000             // main window, 800 x 600
+#define BRELFX_IDB_CONFIRM_WINDOWS 3010  // windows-profile confirmation, 310 x 240
+#define BRELFX_IDB_PROFILE_EDIT 3020     // profile edit dialog, 525 x 356
+#define BRELFX_IDB_UPDATE_PAGE 3030      // Update page, 774 x 312
+#define BRELFX_IDB_LANGUAGE_LIST 3040    // language popup, 100 x 289
+#define BRELFX_IDB_PAGE 3060             // background of a page, 774 x 312
+#define BRELFX_IDB_APPLY_PROGRESS 3070   // Apply's progress bar, 529 x 20
+
+// The lit windows-profile marker, 22 x 22, for the image-button placement:
+// normal, hover, pressed, disabled. The off marker is cut from the main skin.
+#define BRELFX_IDB_MARKER_ON_NORMAL 3050
+#define BRELFX_IDB_MARKER_ON_HOVER 3051
+#define BRELFX_IDB_MARKER_ON_PRESSED 3052
+#define BRELFX_IDB_MARKER_ON_DISABLED 3053
+
+// The language button's flags, 32 x 17: base + QuickHelpLan index (0-16).
+#define BRELFX_IDB_FLAG_NORMAL 3100
+#define BRELFX_IDB_FLAG_HOVER 3120
+#define BRELFX_IDB_FLAG_PRESSED 3140

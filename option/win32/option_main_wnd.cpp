@@ -8,8 +8,8 @@
 #include "option/skin/win32/placement.h"
 #include "option/win32/file_dialogs.h"
 #include "option/win32/main_window_layout.h"
+#include "option/win32/option_art_ids.h"
 #include "option/win32/profile_edit_dialog.h"
-#include "option_art_ids.h"
 #include "platform/file_system.h"
 #include "platform/win32/system_registry.h"
 #include "settings/shared_catalogue.h"
@@ -24,12 +24,16 @@ constexpr UINT WM_BUILD_PAGES = WM_APP + 1;
 SkinSetIds IdsFrom(int first) { return {first, first + 1, first + 2, first + 3, first + 4}; }
 SkinSetIds UnshapedIdsFrom(int first) { return {0, first + 1, first + 2, first + 3, first + 4}; }
 
-int FlagId(int language, int state) { return BRELFX_IDB_OPTION_FLAGS + 3 * language + state; }
+// The language button's flags by state: 0 normal, 1 hover, 2 pressed.
+int FlagId(int language, int state) {
+  constexpr int kFirst[] = {BRELFX_IDB_FLAG_NORMAL, BRELFX_IDB_FLAG_HOVER, BRELFX_IDB_FLAG_PRESSED};
+  return kFirst[state] + language;
+}
 
 class WindowsProfileQuestion final : public CConfirmDialog {
  public:
   WindowsProfileQuestion()
-      : CConfirmDialog(IdsFrom(BRELFX_IDB_OPTION_WINDOWS_PROFILE),
+      : CConfirmDialog(IdsFrom(BRELFX_IDB_CONFIRM_WINDOWS),
                        ConfirmLayout{layout::kConfirmOk, layout::kConfirmCancel,
                                      layout::kConfirmExit}) {}
 };
@@ -37,7 +41,7 @@ class WindowsProfileQuestion final : public CConfirmDialog {
 }  // namespace
 
 COptionMainWnd::COptionMainWnd(std::string programFolder)
-    : SkinDialog(IdsFrom(BRELFX_IDB_OPTION_MAIN)),
+    : SkinDialog(IdsFrom(BRELFX_IDB_MAIN)),
       programFolder_(std::move(programFolder)),
       messenger_(systemMessenger_, [this](bool waiting) { WaitForMonitor(waiting); }) {
   model_ = std::make_unique<MainWindowModel>(MainWindowServices{
@@ -84,7 +88,7 @@ void COptionMainWnd::PlaceControls() {
   for (int i = 0; i < kPageCount; ++i) PlaceSkinButton(self, tabs_[i], layout::kTabs[i], set);
   // Only the page shown first is built before the first paint.
   const RECT pageRect = ToRect(ParseLayoutString(layout::kPagePosition).rect);
-  pages_[0] = std::make_unique<CPageWnd>(UnshapedIdsFrom(BRELFX_IDB_OPTION_PAGE));
+  pages_[0] = std::make_unique<CPageWnd>(UnshapedIdsFrom(BRELFX_IDB_PAGE));
   pages_[0]->Create(self, pageRect);
   model_->AttachPage(PageId::kMain, *pages_[0]);
   tabs_[0].SetChecked(true);
@@ -97,14 +101,12 @@ void COptionMainWnd::PlaceControls() {
   PlaceEndButton(cancel_, layout::kCancel, kDialogCancel);
   PlaceEndButton(exit_, layout::kExit, kDialogCancel);
 
-  const HBITMAP pressed = set.Image(SkinRole::kPressed);
   for (int i = 0; i < kProfileCount; ++i) {
     PlaceSkinButton(self, slots_[i], layout::kSlots[i], set);
     PlaceSkinButton(self, offMarkers_[i], layout::kMarkers[i], set);
-    // The on marker is the marker lit: the pressed picture in every state.
-    const RECT marker = ToRect(ParseLayoutString(layout::kMarkers[i]).rect);
-    onMarkers_[i].Create(self, marker);
-    onMarkers_[i].SetStateImages(marker, pressed, pressed, pressed, set.Image(SkinRole::kExtra));
+    PlaceImageButton(self, onMarkers_[i], layout::kMarkers[i], BRELFX_IDB_MARKER_ON_NORMAL,
+                     BRELFX_IDB_MARKER_ON_HOVER, BRELFX_IDB_MARKER_ON_PRESSED,
+                     BRELFX_IDB_MARKER_ON_DISABLED, false);
     PlaceSkinButton(self, swatches_[i], layout::kSwatches[i], set);
     PlaceSkinButton(self, names_[i], layout::kSlotNames[i], set);
   }
@@ -114,10 +116,11 @@ void COptionMainWnd::PlaceControls() {
   language_.SetTooltip(languageItem.tooltip);
 
   const RECT help = ToRect(ParseLayoutString(layout::kHelpArea).rect);
-  helpArea_.Create(self, help, set.Image(SkinRole::kNormal));
-  progress_.Create(self, help, set.Image(SkinRole::kNormal), pressed);
+  helpArea_.Create(self, help, LoadSkinBitmap(BRELFX_IDB_HELP_AREA));
+  progress_.Create(self, help, LoadSkinBitmap(BRELFX_IDB_APPLY_PROGRESS + BRELFX_SKIN_NORMAL),
+                   LoadSkinBitmap(BRELFX_IDB_APPLY_PROGRESS + BRELFX_SKIN_PRESSED));
   picture_.Create(self, ToRect(ParseLayoutString(layout::kPicture).rect), false);
-  picture_.SetPicture(BRELFX_IDB_OPTION_PICTURE);
+  picture_.SetPicture(BRELFX_IDB_PICTURE_AREA);
 }
 
 void COptionMainWnd::BuildRemainingPages() {
@@ -129,7 +132,7 @@ void COptionMainWnd::BuildRemainingPages() {
       updatePage_ = update.get();
       pages_[i] = std::move(update);
     } else {
-      pages_[i] = std::make_unique<CPageWnd>(UnshapedIdsFrom(BRELFX_IDB_OPTION_PAGE));
+      pages_[i] = std::make_unique<CPageWnd>(UnshapedIdsFrom(BRELFX_IDB_PAGE));
     }
     pages_[i]->Create(hwnd(), pageRect);
     model_->AttachPage(static_cast<PageId>(i), *pages_[i]);
@@ -273,7 +276,7 @@ void COptionMainWnd::SaveProfile() {
 }
 
 void COptionMainWnd::ChooseLanguage() {
-  CPopupList languages(IdsFrom(BRELFX_IDB_OPTION_LANGUAGES),
+  CPopupList languages(IdsFrom(BRELFX_IDB_LANGUAGE_LIST),
                        std::vector<const char*>(std::begin(layout::kLanguageItems),
                                                 std::end(layout::kLanguageItems)));
   RECT button;

@@ -1,20 +1,16 @@
 #include "option/win32/option_pages.h"
 
 #include "option/skin/layout_string.h"
+#include "option/app/update_page_layout.h"
 #include "option/skin/win32/placement.h"
-#include "option_art_ids.h"
+#include "option/win32/option_art_ids.h"
 
 namespace brelfx {
 namespace {
 
 constexpr const char* kPageClass = "BrelFX.Page";
 
-// The values beside the names painted in the Update page's picture.
-constexpr const char kProgramValue[] = "Program version,250,76,200,18,";
-constexpr const char kFirmwareValue[] = "Firmware version,250,106,200,18,";
-constexpr const char kDriverLink[] = "Latest driver,250,154,500,20,";
-constexpr const char kHelpLink[] = "Help and manuals,250,184,500,20,";
-
+// Pages are rectangles: no shape picture.
 SkinSetIds IdsFrom(int first) { return {0, first + 1, first + 2, first + 3, first + 4}; }
 
 }  // namespace
@@ -40,7 +36,7 @@ LRESULT CPageWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   return SkinWindow::HandleMessage(message, wParam, lParam);
 }
 
-CUpdatePage::CUpdatePage() : CPageWnd(IdsFrom(BRELFX_IDB_OPTION_UPDATE)) {}
+CUpdatePage::CUpdatePage() : CPageWnd(IdsFrom(BRELFX_IDB_UPDATE_PAGE)) {}
 
 CUpdatePage::~CUpdatePage() { DestroyWindowNow(); }
 
@@ -49,8 +45,8 @@ void CUpdatePage::OnCreatePage() {
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           DEFAULT_PITCH | FF_DONTCARE, "Arial"));
   const HBITMAP background = skin().Image(SkinRole::kNormal);
-  driver_.Create(hwnd(), ToRect(ParseLayoutString(kDriverLink).rect), background);
-  help_.Create(hwnd(), ToRect(ParseLayoutString(kHelpLink).rect), background);
+  driver_.Create(hwnd(), ToRect(ParseLayoutString(update_page::kDriverLink).rect), background);
+  help_.Create(hwnd(), ToRect(ParseLayoutString(update_page::kHelpLink).rect), background);
   SetVersions(versions_);
 }
 
@@ -66,8 +62,8 @@ void CUpdatePage::PaintOver(HDC dc, const RECT&) {
   const HGDIOBJ old = SelectObject(dc, font_.get());
   SetBkMode(dc, TRANSPARENT);
   SetTextColor(dc, RGB(230, 235, 240));
-  for (const auto& [layout, text] : {std::pair{kProgramValue, &versions_.program},
-                                     std::pair{kFirmwareValue, &versions_.firmware}}) {
+  for (const auto& [layout, text] : {std::pair{update_page::kProgramVersion, &versions_.program},
+                                     std::pair{update_page::kFirmwareVersion, &versions_.firmware}}) {
     RECT box = ToRect(ParseLayoutString(layout).rect);
     DrawTextA(dc, text->c_str(), static_cast<int>(text->size()), &box,
               DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX);

@@ -2,7 +2,7 @@
 
 #include "option/skin/win32/placement.h"
 #include "option/win32/file_dialogs.h"
-#include "option_art_ids.h"
+#include "option/win32/option_art_ids.h"
 
 namespace brelfx {
 namespace {
@@ -21,9 +21,9 @@ constexpr const char kExit[] = "BUTTON_Exit,494,3,22,22,";
 constexpr COLORREF kFieldText = RGB(230, 236, 244);
 constexpr COLORREF kFieldBackground = RGB(8, 9, 11);
 
-constexpr SkinSetIds kSkin{BRELFX_IDB_OPTION_PROFILE_EDIT, BRELFX_IDB_OPTION_PROFILE_EDIT + 1,
-                           BRELFX_IDB_OPTION_PROFILE_EDIT + 2, BRELFX_IDB_OPTION_PROFILE_EDIT + 3,
-                           BRELFX_IDB_OPTION_PROFILE_EDIT + 4};
+constexpr SkinSetIds kSkin{BRELFX_IDB_PROFILE_EDIT, BRELFX_IDB_PROFILE_EDIT + 1,
+                           BRELFX_IDB_PROFILE_EDIT + 2, BRELFX_IDB_PROFILE_EDIT + 3,
+                           BRELFX_IDB_PROFILE_EDIT + 4};
 
 void PlaceField(HWND owner, CBitmapEdit& field, const char* layout, std::size_t limit,
                 const std::string& text) {

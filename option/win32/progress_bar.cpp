@@ -13,10 +13,11 @@ constexpr const char* kProgressClass = "BrelFX.ApplyProgress";
 
 CApplyProgressBar::~CApplyProgressBar() { DestroyWindowNow(); }
 
-bool CApplyProgressBar::Create(HWND parent, const RECT& rect, HBITMAP empty, HBITMAP full) {
+bool CApplyProgressBar::Create(HWND parent, const RECT& rect, UniqueBitmap empty,
+                               UniqueBitmap full) {
   if (!RegisterWindowClass(kProgressClass)) return false;
-  CropSkinImage(nullptr, empty_, empty, rect);
-  CropSkinImage(nullptr, full_, full, rect);
+  empty_ = std::move(empty);
+  full_ = std::move(full);
   width_ = rect.right - rect.left;
   return CreateWindowObject(0, kProgressClass, "", WS_CHILD, rect, parent, nullptr);
 }

@@ -12,9 +12,8 @@ namespace brelfx {
 class CApplyProgressBar : public Window {
  public:
   ~CApplyProgressBar() override;
-  // Created hidden. `empty` and `full` are full-window pictures; the bar
-  // takes its part of each.
-  bool Create(HWND parent, const RECT& rect, HBITMAP empty, HBITMAP full);
+  // Created hidden, with the pictures of the empty and the full bar.
+  bool Create(HWND parent, const RECT& rect, UniqueBitmap empty, UniqueBitmap full);
   void Start();
   void SetProgress(long long written, long long planned);
   void Stop();

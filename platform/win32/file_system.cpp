@@ -11,8 +11,10 @@ const char kPathSeparator = '\\';
 
 namespace {
 
-// How long a replace waits for other handles to the file to close: 2 s.
-constexpr int kReplaceAttempts = 40;
+// How long a replace waits for other handles to the file to close: 300 ms.
+// Saves run on the monitor's window thread, which must keep answering; a
+// reader that holds the file longer costs this save, not the old file.
+constexpr int kReplaceAttempts = 7;
 constexpr DWORD kReplaceRetryMs = 50;
 
 class Win32FileSystem final : public FileSystem {
@@ -28,8 +30,8 @@ class Win32FileSystem final : public FileSystem {
     if (!GetFileSizeEx(file.get(), &size) || size.QuadPart > 0x7FFFFFFF) return false;
     contents.resize(static_cast<std::size_t>(size.QuadPart));
     DWORD read = 0;
-    if (!contents.empty() &&
-        !::ReadFile(file.get(), contents.data(), static_cast<DWORD>(contents.size()), &read, nullptr)) {
+    if (!contents.empty() && !::ReadFile(file.get(), contents.data(),
+                                         static_cast<DWORD>(contents.size()), &read, nullptr)) {
       return false;
     }
     contents.resize(read);
@@ -47,6 +49,11 @@ class Win32FileSystem final : public FileSystem {
                      nullptr) ||
         written != contents.size()) {
       LogLastError("WriteFile");
+      return false;
+    }
+    // On the disk before the rename makes it the settings file.
+    if (!FlushFileBuffers(file.get())) {
+      LogLastError("FlushFileBuffers");
       return false;
     }
     return true;
@@ -69,6 +76,17 @@ class Win32FileSystem final : public FileSystem {
   bool RemoveFile(const std::string& path) override { return DeleteFileA(path.c_str()) != 0; }
   bool CreateFolder(const std::string& path) override {
     return CreateDirectoryA(path.c_str(), nullptr) || Kind(path) == PathKind::kFolder;
+  }
+  std::vector<std::string> FileNames(const std::string& folder) override {
+    std::vector<std::string> names;
+    WIN32_FIND_DATAA found;
+    const HANDLE search = FindFirstFileA(JoinPath(folder, "*").c_str(), &found);
+    if (search == INVALID_HANDLE_VALUE) return names;
+    do {
+      if (!(found.dwFileAttributes & FILE_ATTRIBUTE_DIRECTORY)) names.emplace_back(found.cFileName);
+    } while (FindNextFileA(search, &found));
+    FindClose(search);
+    return names;
   }
   PathKind Kind(const std::string& path) override {
     const DWORD attributes = GetFileAttributesA(path.c_str());

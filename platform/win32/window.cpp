@@ -2,6 +2,9 @@
 
 #include <climits>
 #include <exception>
+#include <mutex>
+#include <unordered_map>
+#include <unordered_set>
 
 #include "platform/log.h"
 
@@ -18,7 +21,53 @@ int Extent(LONG from, LONG to) {
   return extent < 0 ? 0 : extent > INT_MAX ? INT_MAX : static_cast<int>(extent);
 }
 
+// What this process made, by handle or address: a window handle or item data
+// in a message is looked up here, never turned into a pointer on trust.
+template <typename Key, typename Value>
+class Registry {
+ public:
+  void Add(Key key, Value value) {
+    std::lock_guard lock(mutex_);
+    entries_[key] = value;
+  }
+  void Remove(Key key) {
+    std::lock_guard lock(mutex_);
+    entries_.erase(key);
+  }
+  Value Find(Key key) {
+    std::lock_guard lock(mutex_);
+    const auto found = entries_.find(key);
+    return found == entries_.end() ? Value{} : found->second;
+  }
+
+ private:
+  std::mutex mutex_;
+  std::unordered_map<Key, Value> entries_;
+};
+
+Registry<HWND, Window*>& OwnWindows() {
+  static Registry<HWND, Window*> windows;
+  return windows;
+}
+
+Registry<ULONG_PTR, OwnerDrawnMenuItem*>& OwnMenuItems() {
+  static Registry<ULONG_PTR, OwnerDrawnMenuItem*> items;
+  return items;
+}
+
 }  // namespace
+
+OwnerDrawnMenuItem::OwnerDrawnMenuItem() {
+  OwnMenuItems().Add(reinterpret_cast<ULONG_PTR>(this), this);
+}
+
+OwnerDrawnMenuItem::~OwnerDrawnMenuItem() {
+  OwnMenuItems().Remove(reinterpret_cast<ULONG_PTR>(this));
+}
+
+OwnerDrawnMenuItem* OwnerDrawnMenuItem::FromItemData(ULONG_PTR itemData) {
+  return OwnMenuItems().Find(itemData);
+}
 
 Window::~Window() {
   if (!hwnd_) return;
@@ -31,7 +80,7 @@ Window::~Window() {
 
 Window* Window::FromHandle(HWND window) {
   if (!window) return nullptr;
-  return reinterpret_cast<Window*>(GetWindowLongPtrA(window, GWLP_USERDATA));
+  return OwnWindows().Find(window);
 }
 
 bool Window::RegisterWindowClass(const char* className, UINT classStyle, HCURSOR cursor,
@@ -74,8 +123,7 @@ HWND Window::CreateControlObject(DWORD exStyle, const char* className, const cha
     DebugLog("CreateWindowEx(%s) failed: %lu\n", className, GetLastError());
     return nullptr;
   }
-  hwnd_ = window;
-  SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(this));
+  Attach(window);
   controlProc_ = reinterpret_cast<WNDPROC>(
       SetWindowLongPtrA(window, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&Window::SubclassProc)));
   return window;
@@ -95,11 +143,13 @@ LRESULT Window::Default(UINT message, WPARAM wParam, LPARAM lParam) {
 }
 
 std::optional<LRESULT> Window::Reflect(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (reflection_ == Reflection::kNone) return std::nullopt;
   switch (message) {
     case WM_DRAWITEM: {
       const auto* draw = reinterpret_cast<const DRAWITEMSTRUCT*>(lParam);
+      if (!draw) return std::nullopt;
       if (draw->CtlType == ODT_MENU) {
-        if (auto* item = reinterpret_cast<OwnerDrawnMenuItem*>(draw->itemData)) item->Draw(*draw);
+        if (auto* item = OwnerDrawnMenuItem::FromItemData(draw->itemData)) item->Draw(*draw);
         return TRUE;
       }
       if (Window* control = FromHandle(draw->hwndItem))
@@ -108,9 +158,8 @@ std::optional<LRESULT> Window::Reflect(UINT message, WPARAM wParam, LPARAM lPara
     }
     case WM_MEASUREITEM: {
       auto* measure = reinterpret_cast<MEASUREITEMSTRUCT*>(lParam);
-      if (measure->CtlType != ODT_MENU) return std::nullopt;
-      if (auto* item = reinterpret_cast<OwnerDrawnMenuItem*>(measure->itemData))
-        item->Measure(*measure);
+      if (!measure || measure->CtlType != ODT_MENU) return std::nullopt;
+      if (auto* item = OwnerDrawnMenuItem::FromItemData(measure->itemData)) item->Measure(*measure);
       return TRUE;
     }
     case WM_COMMAND:
@@ -138,9 +187,14 @@ LRESULT Window::Dispatch(UINT message, WPARAM wParam, LPARAM lParam) {
   return 0;
 }
 
+void Window::Attach(HWND window) {
+  hwnd_ = window;
+  OwnWindows().Add(window, this);
+}
+
 void Window::Detach() {
   if (!hwnd_) return;
-  SetWindowLongPtrA(hwnd_, GWLP_USERDATA, 0);
+  OwnWindows().Remove(hwnd_);
   if (controlProc_) {
     SetWindowLongPtrA(hwnd_, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(controlProc_));
     controlProc_ = nullptr;
@@ -150,11 +204,10 @@ void Window::Detach() {
 
 LRESULT CALLBACK Window::WindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_NCCREATE) {
+    // Only windows of the classes this base registered get here, created by
+    // CreateWindowObject with their object as the creation parameter.
     auto* self = static_cast<Window*>(reinterpret_cast<CREATESTRUCTA*>(lParam)->lpCreateParams);
-    if (self) {
-      self->hwnd_ = window;
-      SetWindowLongPtrA(window, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(self));
-    }
+    if (self) self->Attach(window);
   }
   Window* self = FromHandle(window);
   if (!self) return DefWindowProcA(window, message, wParam, lParam);

@@ -11,7 +11,10 @@
 //
 // Owner-draw and control-colour messages and control notifications are first
 // offered to the object of the control they concern (OnReflected), so a
-// control draws itself. No exception leaves a window procedure.
+// control draws itself. Only windows and menu items this base made in this
+// process are ever taken for objects: any program can post or send a window
+// message naming its own window or pointer. No exception leaves a window
+// procedure.
 #pragma once
 
 #include <windows.h>
@@ -22,25 +25,36 @@ namespace brelfx {
 
 // Owner-drawn menu items carry a pointer to one of these as their item data;
 // the window that tracks the menu passes WM_MEASUREITEM/WM_DRAWITEM to it.
+// Every live item is known, so item data that names no item is ignored.
 class OwnerDrawnMenuItem {
  public:
   virtual void Measure(MEASUREITEMSTRUCT& measure) = 0;
   virtual void Draw(const DRAWITEMSTRUCT& draw) = 0;
 
+  // The live item at this item data, or null.
+  static OwnerDrawnMenuItem* FromItemData(ULONG_PTR itemData);
+
  protected:
-  ~OwnerDrawnMenuItem() = default;
+  OwnerDrawnMenuItem();
+  OwnerDrawnMenuItem(const OwnerDrawnMenuItem&) = delete;
+  OwnerDrawnMenuItem& operator=(const OwnerDrawnMenuItem&) = delete;
+  ~OwnerDrawnMenuItem();
 };
+
+// Whether a window passes the messages about its controls to their objects.
+enum class Reflection { kToOwnControls, kNone };
 
 class Window {
  public:
-  Window() = default;
+  explicit Window(Reflection reflection = Reflection::kToOwnControls) : reflection_(reflection) {}
   virtual ~Window();
   Window(const Window&) = delete;
   Window& operator=(const Window&) = delete;
 
   HWND hwnd() const { return hwnd_; }
 
-  // The object behind a window created or subclassed by this base, or null.
+  // The object behind a window this base created or subclassed in this
+  // process, or null (for any other window, whatever its user data holds).
   static Window* FromHandle(HWND window);
 
   // Registers a window class whose procedure is this base's (once per name).
@@ -75,6 +89,9 @@ class Window {
   std::optional<LRESULT> Reflect(UINT message, WPARAM wParam, LPARAM lParam);
   void Detach();
 
+  void Attach(HWND window);
+
+  const Reflection reflection_;
   HWND hwnd_ = nullptr;
   WNDPROC controlProc_ = nullptr;  // the subclassed control's own procedure
 };

@@ -8,6 +8,7 @@
 
 #include "settings/ini_document.h"
 #include "settings/profile_file.h"
+#include "settings/text_file_encoding.h"
 
 namespace {
 
@@ -35,5 +36,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   Check(reread.ReadString(name, "Key", "") == document.ReadString(name, "Key", ""));
   Check(reread.ReadInt("Setting", "KBDelay", 0) == -5);
   Check(reread.Text() == document.Text());
+
+  // Any ANSI text survives a trip through each encoding a file may have.
+  for (auto encoding : {brelfx::TextFileEncoding::kUtf8, brelfx::TextFileEncoding::kUtf16Le}) {
+    std::string bytes = brelfx::EncodeFromAnsi(text, encoding);
+    Check(brelfx::DecodeToAnsi(bytes) == encoding && bytes == text);
+  }
+  // The input as the body of a file with either mark: read, written and read
+  // again, it keeps its mark and its text.
+  for (std::string_view mark : {std::string_view("\xFF\xFE"), std::string_view("\xEF\xBB\xBF")}) {
+    brelfx::IniDocument marked(std::string(mark) + std::string(text));
+    marked.WriteString("Setting", "Name", "\xE9t\xE9");
+    const std::string written = marked.Text();
+    Check(std::string_view(written).substr(0, mark.size()) == mark);
+    const brelfx::IniDocument again(written);
+    Check(again.ReadString("Setting", "Name", "") == "\xE9t\xE9");
+    Check(again.Text() == written);
+  }
   return 0;
 }

@@ -92,6 +92,40 @@ TEST(IniDocument, AByteOrderMarkIsWrittenBackAndRewritingIsStable) {
   EXPECT_EQ(IniDocument(twice.Text()).Text(), twice.Text());
 }
 
+// UTF-16LE bytes with their mark, for a text of ASCII and Latin-1 characters.
+std::string Utf16Le(std::u16string_view text) {
+  std::string bytes = "\xFF\xFE";
+  for (char16_t c : text) {
+    bytes += static_cast<char>(c & 0xFF);
+    bytes += static_cast<char>(c >> 8);
+  }
+  return bytes;
+}
+
+// Saved as "Unicode" in Notepad: read as ANSI, written back as UTF-16LE.
+TEST(IniDocument, AUtf16FileIsReadAndWrittenBackInUtf16) {
+  IniDocument doc(Utf16Le(u"[Setting]\r\nProFileName=\u00C9quipe \u20AC\u4E00\r\nKBDelay=2\r\n"));
+  EXPECT_EQ(doc.ReadString("Setting", "ProFileName", ""), "\xC9quipe \x80?");
+  EXPECT_EQ(doc.ReadInt("Setting", "KBDelay", 0), 2);
+  doc.WriteString("Setting", "GameFile0", "C:\\Jeux\\\xE9t\xE9.exe");
+  EXPECT_EQ(doc.Text(), Utf16Le(u"[Setting]\r\nProFileName=\u00C9quipe \u20AC?\r\nKBDelay=2\r\n"
+                                u"GameFile0=C:\\Jeux\\\u00E9t\u00E9.exe\r\n"));
+  EXPECT_EQ(IniDocument::Over(doc.Text()).ReadString("Setting", "GameFile0", ""),
+            "C:\\Jeux\\\xE9t\xE9.exe");
+}
+
+// A UTF-8 file with its mark takes ANSI text as UTF-8; bytes that are not
+// UTF-8 (ANSI written into it by older versions) read as what they were.
+TEST(IniDocument, AUtf8FileWithItsMarkStaysUtf8) {
+  IniDocument doc("\xEF\xBB\xBF[S]\r\nname=\xC3\x89quipe\r\nold=\xE9t\xE9\r\n");
+  EXPECT_EQ(doc.ReadString("S", "name", ""), "\xC9quipe");
+  EXPECT_EQ(doc.ReadString("S", "old", ""), "\xE9t\xE9");
+  doc.WriteString("S", "new", "\xE0 \x80");
+  EXPECT_EQ(doc.Text(),
+            "\xEF\xBB\xBF[S]\r\nname=\xC3\x89quipe\r\nold=\xC3\xA9t\xC3\xA9\r\n"
+            "new=\xC3\xA0 \xE2\x82\xAC\r\n");
+}
+
 TEST(IniDocument, AValueCannotInjectLines) {
   IniDocument doc;
   doc.WriteString("S", "name", "first\r\n[S]\r\nKBDelay=3");

@@ -6,8 +6,10 @@
 #include <map>
 #include <memory>
 
+#include "platform/path.h"
 #include "settings/block_defaults.h"
 #include "settings/ini_file.h"
+#include "settings/profile_file.h"
 #include "settings/text_field.h"
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/fully_used_settings.h"
@@ -101,6 +103,30 @@ TEST_F(SettingsFilesTest, ActiveSlotTakesTheRegistryValuesThatExist) {
   EXPECT_EQ(read->Profiles[1].KBDelay, block->Profiles[1].KBDelay);
 }
 
+TEST_F(SettingsFilesTest, KeyRepeatOutsideWindowsRangesStaysInTheFilesOnly) {
+  auto block = test::FullyUsedBlock();
+  ProfileRecord& active = block->Profiles[block->CurrentProfile];
+  registry_.values[kDelay] = "2";
+  registry_.values[kSpeed] = "20";
+  for (auto [delay, speed] : {std::pair{-1, -1}, std::pair{4, 32}}) {
+    active.KBDelay = delay;  // -1: a profile file without KBDelay and KBSpeed
+    active.KBSpeed = speed;
+    ASSERT_TRUE(files_.WriteAll(*block));
+    EXPECT_EQ(registry_.values[kDelay], "2");
+    EXPECT_EQ(registry_.values[kSpeed], "20");
+    ProfileRecord read{};
+    ReadProfile(IniDocument::Over(ReadFileText(files_.ProfileFilePath(block->CurrentProfile))),
+                read);
+    EXPECT_EQ(read.KBDelay, delay);
+    EXPECT_EQ(read.KBSpeed, speed);
+  }
+  active.KBDelay = 0;
+  active.KBSpeed = 31;
+  ASSERT_TRUE(files_.WriteAll(*block));
+  EXPECT_EQ(registry_.values[kDelay], "0");
+  EXPECT_EQ(registry_.values[kSpeed], "31");
+}
+
 TEST_F(SettingsFilesTest, AFailedWriteKeepsTheOldFileAndReportsFailure) {
   auto first = test::FullyUsedBlock();
   ASSERT_TRUE(files_.WriteAll(*first));
@@ -115,6 +141,23 @@ TEST_F(SettingsFilesTest, AFailedWriteKeepsTheOldFileAndReportsFailure) {
   EXPECT_EQ(TextField(read->Profiles[1].ProFileName), "Changed");
   EXPECT_EQ(TextField(read->Profiles[3].ProFileName), "Changed");
   EXPECT_EQ(TextField(read->Profiles[2].ProFileName), "Raid night \xE9quipe 3");
+}
+
+// A settings file is written beside its target under a name no longer than
+// "config.ini" (paths near the length limit stay writable), and a leftover of
+// that name, from a save cut short, goes at the next start.
+TEST_F(SettingsFilesTest, TemporaryFilesAreShortNamedAndRemovedWhenLeftBehind) {
+  ASSERT_TRUE(files_.WriteProfileFiles(*test::FullyUsedBlock()));
+  const std::string temp = fs_.lastWritten;
+  EXPECT_EQ(temp.substr(0, temp.size() - FileNameOf(temp).size()),
+            files_.ProfileFilePath(4).substr(0, files_.ProfileFilePath(4).size() - 12));
+  EXPECT_LE(FileNameOf(temp).size(), std::string_view("config.ini").size());
+  EXPECT_FALSE(FileExists(fs_, temp));
+
+  WriteFileText(temp, "cut short");
+  files_.RemoveStaleTemporaryFiles();
+  EXPECT_FALSE(FileExists(fs_, temp));
+  EXPECT_TRUE(FileExists(fs_, files_.ProfileFilePath(4)));
 }
 
 TEST_F(SettingsFilesTest, SingleValuesOfConfigIni) {

@@ -35,7 +35,10 @@ ZendrelApi FakeZendrel::Api() {
 }
 
 LibraryEntry FakeZendrel::Export(const std::string& name) {
-  const ZendrelApi api = Api();
+  return ExportedEntry(Api(), name);
+}
+
+LibraryEntry ExportedEntry(const ZendrelApi& api, const std::string& name) {
   const std::map<std::string, LibraryEntry> exported = {
       {"Open_DevMonitor", reinterpret_cast<LibraryEntry>(api.Open_DevMonitor)},
       {"Close_DevMonitor", reinterpret_cast<LibraryEntry>(api.Close_DevMonitor)},

@@ -20,6 +20,10 @@
 
 namespace brelfx::test {
 
+// The entry point of `api` a loader hands out for an exported name; null for
+// any other name.
+LibraryEntry ExportedEntry(const ZendrelApi& api, const std::string& name);
+
 class FakeZendrel {
  public:
   FakeZendrel();

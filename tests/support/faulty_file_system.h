@@ -19,12 +19,14 @@ class FaultyFileSystem final : public FileSystem {
   int writes = 0;
   // Told of every read, for tests of the order in which files are read.
   std::function<void(const std::string& path)> onRead;
+  std::string lastWritten;  // path of the last WriteFile
 
   bool ReadFile(const std::string& path, std::string& contents) override {
     if (onRead) onRead(path);
     return !failReads && real_.ReadFile(path, contents);
   }
   bool WriteFile(const std::string& path, std::string_view contents) override {
+    lastWritten = path;
     if (++writes != failingWrite) return real_.WriteFile(path, contents);
     real_.WriteFile(path, contents.substr(0, contents.size() / 2));
     return false;
@@ -35,6 +37,9 @@ class FaultyFileSystem final : public FileSystem {
   bool RemoveFile(const std::string& path) override { return real_.RemoveFile(path); }
   bool CreateFolder(const std::string& path) override { return real_.CreateFolder(path); }
   PathKind Kind(const std::string& path) override { return real_.Kind(path); }
+  std::vector<std::string> FileNames(const std::string& folder) override {
+    return real_.FileNames(folder);
+  }
 
  private:
   FileSystem& real_ = SystemFileSystem();

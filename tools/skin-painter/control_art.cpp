@@ -125,6 +125,32 @@ void PaintClose(Canvas& c, const Box& box, Look look) {
   }
 }
 
+void PaintMinimize(Canvas& c, const Box& box, Look look) {
+  Plate(c, box, 3, look);
+  // A bar along the bottom of the square the close button's cross fills.
+  const int n = std::min(box.w, box.h) - 12;
+  const int x = box.x + (box.w - n) / 2, y = box.y + (box.h - n) / 2 + n - 1;
+  c.Fill(Box{x, y, n + 2, 2}, GlyphColor(look));
+}
+
+// The windows-profile marker: a square well holding a desktop screen. Off,
+// the screen is an outline; on, it is lit in the accent. The well fills the
+// whole box, so the marker's own pictures sit on any background.
+void PaintMarker(Canvas& c, const Box& box, bool on, Look look) {
+  c.Fill(box, kWell);
+  c.Frame(box, on && look == Look::kNormal ? Mix(kAccent, kBlack, 0.25) : EdgeColor(look));
+  const Box screen{box.x + 4, box.y + 5, box.w - 8, box.h - 12};
+  const Color glyph = on && look == Look::kNormal ? kAccentBright : GlyphColor(look);
+  if (on) {
+    c.VerticalGradient(screen, Mix(kAccentBright, kWhite, 0.25), Mix(kAccent, kBlack, 0.3));
+    BlendBox(c, box.Inset(1), kAccent, 0.10);
+  }
+  c.Frame(screen, glyph);
+  const int middle = screen.x + screen.w / 2;
+  c.Fill(Box{middle - 1, screen.Bottom(), 2, 2}, glyph);
+  c.HorizontalLine(middle - 4, middle + 3, screen.Bottom() + 2, glyph);
+}
+
 void PaintPanel(Canvas& c, const Box& box) {
   for (int y = box.y; y < box.Bottom(); ++y)
     for (int x = box.x; x < box.Right(); ++x)
@@ -287,6 +313,12 @@ void PaintControl(Canvas& c, const Element& e, Look look, int language) {
       break;
     case ElementKind::kClose:
       PaintClose(c, box, look);
+      break;
+    case ElementKind::kMinimize:
+      PaintMinimize(c, box, look);
+      break;
+    case ElementKind::kMarker:
+      PaintMarker(c, box, e.on, look);
       break;
     case ElementKind::kPicker:
       c.Frame(Box{box.x - 1, box.y - 1, box.w + 2, box.h + 2}, kEdge);

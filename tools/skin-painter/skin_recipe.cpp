@@ -23,6 +23,7 @@ const std::map<std::string, KindInfo, std::less<>> kKinds = {
     {"toggle", {ElementKind::kToggle, Lettering::kNone}},
     {"swatch", {ElementKind::kSwatch, Lettering::kNone}},
     {"edit", {ElementKind::kEdit, Lettering::kNone}},
+    {"well", {ElementKind::kEdit, Lettering::kNone}},  // drawn as an edit field's well
     {"track", {ElementKind::kTrack, Lettering::kNone}},
     {"spin", {ElementKind::kSpin, Lettering::kNone}},
     {"close", {ElementKind::kClose, Lettering::kNone}},
@@ -36,6 +37,8 @@ const std::map<std::string, KindInfo, std::less<>> kKinds = {
     {"flag", {ElementKind::kFlag, Lettering::kNone}},
     {"pulse", {ElementKind::kPulse, Lettering::kNone}},
     {"shine", {ElementKind::kShine, Lettering::kNone}},
+    {"minimize", {ElementKind::kMinimize, Lettering::kNone}},
+    {"marker", {ElementKind::kMarker, Lettering::kNone}},
 };
 
 bool ReadInt(std::string_view text, int low, int high, int& value) {
@@ -52,7 +55,7 @@ std::string_view Trim(std::string_view s) {
 
 // The program's layout strings are never checked, but a recipe is typed by
 // hand: insist on "name,x,y,w,h," with four whole numbers.
-bool ReadLayout(std::string_view text, SkinRect& rect) {
+bool ReadLayout(std::string_view text, std::string& name, SkinRect& rect) {
   std::size_t at = text.find(',');
   for (int field = 0; field < 4; ++field) {
     if (at == std::string_view::npos) return false;
@@ -63,7 +66,9 @@ bool ReadLayout(std::string_view text, SkinRect& rect) {
       return false;
     at = next;
   }
-  rect = ParseLayoutString(text).rect;
+  const LayoutItem item = ParseLayoutString(text);
+  name = item.name;
+  rect = item.rect;
   return true;
 }
 
@@ -224,12 +229,15 @@ class Parser {
       } else if (o.key == "lang" && info.kind == ElementKind::kFlag) {
         if ((e.language = LanguageIndex(o.value)) < 0)
           return Fail("no language \"" + o.value + "\"");
+      } else if (o.key == "on" && info.kind == ElementKind::kMarker) {
+        if (o.value != "yes" && o.value != "no") return Fail("on must be yes or no");
+        e.on = o.value == "yes";
       } else {
         return Fail(keyword + " has no option \"" + o.key + "\"");
       }
     }
     const std::size_t quote = rest.find('"');
-    if (!ReadLayout(Trim(rest.substr(0, quote)), e.rect))
+    if (!ReadLayout(Trim(rest.substr(0, quote)), e.name, e.rect))
       return Fail("expected a layout string name,x,y,w,h, (w and h 0-4096)");
     if (quote != std::string_view::npos) {
       const std::size_t last = rest.rfind('"');

@@ -27,6 +27,10 @@
 //   label "TEXT"                    lettering, the same in every picture
 //   button, dropdown ["TEXT"]       metal plates; the caption lights up
 //   close, toggle, swatch, edit, track, spin  the toolkit's controls
+//   minimize                        the window's minimise button: a plate, a bar
+//   well                            a sunken area a page or text is laid into
+//   marker [on=yes]                 a square well with a desktop screen, lit
+//                                   when on: which slot the desktop uses
 //   tab "TEXT"                      page tab: pressed is the selected tab
 //   blocked ["TEXT"]                the second key-button skin: a key the
 //                                   keyboard has blocked (code 223); a page
@@ -78,17 +82,21 @@ enum class ElementKind {
   kRow,
   kFlag,
   kPulse,
-  kShine
+  kShine,
+  kMinimize,
+  kMarker
 };
 
 struct Element {
   ElementKind kind = ElementKind::kPanel;
+  std::string name;  // the layout string's name
   SkinRect rect;
   std::string text;  // UTF-8 wording; empty for unlettered elements
   TextStyle style;
   int rowHeight = 0;  // list
   int indent = 0;     // row: pixels kept free left of the wording
   int language = -1;  // flag: QuickHelpLan index, -1 for the flag set's own
+  bool on = false;    // marker: lit
 };
 
 struct Animation {

@@ -36,8 +36,8 @@ TEST(InputInjection, AnotherProcessSeesShortcutAndMacroInOrder) {
   test::FakeWindowTimers timers(idleClock);
   ShortcutKeys shortcuts(keys, SystemClock(), timers);
   const MacroEvent ctrlShiftA{0x04, 0x06, 0};
-  shortcuts.KeyDown(ctrlShiftA);
-  shortcuts.KeyUp(ctrlShiftA);
+  shortcuts.KeyDown(0, ctrlShiftA);
+  shortcuts.KeyUp(0);
 
   HighResolutionClock playerClock;
   MacroPlayer player(keys, playerClock);

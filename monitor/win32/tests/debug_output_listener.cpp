@@ -9,6 +9,14 @@ constexpr DWORD kBufferSize = 4096;  // the process id, then the text with its t
 
 }  // namespace
 
+std::vector<std::string> SoundsPlayed(const std::vector<std::string>& lines) {
+  const std::string prefix = "PlaySound: ";
+  std::vector<std::string> sounds;
+  for (const std::string& line : lines)
+    if (line.rfind(prefix, 0) == 0) sounds.push_back(line.substr(prefix.size()));
+  return sounds;
+}
+
 DebugOutputListener::DebugOutputListener() {
   section_.reset(CreateFileMappingA(INVALID_HANDLE_VALUE, nullptr, PAGE_READWRITE, 0, kBufferSize,
                                     "DBWIN_BUFFER"));

@@ -16,6 +16,10 @@
 
 namespace brelfx::test {
 
+// What follows "PlaySound: " in the lines that have it: the sounds played,
+// each with its volume factor.
+std::vector<std::string> SoundsPlayed(const std::vector<std::string>& lines);
+
 class DebugOutputListener {
  public:
   DebugOutputListener();

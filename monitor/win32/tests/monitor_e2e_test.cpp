@@ -14,6 +14,7 @@
 #include <vector>
 
 #include "device/profile_reports.h"
+#include "device/zendrel_api.h"
 #include "monitor/win32/tests/monitor_folder_test.h"
 #include "platform/win32/shared_memory.h"
 #include "settings/ini_file.h"
@@ -100,6 +101,33 @@ TEST_F(MonitorEndToEnd, UnplugStoresDeviceZeroAndThePlugBringsItBack) {
   EXPECT_TRUE(WaitForConfig("Device", 1));  // after the keyboard's 2 s settle
 }
 
+// Right after the keyboard leaves, the window thread handles the next posted
+// message at once: the tray icon's removal (about 2 s in Wine's tray, which
+// answers sent messages meanwhile but nothing posted) is not made on it.
+TEST_F(MonitorEndToEnd, WindowHandlesTheNextMessageRightAfterAnUnplug) {
+  ASSERT_NE(StartWithKeyboard(), nullptr);
+  HWND window = WaitForMonitorWindow();
+  auto block = std::make_unique<SettingsBlock>();
+  ASSERT_TRUE(ReadSharedBlock(*block));
+  const int profile = block->CurrentProfile;
+  const int level = block->Profiles[profile].LtBrightness == 5 ? 1 : 6;  // brightness level - 1
+  ASSERT_EQ(Sim("unplug").exitCode, 0u);
+  // A brightness change as the keyboard reports it, queued behind the unplug.
+  const auto start = Clock::now();
+  PostMessageA(window, WM_DEVICE_EVENT, 0x0C00, level);
+  bool handled = false;
+  while (!handled && Clock::now() - start < std::chrono::seconds(10)) {
+    handled = ReadSharedBlock(*block) && block->Profiles[profile].LtBrightness == level - 1;
+    if (!handled) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+  }
+  const auto ms =
+      std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
+  std::printf("message after the unplug handled in %lld ms\n", static_cast<long long>(ms));
+  ASSERT_TRUE(handled);
+  // Typically a few milliseconds; the bound leaves a loaded machine room.
+  EXPECT_LT(ms, 1000);
+}
+
 TEST_F(MonitorEndToEnd, StartWithoutKeyboardStoresDeviceZeroAndSyncsNothing) {
   ASSERT_EQ(Sim("unplug").exitCode, 0u);
   ASSERT_EQ(Sim("capture clear").exitCode, 0u);
@@ -135,7 +163,11 @@ TEST_F(MonitorEndToEnd, ExitDuringALongSyncEndsTheProcessInTime) {
   const auto ms =
       std::chrono::duration_cast<std::chrono::milliseconds>(Clock::now() - start).count();
   std::printf("monitor ended %lld ms after WM_CLOSE\n", static_cast<long long>(ms));
-  EXPECT_LE(ms, 2200);
+  // About 1 s is expected (the job sees the cancel within 100 ms; the tray
+  // icon's removal runs beside). A job that ignored the cancel would hold
+  // the process for minutes; 8 s tells the two apart with room for a
+  // loaded 2-core machine, where a Wine process may wait seconds for a core.
+  EXPECT_LE(ms, 8000);
 }
 
 TEST_F(MonitorEndToEnd, ApplyWritesWhatTheFlagsCallForThenTheStampThenTheHostState) {

@@ -117,6 +117,12 @@ HWND MonitorFolderTest::WaitForMonitorWindow() {
   return window;
 }
 
+HANDLE MonitorFolderTest::StartWithKeyboard() {
+  HANDLE monitor = Start();
+  if (!monitor || !WaitForMonitorWindow() || !WaitForConfig("Device", 1)) return nullptr;
+  return monitor;
+}
+
 int MonitorFolderTest::ConfigInt(const char* key) {
   return static_cast<int>(GetPrivateProfileIntA("Setting", key, -100, Path("config.ini").c_str()));
 }

@@ -44,6 +44,9 @@ class MonitorFolderTest : public ::testing::Test {
 
   // The monitor's window once it exists (within 15 s), or nullptr.
   HWND WaitForMonitorWindow();
+  // Starts a monitor and waits until it has the keyboard open; its process,
+  // or nullptr.
+  HANDLE StartWithKeyboard();
 
   // A number of config.ini's [Setting] section as Windows reads it; -100
   // when missing.

@@ -26,6 +26,7 @@ namespace brelfx {
 namespace {
 
 using test::InputWitness;
+using test::SoundsPlayed;
 using test::WaitUntil;
 using test::WitnessKeyLine;
 
@@ -91,26 +92,9 @@ class PlaybackEndToEnd : public test::MonitorFolderTest {
     ASSERT_TRUE(files.WriteSettingsStamp(SettingsStamp{}));
   }
 
-  // Starts the monitor and waits until it has the keyboard open; its
-  // process, or nullptr.
-  HANDLE StartWithKeyboard() {
-    HANDLE monitor = Start();
-    if (!monitor || !WaitForMonitorWindow() || !WaitForConfig("Device", 1)) return nullptr;
-    return monitor;
-  }
-
   void Press(const char* item) { ASSERT_EQ(Sim(std::string("press ") + item).exitCode, 0u); }
   void Release(const char* item) { ASSERT_EQ(Sim(std::string("release ") + item).exitCode, 0u); }
 };
-
-// The file names of the "PlaySound:" lines, with their volume factors.
-std::vector<std::string> SoundsPlayed(const std::vector<std::string>& lines) {
-  const std::string prefix = "PlaySound: ";
-  std::vector<std::string> sounds;
-  for (const std::string& line : lines)
-    if (line.rfind(prefix, 0) == 0) sounds.push_back(line.substr(prefix.size()));
-  return sounds;
-}
 
 // Removes the repeats of a held key (its up and down again right after its
 // press) from the lines; how many there were.
@@ -153,6 +137,41 @@ TEST_F(PlaybackEndToEnd, ShortcutAndMacroKeysInjectTheirInputInOrder) {
                                              "mouse 20b/1",
                                              "mouse 20c/1"};
   EXPECT_EQ(seen, expected);
+}
+
+// Ctrl+A held while the profile changes (key 1 is no shortcut in profile 2),
+// then held again while the monitor closes: both times Ctrl and A come up
+// and the repeat ends.
+TEST_F(PlaybackEndToEnd, HeldShortcutComesUpAcrossAProfileSwitchAndAnExit) {
+  InputWitness witness;
+  ASSERT_TRUE(witness.WaitReady());
+  HANDLE monitor = StartWithKeyboard();
+  ASSERT_NE(monitor, nullptr);
+
+  Press(kShortcutItem);
+  ASSERT_EQ(Sim("profile 2").exitCode, 0u);
+  Release(kShortcutItem);
+  ASSERT_EQ(Sim("profile 1").exitCode, 0u);
+  Press(kShortcutItem);
+  PostMessageA(WaitForMonitorWindow(), WM_CLOSE, 0, 0);
+  ASSERT_EQ(WaitForSingleObject(monitor, 15000), WAIT_OBJECT_0);
+  std::this_thread::sleep_for(std::chrono::milliseconds(1500));  // a stuck repeat would show
+
+  std::vector<std::string> seen = witness.Seen();
+  // The repeats of the held A (an up and a down again) say nothing here.
+  const std::string aDown = WitnessKeyLine('A', false), aUp = WitnessKeyLine('A', true);
+  for (auto line = seen.begin(); line + 1 < seen.end();) {
+    if (line[0] == aUp && line[1] == aDown) {
+      line = seen.erase(line, line + 2);
+    } else {
+      ++line;
+    }
+  }
+  const std::vector<std::string> once = {WitnessKeyLine(VK_CONTROL, false), aDown, aUp,
+                                         WitnessKeyLine(VK_CONTROL, true)};
+  std::vector<std::string> twice = once;
+  twice.insert(twice.end(), once.begin(), once.end());
+  EXPECT_EQ(seen, twice);
 }
 
 TEST_F(PlaybackEndToEnd, TimerKeyCountsDownAndProfileChangesAreAnnouncedOutsideTheLastSeconds) {

@@ -16,11 +16,13 @@ TEST(SkinRecipe, ReadsEveryKindWithItsOptionsAndWording) {
       "  label style=body Question,1,2,30,20,Its tooltip \"Yes, \"no\"? \\n\\\\ 100%\"\n"
       "tab Main,4,75,122,38,Main settings for the selected device \"MAIN\"\n"
       "list rows=18 Rows,0,0,10,36,\nflag lang=traditional-chinese Flag,0,0,32,17,\n"
+      "marker on=yes windows profile,139, 514,22,22,\n"
       "picture\nprogress Bar,1,1,20,6,\npicture\n"
       "animation frames=12 delay=8 hold=60\n",
       recipe, error))
       << error;
-  ASSERT_EQ(recipe.elements.size(), 5u);
+  ASSERT_EQ(recipe.elements.size(), 6u);
+  EXPECT_EQ(recipe.elements[0].name, "OK");
   EXPECT_EQ(recipe.elements[0].rect, (SkinRect{5, 5, 25, 15}));
   EXPECT_TRUE(recipe.elements[0].text.empty());
   const Element& label = recipe.elements[1];
@@ -37,6 +39,10 @@ TEST(SkinRecipe, ReadsEveryKindWithItsOptionsAndWording) {
   EXPECT_EQ(recipe.elements[2].style.size, TextStyle{}.size);  // the default style
   EXPECT_EQ(recipe.elements[3].rowHeight, 18);
   EXPECT_EQ(recipe.elements[4].language, 14);  // QuickHelpLan of Traditional Chinese
+  EXPECT_EQ(recipe.elements[5].name, "windows profile");
+  EXPECT_EQ(recipe.elements[5].rect, (SkinRect{139, 514, 161, 536}));
+  EXPECT_TRUE(recipe.elements[5].on);
+  EXPECT_FALSE(recipe.elements[0].on);
   ASSERT_EQ(recipe.pictures.size(), 2u);
   EXPECT_EQ(recipe.pictures[0].size(), 1u);
   EXPECT_TRUE(recipe.pictures[1].empty());
@@ -69,6 +75,8 @@ TEST(SkinRecipe, RejectsBadLinesNamingThem) {
       {"list Rows,1,1,4,4,", "rows=N"},
       {"list rows=2 Rows,1,1,4,4,", "rows must be"},
       {"flag lang=klingon Flag,1,1,4,4,", "no language"},
+      {"marker on=maybe Marker,1,1,4,4,", "yes or no"},
+      {"button on=yes OK,1,1,4,4,", "has no option"},
       {"font", "needs a name"},
       {"font body size=200", "bad value"},
       {"font body color=#12345", "bad value"},

@@ -65,7 +65,8 @@ TEST(PaintSkin, StatePicturesDifferOnlyInsideTheControls) {
       "button OK,10,20,30,14, \"OK\"\ntoggle Sw,10,40,50,12,\nedit Name,50,4,20,10,\n"
       "tab Main,60,20,40,20, \"Main\"\nblocked Key,110,20,80,18, \"Disabled\"\n"
       "list rows=8 List,10,60,60,32,\nprogress Bar,80,60,60,10,\nflag lang=thai "
-      "Flag,150,60,32,17,\n");
+      "Flag,150,60,32,17,\n"
+      "minimize Min,150,90,22,22,\nmarker Off,176,90,22,22,\nmarker on=yes On,126,94,22,22,\n");
   const Canvas normal = Paint(recipe, {.role = Role::kNormal});
   std::vector<int> changed(recipe.elements.size(), 0);
   int changedOutside = 0;

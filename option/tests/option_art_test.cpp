@@ -1,0 +1,166 @@
+// The option application's pictures against the layout strings its windows
+// place their controls with: each control must find its own artwork at its
+// rectangle, inside the window's shape, and the places the window code writes
+// on must be left free.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <sstream>
+#include <string>
+#include <vector>
+
+#include "option/app/update_page_layout.h"
+#include "option/skin/layout_string.h"
+#include "tools/skin-painter/skin_recipe.h"
+
+namespace brelfx {
+namespace {
+
+using painter::Element;
+using painter::ElementKind;
+using painter::SkinRecipe;
+
+SkinRecipe LoadRecipe(const std::string& file) {
+  std::ifstream in(std::string(BRELFX_SKINS_DIR) + "/" + file, std::ios::binary);
+  std::ostringstream text;
+  text << in.rdbuf();
+  SkinRecipe recipe;
+  std::string error;
+  EXPECT_TRUE(in && painter::ParseSkinRecipe(text.str(), recipe, error)) << file << ": " << error;
+  return recipe;
+}
+
+bool Overlap(const SkinRect& a, const SkinRect& b) {
+  return a.left < b.right && b.left < a.right && a.top < b.bottom && b.top < a.bottom;
+}
+
+bool InsideShape(const SkinRecipe& r, const SkinRect& rect) {
+  const painter::Box window{0, 0, r.width, r.height};
+  for (int x : {rect.left, rect.right - 1})
+    for (int y : {rect.top, rect.bottom - 1})
+      if (!painter::InChamfered(window, r.chamfer, x, y)) return false;
+  return true;
+}
+
+struct Window {
+  const char* recipe;
+  int width, height;
+  std::vector<const char*> layout;  // as the window's code writes them
+};
+
+const Window kWindows[] = {
+    {"option_main.skin",
+     800,
+     600,
+     {"Main,4,75,122,38,Main settings for the selected device",
+      "Zonix,127,75,149,38,Assign a function to each mouse button",
+      "Media F,276,75,152,38,Color Setting",
+      "Advanced,429,75,152,38,Advanced settings for the selected device",
+      "Trovi,581,75,73,38,Check for the lastest driver update",
+      "Update,654,75,140,38,Check for the lastest driver update",
+      "Create,290,450,110,25,Create a new profile for the selected profile slot",
+      "Load,430,450,110,25,Load a new profile for the selected profile slot",
+      "Save,560,450,110,25,Save the current setting of the selected profile slot",
+      "Edit,685,450,110,25,Edit the profile settings of the selected profile slot",
+      "Profile 1,8, 485,155,25,Click here to activate profile slot #1",
+      "Profile 2,165, 485,155,25,Click here to activate profile slot #2",
+      "Profile 3,322, 485,155,25,Click here to activate profile slot #3",
+      "Profile 4,479, 485,156,25,Click here to activate profile slot #4",
+      "Profile 5,637, 485,155,25,Click here to activate profile slot #5",
+      "windows profile,139, 514,22,22,",
+      "windows profile,296, 514,22,22,",
+      "windows profile,453, 514,22,22,",
+      "windows profile,611, 514,22,22,",
+      "windows profile,769, 514,22,22,",
+      "Profile 1 Color,8,514,23,23,",
+      "Profile 2 Color,167,514,23,23,",
+      "Profile 3 Color,324,514,23,23,",
+      "Profile 4 Color,481,514,23,23,",
+      "Profile 5 Color,639,514,23,23,",
+      "Profile 1 name,31,  514,101,21,Profile assigned to profile slot #1",
+      "Profile 2 name,190, 514,101,21,Profile assigned to profile slot #2",
+      "Profile 3 name,347, 514,101,21,Profile assigned to profile slot #3",
+      "Profile 4 name,504, 514,101,21,Profile assigned to profile slot #4",
+      "Profile 5 name,662, 514,101,21,Profile assigned to profile slot #5",
+      "button language,12, 570,32,17,Select language",
+      "Min,749, 4,22,22,Minimize the application",
+      "Exit,771, 4,22,22,Close the application without saving the changes to the device",
+      "OK,582,563,58,30,Save the setting on the device and close the application",
+      "Apply,640,563,72,30,Apply the setting to the device",
+      "Cancel,712,563,80,30,Close the application without saving the changes to the device",
+      "Page position,12,124,774,312,"}},
+    {"option_confirm_windows_profile.skin",
+     310,
+     240,
+     {"BUTTON_OK,72,200,56,24,", "BUTTON_CANCEL,136,200,100,24,", "BUTTON_EXIT,274,3,26,22,"}},
+    {"option_profile_edit.skin",
+     525,
+     356,
+     {"EDIT_PROFILE_NAME,120,78,182,15,", "EDIT_PATH_TOEXECUTEABLE,35,137,265,15,",
+      "EDIT_PATH_TOEXECUTEABLE,35,157,265,15,", "EDIT_PATH_TOEXECUTEABLE,35,177,265,15,",
+      "BUTTON_BROWER,304,136,23,17,", "BUTTON_BROWER,304,156,23,17,",
+      "BUTTON_BROWER,304,176,23,17,", "BUTTON_OK,14,310,60,26,", "BUTTON_CANCEL,78,310,100,26,",
+      "BUTTON_Exit,494,3,22,22,"}},
+    {"language_list.skin",
+     100,
+     289,
+     {"L1,3,17,93,13,", "L2,3,34,93,13,", "L3,3,50,93,13,", "L4,3,66,93,13,", "L5,3,82,93,13,",
+      "L6,3,98,93,13,", "L7,3,114,93,13,", "L8,3,130,93,13,", "L9,3,146,93,13,", "L10,3,162,93,13,",
+      "L11,3,178,93,13,", "L12,3,194,93,13,", "L13,3,210,93,13,", "L14,3,226,93,13,",
+      "L15,3,242,93,13,", "L16,3,258,93,13,", "L17,3,274,93,13,"}},
+    {"option_update_page.skin",
+     774,
+     312,
+     {update_page::kProgramVersion, update_page::kFirmwareVersion}},
+    // Pictures of their own, the size of the control they show.
+    {"option_marker_on.skin", 22, 22, {"windows profile,0,0,22,22,"}},
+    {"option_help_area.skin", 529, 20, {}},
+    {"option_picture_area.skin", 171, 45, {}},
+};
+
+TEST(OptionArt, EveryControlFindsItsArtworkAtItsLayoutStringInsideTheShape) {
+  for (const Window& w : kWindows) {
+    SCOPED_TRACE(w.recipe);
+    const SkinRecipe recipe = LoadRecipe(w.recipe);
+    EXPECT_EQ(recipe.width, w.width);
+    EXPECT_EQ(recipe.height, w.height);
+    for (const char* text : w.layout) {
+      const LayoutItem item = ParseLayoutString(text);
+      bool found = false;
+      for (const Element& e : recipe.elements) found |= e.name == item.name && e.rect == item.rect;
+      EXPECT_TRUE(found) << "no artwork at \"" << text << "\"";
+      EXPECT_TRUE(InsideShape(recipe, item.rect)) << "\"" << text << "\" is cut by the shape";
+    }
+  }
+}
+
+// Seen from the window code: two pictures that stand in for part of the main
+// window must match it there, and what the code writes needs free room.
+TEST(OptionArt, PlacesTheWindowCodeWritesOnAreLeftFree) {
+  const SkinRecipe main = LoadRecipe("option_main.skin");
+  // Version texts at (197,12) and (299,12) in Arial 14: room for "1.08", "N/A".
+  for (const SkinRect spot : {SkinRect{197, 12, 237, 26}, SkinRect{299, 12, 339, 26}})
+    for (const Element& e : main.elements)
+      EXPECT_FALSE(Overlap(e.rect, spot)) << e.name << " covers a version text";
+
+  const SkinRecipe page = LoadRecipe("option_update_page.skin");
+  for (const char* link : {update_page::kDriverLink, update_page::kHelpLink})
+    for (const Element& e : page.elements)
+      EXPECT_TRUE(e.kind == ElementKind::kPanel || !Overlap(e.rect, ParseLayoutString(link).rect))
+          << e.name << " covers " << link;
+
+  // The help picture shows the main window's help well: both wells lie two
+  // pixels inside the help window's rectangle 51,570-580,590.
+  const SkinRect help{51, 570, 580, 590};
+  const auto well = [](const SkinRecipe& r) {
+    for (const Element& e : r.elements)
+      if (e.name == "Help area") return e.rect;
+    return SkinRect{};
+  };
+  EXPECT_EQ(well(main), (SkinRect{help.left + 2, help.top + 2, help.right - 2, help.bottom - 2}));
+  EXPECT_EQ(well(LoadRecipe("option_help_area.skin")),
+            (SkinRect{2, 2, help.Width() - 2, help.Height() - 2}));
+}
+
+}  // namespace
+}  // namespace brelfx
