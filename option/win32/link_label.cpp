@@ -19,7 +19,7 @@ CLinkLabel::~CLinkLabel() { DestroyWindowNow(); }
 bool CLinkLabel::Create(HWND parent, const RECT& rect, HBITMAP background) {
   if (!RegisterWindowClass(kLinkClass, 0, LoadCursor(nullptr, IDC_HAND))) return false;
   CropSkinImage(nullptr, background_, background, rect);
-  font_.reset(CreateFontA(14, 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, DEFAULT_CHARSET,
+  font_.reset(CreateFontA(12, 0, 0, 0, FW_NORMAL, FALSE, TRUE, FALSE, DEFAULT_CHARSET,
                           OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                           DEFAULT_PITCH | FF_DONTCARE, "Arial"));
   return CreateWindowObject(0, kLinkClass, "", WS_CHILD | WS_VISIBLE, rect, parent, nullptr);
