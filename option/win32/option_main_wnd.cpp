@@ -17,9 +17,9 @@
 namespace brelfx {
 namespace {
 
-// Posted to itself once the window has first been painted: the pages not
-// shown yet are built then, off the path to the first paint.
-constexpr UINT WM_BUILD_PAGES = WM_APP + 1;
+// The pages not shown yet are built off the path to the first paint: a
+// timer's message comes only once no posted message and no paint is pending.
+constexpr UINT_PTR kBuildPagesTimer = 1;
 
 SkinSetIds IdsFrom(int first) { return {first, first + 1, first + 2, first + 3, first + 4}; }
 SkinSetIds UnshapedIdsFrom(int first) { return {0, first + 1, first + 2, first + 3, first + 4}; }
@@ -78,7 +78,7 @@ bool COptionMainWnd::OnInitDialog() {
                                  DEFAULT_PITCH | FF_DONTCARE, "Arial"));
   PlaceControls();
   model_->Start();
-  PostMessageA(hwnd(), WM_BUILD_PAGES, 0, 0);
+  SetTimer(hwnd(), kBuildPagesTimer, 1, nullptr);
   return true;
 }
 
@@ -206,7 +206,11 @@ LRESULT COptionMainWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       progress_.SetProgress(static_cast<long long>(wParam), static_cast<long long>(lParam));
       return 0;
     case WM_PROFILE_COLORS: model_->OnProfileColorsChanged(); return 0;
-    case WM_BUILD_PAGES: BuildRemainingPages(); return 0;
+    case WM_TIMER:
+      if (wParam != kBuildPagesTimer) return SkinDialog::HandleMessage(message, wParam, lParam);
+      KillTimer(hwnd(), kBuildPagesTimer);
+      BuildRemainingPages();
+      return 0;
     case WM_CLOSE: OnMonitorMessage(message); return 0;
     case WM_SETTINGS_RELOADED:
     case WM_PROFILE_SWITCHED:
