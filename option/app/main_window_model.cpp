@@ -49,6 +49,13 @@ void MainWindowModel::Start() {
   LoadHelpLibrary();
 }
 
+void MainWindowModel::AttachPage(PageId id, Page& page) {
+  pages_.Attach(id, page);
+  page.Reload(edited());
+  NoStrings none;
+  page.ReloadStrings(helpLibrary_ ? *helpLibrary_ : static_cast<StringSource&>(none));
+}
+
 bool MainWindowModel::SelectTab(PageId id) { return pages_.Select(id); }
 
 void MainWindowModel::SelectSlot(int slot) {

@@ -47,6 +47,10 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   void Start();
 
   PageHost& pages() { return pages_; }
+  // A page built after start-up (the pages not shown first are built after
+  // the window's first paint): attached, filled from the edited block and
+  // given the strings of the loaded language.
+  void AttachPage(PageId id, Page& page);
   SettingsBlock& edited() { return link_.edited(); }
   const SettingsBlock& saved() const { return link_.saved(); }
   bool sharedAvailable() const { return link_.sharedAvailable(); }

@@ -20,6 +20,8 @@
 #define BRELFX_IDB_PROFILE_EDIT 3020     // profile edit dialog, 525 x 356
 #define BRELFX_IDB_UPDATE_PAGE 3030      // Update page, 774 x 312
 #define BRELFX_IDB_LANGUAGE_LIST 3040    // language popup, 100 x 289
+#define BRELFX_IDB_PAGE 3060             // background of a page, 774 x 312
+#define BRELFX_IDB_APPLY_PROGRESS 3070   // Apply's progress bar, 529 x 20
 
 // The lit windows-profile marker, 22 x 22, for the image-button placement:
 // normal, hover, pressed, disabled. The off marker is cut from the main skin.

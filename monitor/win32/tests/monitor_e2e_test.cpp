@@ -31,6 +31,7 @@ namespace {
 using Clock = std::chrono::steady_clock;
 using test::TestProgramFolder;
 using test::WaitUntil;
+using test::SentReports;
 
 class MonitorEndToEnd : public test::MonitorFolderTest {
  protected:
@@ -51,24 +52,6 @@ bool WriteSharedBlock(const SettingsBlock& block) {
   return OpenSharedSettings(shared) == SharedOpenResult::kMapped && CopyToShared(shared, block);
 }
 
-// The reports the keyboard was sent, from the capture's "set" lines
-// ("#12   3.456 set   ok   15 03 01"); a long report ends in "...".
-std::vector<std::vector<std::uint8_t>> SentReports(const std::string& capture) {
-  std::vector<std::vector<std::uint8_t>> reports;
-  std::istringstream lines(capture);
-  std::string line;
-  while (std::getline(lines, line)) {
-    std::istringstream words(line);
-    std::string sequence, time, kind, result, byte;
-    words >> sequence >> time >> kind >> result;
-    if (kind != "set") continue;
-    std::vector<std::uint8_t> report;
-    while (words >> byte && byte != "...")
-      report.push_back(static_cast<std::uint8_t>(std::stoul(byte, nullptr, 16)));
-    reports.push_back(report);
-  }
-  return reports;
-}
 
 TEST_F(MonitorEndToEnd, StartWithTheKeyboardSyncsPublishesAndStoresDeviceOne) {
   // The keyboard is on profile 4 and this computer has never written it.

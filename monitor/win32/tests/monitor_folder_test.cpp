@@ -1,6 +1,7 @@
 #include "monitor/win32/tests/monitor_folder_test.h"
 
 #include <chrono>
+#include <sstream>
 #include <thread>
 
 #include "settings/shared_catalogue.h"
@@ -28,6 +29,25 @@ void RemoveFolder(const std::string& folder) {
 }
 
 }  // namespace
+
+// The reports the keyboard was sent, from the capture's "set" lines
+// ("#12   3.456 set   ok   15 03 01"); a long report ends in "...".
+std::vector<std::vector<std::uint8_t>> SentReports(const std::string& capture) {
+  std::vector<std::vector<std::uint8_t>> reports;
+  std::istringstream lines(capture);
+  std::string line;
+  while (std::getline(lines, line)) {
+    std::istringstream words(line);
+    std::string sequence, time, kind, result, byte;
+    words >> sequence >> time >> kind >> result;
+    if (kind != "set") continue;
+    std::vector<std::uint8_t> report;
+    while (words >> byte && byte != "...")
+      report.push_back(static_cast<std::uint8_t>(std::stoul(byte, nullptr, 16)));
+    reports.push_back(report);
+  }
+  return reports;
+}
 
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
   using Clock = std::chrono::steady_clock;
@@ -74,15 +94,20 @@ Ran MonitorFolderTest::Sim(const std::string& arguments) {
 }
 
 HANDLE MonitorFolderTest::Start(const std::string& arguments) {
+  HANDLE process = StartInFolder("BrelFXMonitor.exe", arguments);
+  if (process) monitors_.emplace_back(process);
+  return process;
+}
+
+HANDLE MonitorFolderTest::StartInFolder(const std::string& program, const std::string& arguments) {
   STARTUPINFOA startup{};
   startup.cb = sizeof(startup);
   PROCESS_INFORMATION process{};
-  std::string commandLine = "\"" + Path("BrelFXMonitor.exe") + "\" " + arguments;
+  std::string commandLine = "\"" + Path(program) + "\" " + arguments;
   if (!CreateProcessA(nullptr, commandLine.data(), nullptr, nullptr, FALSE, 0, nullptr,
                       folder_.c_str(), &startup, &process))
     return nullptr;
   CloseHandle(process.hThread);
-  monitors_.emplace_back(process.hProcess);
   return process.hProcess;
 }
 

@@ -8,6 +8,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cstdint>
 #include <functional>
 #include <string>
 #include <vector>
@@ -16,6 +17,9 @@
 #include "tests/support/win32/run_program.h"
 
 namespace brelfx::test {
+
+// The reports the keyboard was sent, from brelfx-sim capture's "set" lines.
+std::vector<std::vector<std::uint8_t>> SentReports(const std::string& capture);
 
 // Polls every 50 ms; false when done() is still false after timeoutMs.
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs);
@@ -34,6 +38,9 @@ class MonitorFolderTest : public ::testing::Test {
   // Starts a monitor in the program folder; its process handle, owned by the
   // test (nullptr when it could not be started).
   HANDLE Start(const std::string& arguments = "");
+  // Starts a program of the program folder there; its process handle, which
+  // the caller owns (nullptr when it could not be started).
+  HANDLE StartInFolder(const std::string& program, const std::string& arguments = "");
 
   // The monitor's window once it exists (within 15 s), or nullptr.
   HWND WaitForMonitorWindow();

@@ -8,6 +8,7 @@
 #include "option/skin/win32/help_text.h"
 #include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/skin_image.h"
+#include "platform/win32/wide_text.h"
 #include "option/skin/win32/skin_resource_ids.h"
 
 namespace brelfx {
@@ -68,30 +69,43 @@ void CSkinButton::SetOwnImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBi
 
 void CSkinButton::SetTooltip(const std::string& text) {
   tooltip_ = text;
+  // The tooltip window comes with the first mouse move over the button: a
+  // window of forty buttons would otherwise create forty tooltip windows
+  // before it first paints.
+  if (tooltipWindow_) UpdateTooltipText();
+}
+
+void CSkinButton::UpdateTooltipText() {
+  // Help texts come in every language: through the wide call, whatever the
+  // system's code page.
+  std::wstring wide = WideFromUtf8(tooltip_);
+  TTTOOLINFOW tool{};
+  tool.cbSize = sizeof(tool);
+  tool.hwnd = hwnd();
+  tool.uId = 1;
+  tool.lpszText = wide.data();
+  SendMessageW(tooltipWindow_.get(), TTM_UPDATETIPTEXTW, 0, reinterpret_cast<LPARAM>(&tool));
+  SendMessageA(tooltipWindow_.get(), TTM_ACTIVATE, TRUE, 0);
+}
+
+bool CSkinButton::CreateTooltipWindow() {
   // A tip without text never shows; such buttons (most of them) get no
   // tooltip window at all.
-  if (!hwnd() || (text.empty() && !tooltipWindow_)) return;
-  if (!tooltipWindow_) {
-    tooltipWindow_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
-                                         WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
-                                         CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
-                                         GetModuleHandleA(nullptr), nullptr));
-    if (!tooltipWindow_) return;
-    TTTOOLINFOA tool{};
-    tool.cbSize = sizeof(tool);
-    tool.hwnd = hwnd();
-    tool.uId = 1;
-    GetClientRect(hwnd(), &tool.rect);
-    tool.lpszText = const_cast<char*>("");
-    SendMessageA(tooltipWindow_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
-  }
+  if (!hwnd() || tooltip_.empty()) return false;
+  tooltipWindow_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
+                                       WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
+                                       CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,
+                                       GetModuleHandleA(nullptr), nullptr));
+  if (!tooltipWindow_) return false;
   TTTOOLINFOA tool{};
   tool.cbSize = sizeof(tool);
   tool.hwnd = hwnd();
   tool.uId = 1;
-  tool.lpszText = const_cast<char*>(tooltip_.c_str());
-  SendMessageA(tooltipWindow_.get(), TTM_UPDATETIPTEXTA, 0, reinterpret_cast<LPARAM>(&tool));
-  SendMessageA(tooltipWindow_.get(), TTM_ACTIVATE, TRUE, 0);
+  GetClientRect(hwnd(), &tool.rect);
+  tool.lpszText = const_cast<char*>("");
+  SendMessageA(tooltipWindow_.get(), TTM_ADDTOOLA, 0, reinterpret_cast<LPARAM>(&tool));
+  UpdateTooltipText();
+  return true;
 }
 
 void CSkinButton::SetChecked(bool checked) {
@@ -203,7 +217,7 @@ void CSkinButton::ReportHover(bool entered) {
 }
 
 void CSkinButton::RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam) {
-  if (!tooltipWindow_) return;
+  if (!tooltipWindow_ && !CreateTooltipWindow()) return;
   MSG relayed{};
   relayed.hwnd = hwnd();
   relayed.message = message;

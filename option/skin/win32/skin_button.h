@@ -60,6 +60,8 @@ class CSkinButton : public Window {
   LRESULT OnLeftButtonUp(WPARAM wParam, LPARAM lParam);
   LRESULT OnSetCursor(WPARAM wParam, LPARAM lParam);
   void RelayToTooltip(UINT message, WPARAM wParam, LPARAM lParam);
+  bool CreateTooltipWindow();
+  void UpdateTooltipText();
 
   UniqueBitmap images_[4];  // by ButtonImage
   UniqueWindow tooltipWindow_;
