@@ -23,11 +23,11 @@ bool CHelpArea::Create(HWND parent, const RECT& rect, UniqueBitmap background) {
 }
 
 void CHelpArea::SetLanguage(int quickHelpLan) {
-  const HelpAreaFont spec = HelpAreaFontFor(quickHelpLan);
-  font_.reset(CreateFontW(spec.height, spec.width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
+  const HelpAreaFont chosen = HelpAreaFontFor(quickHelpLan);
+  font_.reset(CreateFontW(chosen.height, chosen.width, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE,
                           DEFAULT_CHARSET, OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS,
                           DEFAULT_QUALITY, DEFAULT_PITCH | FF_DONTCARE,
-                          WideFromUtf8(spec.face).c_str()));
+                          WideFromUtf8(chosen.face).c_str()));
   if (hwnd()) InvalidateRect(hwnd(), nullptr, FALSE);
 }
 
