@@ -47,10 +47,7 @@ TEST_F(SyncProgressTest, SendingPlansExactlyTheReportsTheKeyboardReceives) {
 }
 
 TEST_F(SyncProgressTest, ReadingReplansOnceTheKeyboardsMacroKeysAreKnown) {
-  auto written = test::DefaultBlock();
-  test::AlterEverythingThatTravels(*written);
-  MarkEverythingChanged(*written);
-  ASSERT_TRUE(SentElsewhere(*written));
+  ASSERT_TRUE(AlteredElsewhere());
   // The local block has no macro keys; the keyboard has three per profile.
   ASSERT_FALSE(observed.CheckStamp());
   EXPECT_TRUE(observed.FullDeviceSync(*block));

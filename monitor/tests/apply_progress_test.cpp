@@ -78,10 +78,7 @@ TEST_F(LongWorkProgress, WithoutAnOptionWindowNothingIsPosted) {
 }
 
 TEST_F(LongWorkProgress, AFullSyncShowsRisingPercentsInTheTipThenThePlainTip) {
-  auto written = test::DefaultBlock();
-  test::AlterEverythingThatTravels(*written);
-  MarkEverythingChanged(*written);
-  ASSERT_TRUE(SentElsewhere(*written));
+  ASSERT_TRUE(AlteredElsewhere());
   ASSERT_FALSE(observed.CheckStamp());
   ASSERT_TRUE(observed.FullDeviceSync(*block));
   tip.Restore();

@@ -56,25 +56,15 @@ TEST_F(SyncDeviceJobsTest, StepThreeFetchesTheRecordedMacroOfTheKey) {
 
 // The fake keyboard answers no read: the sync fails, and the tray still gets
 // its plain tip back.
-TEST(SyncDeviceJobs, AFullSyncThatFailsStillRestoresTheTrayTip) {
-  test::FakeZendrel zendrel;
-  ZendrelApi api = test::FakeZendrel::Api();
-  test::VirtualClock clock;
-  std::atomic<int> cancel{0};
-  ReportLink link{api, clock, cancel};
-  test::MemorySyncStore store;
-  DeferredSyncEffects effects{store};
-  test::EventLog log;
+TEST_F(SyncDeviceJobsTest, AFullSyncThatFailsStillRestoresTheTrayTip) {
   test::FakeTray tray{log};
   SyncTrayTip tip{tray};
-  DeviceSync sync{
+  DeviceSync observed{
       link, effects, [] { return std::int64_t{0}; }, effects.notifications(),
       SyncProgressObservers{{}, [&](int done, int planned) { tip.Show(done, planned); }}};
-  auto settings = std::make_unique<SettingsBlock>();
-  test::FakeAnnouncements announcements{log};
-  SyncDeviceJobs jobs{sync, effects, *settings, announcements, &tip};
+  SyncDeviceJobs withTip{observed, effects, *settings, announcements, &tip};
 
-  jobs.FullDeviceSync(*settings);
+  withTip.FullDeviceSync(*settings);
   const auto tips = log.Matching("tray tip ");
   ASSERT_GE(tips.size(), 2u);
   EXPECT_EQ(tips.back(), std::string("tray tip ") + kTrayTip);
