@@ -7,11 +7,12 @@
 namespace brelfx {
 
 DeviceSync::DeviceSync(ReportLink& link, SyncStore& store, WallClock wallClock,
-                       SyncNotifications notifications)
+                       SyncNotifications notifications, SyncProgressObservers progress)
     : link_(link),
       store_(store),
       wallClock_(std::move(wallClock)),
-      notifications_(std::move(notifications)) {}
+      notifications_(std::move(notifications)),
+      progress_(std::move(progress)) {}
 
 bool DeviceSync::RestoreDefaults() {
   if (!SendDefaultsCommand(link_)) return false;

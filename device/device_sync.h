@@ -15,6 +15,7 @@
 
 #include "device/report_link.h"
 #include "device/settings_stamp.h"
+#include "device/sync_progress.h"
 #include "device/sync_store.h"
 #include "settings/settings_block.h"
 
@@ -31,14 +32,15 @@ struct SyncNotifications {
 class DeviceSync {
  public:
   DeviceSync(ReportLink& link, SyncStore& store, WallClock wallClock,
-             SyncNotifications notifications);
+             SyncNotifications notifications, SyncProgressObservers progress = {});
 
   // Window thread, on apply. Sends what the change flags call for (the flags
   // are left as they are: every apply brings a fresh block), then a new stamp
   // unless worker cancel was set — also after a failed macro write. Returns
   // the result of the last macro write (true when none was sent). Worker
   // cancel during the settings writes returns false; during the macros it
-  // ends them with the result so far.
+  // ends them with the result so far. The sending observer hears the count
+  // of change writes plus the stamp, and each report as it is written.
   bool SendChanges(const SettingsBlock& block);
 
   // The keyboard restores its factory profiles; a new stamp when it confirms.
@@ -56,6 +58,8 @@ class DeviceSync {
   // failed profile-select read or macro read saves nothing (the change area
   // is cleared all the same); worker cancel saves nothing either, except
   // between two profiles' macros, where what was read is kept, unstamped.
+  // The reading observer hears each report read; the plan counts the macros
+  // of the local block's macro keys until the key layers have been read.
   bool FullDeviceSync(SettingsBlock& block);
 
   // Device worker, job 3: makes the block's CurrentProfile the keyboard's.
@@ -72,8 +76,8 @@ class DeviceSync {
   void NewStamp();
 
  private:
-  bool ReadProfileReports(SettingsBlock& block);
-  bool ReadMacros(SettingsBlock& block);
+  bool ReadProfileReports(SettingsBlock& block, ProgressCount& progress);
+  bool ReadMacros(SettingsBlock& block, ProgressCount& progress);
   bool ReadMacroWithRetries(SettingsBlock& block, int slot, int key);
   void Notify(const std::function<void()>& notification);
 
@@ -81,6 +85,7 @@ class DeviceSync {
   SyncStore& store_;
   WallClock wallClock_;
   SyncNotifications notifications_;
+  SyncProgressObservers progress_;
   std::atomic<bool> inStep_{false};  // set on the window thread, read by the worker
 };
 

@@ -1,6 +1,7 @@
 #include "monitor/option_application.h"
 
 #include "monitor/monitor_messages.h"
+#include "platform/log.h"
 #include "settings/shared_catalogue.h"
 
 namespace brelfx {
@@ -11,7 +12,10 @@ void OptionApplication::Open() {
     shell_.BringToFront(window);
     return;
   }
-  shell_.Open(programFolder_ + kOptionProgram, "");
+  const std::string program = programFolder_ + kOptionProgram;
+  // The shell's adapter has logged the system's reason already.
+  if (!shell_.Open(program, ""))
+    DebugLog("The option application %s could not be started\r\n", program.c_str());
 }
 
 void OptionApplication::Close() {

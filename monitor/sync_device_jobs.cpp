@@ -10,6 +10,7 @@ constexpr int kStepMacroRecorded = 3;
 
 JobOutcome SyncDeviceJobs::FullDeviceSync(SettingsBlock& settings) {
   sync_.FullDeviceSync(settings);
+  if (trayTip_ != nullptr) trayTip_->Restore();
   return effects_.Take();
 }
 

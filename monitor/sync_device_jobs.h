@@ -7,6 +7,7 @@
 #include "monitor/deferred_sync_effects.h"
 #include "monitor/device_jobs.h"
 #include "monitor/monitor_features.h"
+#include "monitor/sync_tray_tip.h"
 #include "settings/settings_block.h"
 
 namespace brelfx {
@@ -15,9 +16,15 @@ class SyncDeviceJobs final : public DeviceJobs {
  public:
   // sync: runs with `effects` as its store and notifications. settings: the
   // window thread's block, which the apply writes from.
+  // trayTip (may be null): what the sync's reading observer shows, restored
+  // when a full sync ends.
   SyncDeviceJobs(DeviceSync& sync, DeferredSyncEffects& effects, const SettingsBlock& settings,
-                 Announcements& announcements)
-      : sync_(sync), effects_(effects), settings_(settings), announcements_(announcements) {}
+                 Announcements& announcements, SyncTrayTip* trayTip = nullptr)
+      : sync_(sync),
+        effects_(effects),
+        settings_(settings),
+        announcements_(announcements),
+        trayTip_(trayTip) {}
 
   void CheckStamp() override { sync_.CheckStamp(); }
   bool SendChanges() override { return sync_.SendChanges(settings_); }
@@ -33,6 +40,7 @@ class SyncDeviceJobs final : public DeviceJobs {
   DeferredSyncEffects& effects_;
   const SettingsBlock& settings_;
   Announcements& announcements_;
+  SyncTrayTip* trayTip_;
 };
 
 }  // namespace brelfx

@@ -7,6 +7,7 @@
 #include <condition_variable>
 #include <deque>
 #include <mutex>
+#include <string>
 
 #include "platform/background_thread.h"
 #include "platform/tray_icon.h"
@@ -24,11 +25,15 @@ class TrayIconThread final : public TrayIcon {
   // Queued; false only when no thread could be started (nothing is done then).
   bool Add() override;
   bool Remove() override;
+  bool SetTip(const std::string& tip) override;
 
   static constexpr int kEndMs = 5000;
 
  private:
-  enum class Change { kAdd, kRemove };
+  struct Change {
+    enum Kind { kAdd, kRemove, kSetTip } kind;
+    std::string tip;
+  };
   bool Queue(Change change);
   void Run();
 

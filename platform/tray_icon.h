@@ -1,6 +1,8 @@
 // Tray icon seam: the one notification-area icon of a program, with its
-// icon, tip and callback message fixed when the adapter is made.
+// icon and callback message fixed when the adapter is made.
 #pragma once
+
+#include <string>
 
 namespace brelfx {
 
@@ -9,6 +11,9 @@ class TrayIcon {
   virtual ~TrayIcon() = default;
   virtual bool Add() = 0;
   virtual bool Remove() = 0;
+  // The text shown when the pointer rests on the icon, now if it is shown,
+  // and at every later Add.
+  virtual bool SetTip(const std::string& tip) = 0;
 };
 
 }  // namespace brelfx

@@ -3,16 +3,21 @@
 #
 #   bash scripts/run.sh              build the Windows programs, start the monitor
 #                                    (in a virtual display when there is no DISPLAY)
-#                                    and wait until it ends (Ctrl-C stops everything)
+#                                    with "1", as an autostart entry with the option
+#                                    flag does: the option window opens once the
+#                                    keyboard is synchronised; wait until the monitor
+#                                    ends (Ctrl-C stops everything)
 #   bash scripts/run.sh sim CMD...   drive the simulated keyboard of the running
 #                                    session: plug, unplug, press 5, profile 3, ...
 #                                    (bash scripts/run.sh sim help lists them all)
-#   bash scripts/run.sh option       open the option application from the monitor
+#   bash scripts/run.sh option       open the option application again from the monitor
 #   bash scripts/run.sh stop         close the monitor
 #
 # The programs run in build/windows/bin, their shipping folder, so config.ini and
 # the profile files appear there. The keyboard keeps its state in
 # build/run/keyboard.bin between runs; "sim reset" gives it back its factory state.
+# The monitor's debug lines (why something could not start, …) go to
+# build/run/monitor.log.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 . scripts/wine-env.sh
@@ -57,14 +62,20 @@ case "${1:-start}" in
     ;;
   start) ;;
   *)
-    sed -n '2,16p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
 
 bash scripts/install-deps.sh >/dev/null
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target BrelFXMonitor zendrel brelfx-sim
+targets=(BrelFXMonitor zendrel brelfx-sim)
+# The option application, once the build has it; without it the monitor logs
+# that it could not be started.
+if ninja -C build/windows -t targets all 2>/dev/null | grep -q '^BrelFXOption:'; then
+  targets+=(BrelFXOption)
+fi
+cmake --build --preset windows --target "${targets[@]}"
 mkdir -p "$run_dir" "$bin/config"
 brelfx_wine_boot
 
@@ -87,14 +98,17 @@ trap cleanup EXIT INT TERM
 # Wine's helper processes start with this one; they must not hold the terminal.
 wineserver -p </dev/null >/dev/null 2>&1
 cat <<TEXT
-BrelFX monitor running under Wine (DISPLAY=$DISPLAY, folder $bin).
+BrelFX monitor running under Wine (DISPLAY=$DISPLAY, folder $bin, log $run_dir/monitor.log).
+The option window opens once the keyboard is synchronised.
 Drive the simulated keyboard from another terminal, for example:
   bash scripts/run.sh sim profile 3      the owner switches to profile 3 (config.ini follows)
   bash scripts/run.sh sim unplug         the keyboard leaves (Device=0); sim plug brings it back
   bash scripts/run.sh sim press 5        key item 5 goes down; sim release 5
   bash scripts/run.sh sim capture        every report and event that crossed the link
   bash scripts/run.sh sim help           all commands
+  bash scripts/run.sh option             open the option window again after closing it
   bash scripts/run.sh stop               close the monitor (or press Ctrl-C here)
 TEXT
-wine "$bin/BrelFXMonitor.exe" </dev/null >"$run_dir/monitor.log" 2>&1 || true
+# debugstr: the monitor's OutputDebugString lines reach the log.
+WINEDEBUG=-all,+debugstr wine "$bin/BrelFXMonitor.exe" 1 </dev/null >"$run_dir/monitor.log" 2>&1 || true
 echo "The monitor has ended."

@@ -9,9 +9,11 @@
 #include <cstring>
 #include <memory>
 
+#include "device/change_writes.h"
 #include "device/device_sync.h"
 #include "device/tests/memory_sync_store.h"
 #include "device/tests/report_test_blocks.h"
+#include "device/tests/travelling_settings.h"
 #include "sim/capture.h"
 #include "sim/factory_profiles.h"
 #include "sim/sim_binding.h"
@@ -54,6 +56,15 @@ struct SimSyncRig {
     MemorySyncStore otherStore;
     DeviceSync other(link, otherStore, [] { return kSyncNow - 3600; }, {});
     return other.SendChanges(written);
+  }
+
+  // Another computer sends every setting that travels, altered from the
+  // defaults, and stamps the keyboard.
+  bool AlteredElsewhere() {
+    auto written = DefaultBlock();
+    AlterEverythingThatTravels(*written);
+    MarkEverythingChanged(*written);
+    return SentElsewhere(*written);
   }
 
   SettingsStamp KeyboardStamp() const {

@@ -101,6 +101,11 @@ bool FakeTray::Remove() {
   return true;
 }
 
+bool FakeTray::SetTip(const std::string& tip) {
+  log.Add("tray tip " + tip);
+  return true;
+}
+
 bool FakeShell::Open(const std::string& path, const std::string& parameters) {
   log.Add("open " + path + (parameters.empty() ? "" : " " + parameters));
   return opens;

@@ -91,6 +91,7 @@ struct FakeTray final : TrayIcon {
   explicit FakeTray(EventLog& log) : log(log) {}
   bool Add() override;
   bool Remove() override;
+  bool SetTip(const std::string& tip) override;
   EventLog& log;
   bool visible = false;
 };

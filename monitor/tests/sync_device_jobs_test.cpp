@@ -5,6 +5,7 @@
 #include <algorithm>
 
 #include "device/tests/memory_sync_store.h"
+#include "monitor/monitor_messages.h"
 #include "monitor/tests/monitor_fakes.h"
 #include "settings/block_defaults.h"
 
@@ -51,6 +52,22 @@ TEST_F(SyncDeviceJobsTest, StepThreeFetchesTheRecordedMacroOfTheKey) {
   const auto ids = zendrel.readIds();
   EXPECT_EQ(std::count(ids.begin(), ids.end(), 0x0E), 3);
   EXPECT_TRUE(log.entries().empty());
+}
+
+// The fake keyboard answers no read: the sync fails, and the tray still gets
+// its plain tip back.
+TEST_F(SyncDeviceJobsTest, AFullSyncThatFailsStillRestoresTheTrayTip) {
+  test::FakeTray tray{log};
+  SyncTrayTip tip{tray};
+  DeviceSync observed{
+      link, effects, [] { return std::int64_t{0}; }, effects.notifications(),
+      SyncProgressObservers{{}, [&](int done, int planned) { tip.Show(done, planned); }}};
+  SyncDeviceJobs withTip{observed, effects, *settings, announcements, &tip};
+
+  withTip.FullDeviceSync(*settings);
+  const auto tips = log.Matching("tray tip ");
+  ASSERT_GE(tips.size(), 2u);
+  EXPECT_EQ(tips.back(), std::string("tray tip ") + kTrayTip);
 }
 
 }  // namespace

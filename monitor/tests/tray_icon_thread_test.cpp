@@ -18,6 +18,7 @@ class SlowShellTray final : public TrayIcon {
  public:
   explicit SlowShellTray(std::thread::id caller) : caller_(caller) {}
   bool Add() override { return Note("add"); }
+  bool SetTip(const std::string& tip) override { return Note(("tip " + tip).c_str()); }
   // Waits until Open(); gives up after ten seconds, so that a removal made on
   // the caller's thread fails the test instead of hanging it.
   bool Remove() override {
@@ -62,11 +63,13 @@ TEST(TrayIconThread, ChangesRunInOrderOffTheCallersThreadAndFinishAtTheEnd) {
     TrayIconThread tray(shell);
     EXPECT_TRUE(tray.Add());
     EXPECT_TRUE(tray.Remove());  // back at once while the shell holds it up
+    EXPECT_TRUE(tray.SetTip("busy"));
     EXPECT_TRUE(tray.Add());
     EXPECT_TRUE(tray.Remove());
     shell.Open();
   }  // the end carries out what was queued
-  EXPECT_EQ(shell.calls(), (std::vector<std::string>{"add", "remove", "add", "remove"}));
+  EXPECT_EQ(shell.calls(),
+            (std::vector<std::string>{"add", "remove", "tip busy", "add", "remove"}));
   EXPECT_FALSE(shell.onCallersThread());
 }
 

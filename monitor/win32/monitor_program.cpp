@@ -7,6 +7,7 @@
 #include "device/settings_stamp.h"
 #include "device/win32/win32_library_loader.h"
 #include "monitor/announcer.h"
+#include "monitor/apply_progress.h"
 #include "monitor/countdown.h"
 #include "monitor/deferred_sync_effects.h"
 #include "monitor/firmware_launcher.h"
@@ -114,8 +115,13 @@ struct MonitorProgram::Parts {
         announcements(announcer),
         syncStore(files.files()),
         syncEffects(syncStore),
-        sync(keyboard.reports, syncEffects, SystemSecondsSince1970, syncEffects.notifications()),
-        jobs(sync, syncEffects, settings.local(), announcements),
+        applyProgress(messenger),
+        syncTip(trayThread),
+        sync(keyboard.reports, syncEffects, SystemSecondsSince1970, syncEffects.notifications(),
+             SyncProgressObservers{
+                 [this](int done, int planned) { applyProgress.Report(done, planned); },
+                 [this](int done, int planned) { syncTip.Show(done, planned); }}),
+        jobs(sync, syncEffects, settings.local(), announcements, &syncTip),
         firmware(
             keyboard.reports, [this](int version) { syncStore.WriteFWVersion(version); },
             SystemFileSystem(), shell, folder),
@@ -155,6 +161,8 @@ struct MonitorProgram::Parts {
 
   SettingsFilesSyncStore syncStore;
   DeferredSyncEffects syncEffects;
+  ApplyProgress applyProgress;  // Send changes runs on the window thread
+  SyncTrayTip syncTip;          // Full device sync runs on the worker
   DeviceSync sync;
   SyncDeviceJobs jobs;
   FirmwareLauncher firmware;

@@ -4,17 +4,21 @@
 // after windows.h, which it needs
 #include <shellapi.h>
 
-#include "platform/log.h"
+#include "platform/win32/last_error.h"
 
 namespace brelfx {
 
 bool Win32ProgramShell::Open(const std::string& path, const std::string& parameters) {
+  SetLastError(ERROR_SUCCESS);
   const auto result = reinterpret_cast<INT_PTR>(
       ShellExecuteA(nullptr, "open", path.c_str(),
                     parameters.empty() ? nullptr : parameters.c_str(), nullptr, SW_SHOW));
-  // Values up to 32 are errors (2: file not found).
+  // Values up to 32 are errors. The shell sets the thread's last error; when
+  // it did not, its result is the reason (2, 3, 5, 8 and 11 are the system's
+  // own error numbers).
   if (result > 32) return true;
-  DebugLog("ShellExecute open %s failed: %d\r\n", path.c_str(), static_cast<int>(result));
+  if (GetLastError() == ERROR_SUCCESS) SetLastError(static_cast<DWORD>(result));
+  LogLastError(("ShellExecute open " + path).c_str());
   return false;
 }
 

@@ -30,13 +30,25 @@ NOTIFYICONDATAA Win32TrayIcon::Data() const {
 
 bool Win32TrayIcon::Add() {
   NOTIFYICONDATAA data = Data();
-  return Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+  shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+  return shown_;
 }
 
 bool Win32TrayIcon::Remove() {
   NOTIFYICONDATAA data = Data();
+  shown_ = false;
   if (Shell_NotifyIconA(NIM_DELETE, &data)) return true;
   LogLastError("Shell_NotifyIcon(NIM_DELETE)");
+  return false;
+}
+
+bool Win32TrayIcon::SetTip(const std::string& tip) {
+  tip_ = tip;
+  if (!shown_) return true;
+  NOTIFYICONDATAA data = Data();
+  data.uFlags = NIF_TIP;
+  if (Shell_NotifyIconA(NIM_MODIFY, &data)) return true;
+  LogLastError("Shell_NotifyIcon(NIM_MODIFY)");
   return false;
 }
 

@@ -15,6 +15,7 @@ class Win32TrayIcon final : public TrayIcon {
   Win32TrayIcon(HWND window, UINT id, UINT callbackMessage, HICON icon, std::string tip);
   bool Add() override;
   bool Remove() override;
+  bool SetTip(const std::string& tip) override;
 
  private:
   NOTIFYICONDATAA Data() const;
@@ -24,6 +25,7 @@ class Win32TrayIcon final : public TrayIcon {
   UINT callbackMessage_;
   HICON icon_;
   std::string tip_;
+  bool shown_ = false;  // a tip of an icon not shown waits for the next Add
 };
 
 // The small icon the shell shows for the running executable: its first icon
