@@ -34,6 +34,7 @@ CompanionDeviceList SettingsFiles::ReadDeviceList() {
 }
 
 bool SettingsFiles::WriteDeviceList(const CompanionDeviceList& list) {
+  const auto lock = LockSettingsFileUpdates();
   IniDocument file;
   if (!LoadIniDocument(fs_, DeviceInfoPath(), file)) return false;
   const int count = ValidCount(list);

@@ -18,6 +18,11 @@ bool SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument&
   return WriteFileAtomically(fs, path, document.Text());
 }
 
+std::unique_lock<std::recursive_mutex> LockSettingsFileUpdates() {
+  static std::recursive_mutex updates;
+  return std::unique_lock(updates);
+}
+
 IniFile::IniFile(std::string path, FileSystem& fs) : path_(std::move(path)), fs_(fs) {}
 
 IniDocument IniFile::Load() const {
@@ -28,6 +33,7 @@ IniDocument IniFile::Load() const {
 
 template <typename Change>
 bool IniFile::Update(Change change) {
+  const auto lock = LockSettingsFileUpdates();
   IniDocument document;
   if (!LoadIniDocument(fs_, path_, document)) return false;
   change(document);

@@ -5,6 +5,7 @@
 #pragma once
 
 #include <cstddef>
+#include <mutex>
 #include <string>
 #include <string_view>
 
@@ -20,6 +21,12 @@ bool LoadIniDocument(FileSystem& fs, const std::string& path, IniDocument& docum
 
 // Writes the document over the file through a temporary file beside it.
 bool SaveIniDocument(FileSystem& fs, const std::string& path, const IniDocument& document);
+
+// Held across every read-modify-write of a settings file. The monitor's worker
+// thread (stamp, firmware version) and window thread (Device, CurrentProfile)
+// both update config.ini; two overlapping updates would each write back what
+// it read and lose the other's key.
+[[nodiscard]] std::unique_lock<std::recursive_mutex> LockSettingsFileUpdates();
 
 class IniFile {
  public:

@@ -119,6 +119,7 @@ bool ReadProfileFile(FileSystem& fs, const std::string& path, ProfileRecord& pro
 }
 
 bool WriteProfileFile(FileSystem& fs, const std::string& path, const ProfileRecord& profile) {
+  const auto lock = LockSettingsFileUpdates();
   IniDocument document;
   if (!LoadIniDocument(fs, path, document)) return false;
   WriteProfile(document, profile);

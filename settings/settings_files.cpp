@@ -65,6 +65,7 @@ bool SettingsFiles::WriteAll(const SettingsBlock& block) {
   if (IsSlot(block.CurrentProfile)) WriteKeyboardRepeat(registry_, block.Profiles[block.CurrentProfile]);
   bool ok = true;
   IniDocument config;
+  const auto lock = LockSettingsFileUpdates();
   if (LoadIniDocument(fs_, ConfigIniPath(), config)) {
     WriteHeader(config, block);
     ok = SaveIniDocument(fs_, ConfigIniPath(), config);

@@ -3,6 +3,8 @@
 #include <gtest/gtest.h>
 
 #include <filesystem>
+#include <string>
+#include <thread>
 
 #include "tests/support/faulty_file_system.h"
 #include "tests/support/temp_folder.h"
@@ -27,6 +29,25 @@ TEST_F(IniFileTest, WritesCreateTheFileWithCrlfLines) {
   EXPECT_TRUE(ini.WriteStruct("Light", "Fixed", bytes, sizeof(bytes)));
   EXPECT_EQ(ReadFileText(path_),
             "[Setting]\r\nName=Brel\r\nCount=-12\r\n[Light]\r\nFixed=0501FF000005\r\n");
+}
+
+// The monitor's worker and window threads update config.ini at the same time
+// (the stamp while a sync starts, Device as the keyboard arrives): each
+// thread's keys must all survive the other's updates.
+TEST_F(IniFileTest, UpdatesFromTwoThreadsLoseNoKey) {
+  constexpr int kWrites = 60;
+  auto writeKeys = [this](const char* prefix) {
+    IniFile ini(path_);
+    for (int n = 0; n < kWrites; ++n) ini.WriteInt("Setting", prefix + std::to_string(n), n);
+  };
+  std::thread worker(writeKeys, "Worker");
+  writeKeys("Window");
+  worker.join();
+  IniFile ini(path_);
+  for (int n = 0; n < kWrites; ++n) {
+    EXPECT_EQ(ini.ReadInt("Setting", "Worker" + std::to_string(n), -1), n);
+    EXPECT_EQ(ini.ReadInt("Setting", "Window" + std::to_string(n), -1), n);
+  }
 }
 
 TEST_F(IniFileTest, EveryCallReadsTheFileAnew) {
