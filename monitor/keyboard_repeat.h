@@ -7,7 +7,7 @@
 namespace brelfx {
 
 // Applies the current profile's KBDelay and KBSpeed to the system; nothing
-// when no profile is current.
+// when no profile is current or its values are not ones Windows knows.
 void ApplyKeyboardRepeat(const SettingsBlock& settings, SystemKeyboardRepeat& repeat);
 
 }  // namespace brelfx

@@ -5,14 +5,13 @@
 #include "platform/path.h"
 #include "settings/block_defaults.h"
 #include "settings/ini_file.h"
+#include "settings/keyboard_repeat_range.h"
 #include "settings/profile_file.h"
 
 namespace brelfx {
 namespace {
 
 constexpr char kKeyboardKey[] = "Control Panel\\Keyboard";
-constexpr int kHighestKeyboardDelay = 3;
-constexpr int kHighestKeyboardSpeed = 31;
 
 void ReadHeader(const IniDocument& config, SettingsBlock& block) {
   block.CurrentProfile = config.ReadInt(kSettingSection, "CurrentProfile", -1);
@@ -99,12 +98,11 @@ void ReadKeyboardRepeat(Registry& registry, ProfileRecord& profile) {
 // delays 0-3 and speeds 0-31, so anything else stays out of the registry and
 // the user's own key repeat is kept.
 bool WriteKeyboardRepeat(Registry& registry, const ProfileRecord& profile) {
-  const auto write = [&](const char* value, int number, int highest) {
-    if (number < 0 || number > highest) return true;
-    return registry.WriteUserString(kKeyboardKey, value, std::to_string(number));
+  const auto write = [&](const char* value, int number, bool known) {
+    return !known || registry.WriteUserString(kKeyboardKey, value, std::to_string(number));
   };
-  const bool delay = write("KeyboardDelay", profile.KBDelay, kHighestKeyboardDelay);
-  const bool speed = write("KeyboardSpeed", profile.KBSpeed, kHighestKeyboardSpeed);
+  const bool delay = write("KeyboardDelay", profile.KBDelay, IsWindowsKeyboardDelay(profile.KBDelay));
+  const bool speed = write("KeyboardSpeed", profile.KBSpeed, IsWindowsKeyboardSpeed(profile.KBSpeed));
   return delay && speed;
 }
 

@@ -49,6 +49,21 @@ TEST_F(MonitorEvents, ProfileThreeBecomesIndexTwoEverywhere) {
   EXPECT_EQ(rig.monitor->talk().toggle.load(), 0);
 }
 
+// A profile file without KBDelay/KBSpeed reads -1: the user's own key repeat
+// stays, in the system as in the registry.
+TEST(MonitorKeyRepeat, AProfileWithoutKeyRepeatLeavesTheSystemsAlone) {
+  test::MonitorRig rig;
+  rig.files.stored->CurrentProfile = 0;
+  rig.files.stored->Profiles[0].KBDelay = -1;
+  rig.files.stored->Profiles[2].KBSpeed = 32;
+  ASSERT_TRUE(rig.Create());
+  rig.Event(0x0200, 3);
+  rig.Event(0x0200, 2);  // a profile with values Windows knows
+  const ProfileRecord& second = rig.monitor->settings().Profiles[1];
+  EXPECT_EQ(rig.log.Matching("repeat "),
+            (Entries{"repeat " + std::to_string(second.KBDelay) + " " + std::to_string(second.KBSpeed)}));
+}
+
 TEST_F(MonitorEvents, ProfileChangeIsAnnouncedOnlyWhenThePreviousProfileSaysSo) {
   rig.Event(0x0200, 2);  // leaves profile 1, which is silent
   EXPECT_TRUE(rig.log.Matching("announce").empty());
