@@ -3,21 +3,27 @@
 #include <utility>
 #include <vector>
 
+#include "option/help/help_ids.h"
+
 namespace brelfx {
 namespace {
 
-// The string ids of the help libraries; only the ids are fixed, so libraries
-// of every language line up.
+// The string ids the help libraries of every language share.
 std::vector<std::pair<std::string*, int>> TextsById(MainHelpTexts& t) {
+  using namespace help_ids;
   std::vector<std::pair<std::string*, int>> ids = {
-      {&t.min, 1001},        {&t.exit, 1002},      {&t.tabs[0], 1003},   {&t.tabs[1], 1033},
-      {&t.tabs[2], 1039},    {&t.tabs[3], 1043},   {&t.tabs[4], 1072},   {&t.tabs[5], 1058},
-      {&t.create, 1013},     {&t.load, 1014},      {&t.save, 1015},      {&t.edit, 1016},
-      {&t.offMarkers, 1027}, {&t.onMarkers, 1028}, {&t.ok, 1029},        {&t.apply, 1030},
-      {&t.cancel, 1031}};
+      {&t.min, kMinimize},          {&t.exit, kExit},
+      {&t.tabs[0], kTabMain},       {&t.tabs[1], kTabZonix},
+      {&t.tabs[2], kTabMedia},      {&t.tabs[3], kTabAdvanced},
+      {&t.tabs[4], kTabTrovi},      {&t.tabs[5], kTabUpdate},
+      {&t.create, kCreate},         {&t.load, kLoad},
+      {&t.save, kSave},             {&t.edit, kEdit},
+      {&t.offMarkers, kWindowsProfileOff}, {&t.onMarkers, kWindowsProfileOn},
+      {&t.ok, kOk},                 {&t.apply, kApply},
+      {&t.cancel, kCancel}};
   for (int slot = 0; slot < kProfileCount; ++slot) {
-    ids.emplace_back(&t.slotButtons[slot], 1017 + slot);
-    ids.emplace_back(&t.slotNames[slot], 1022 + slot);
+    ids.emplace_back(&t.slotButtons[slot], kSlotButton1 + slot);
+    ids.emplace_back(&t.slotNames[slot], kSlotName1 + slot);
   }
   return ids;
 }
