@@ -38,15 +38,7 @@ in_session() {
   [ -f "$session" ] || { echo "run.sh: no monitor session is running (start one with: bash scripts/run.sh)" >&2; exit 1; }
   . "$session"
   export DISPLAY
-  local out
-  out=$(mktemp)
-  set +e
-  wine "$@" </dev/null >"$out" 2>&1
-  local status=$?
-  set -e
-  cat "$out"
-  rm -f "$out"
-  return $status
+  brelfx_wine_output_via_file "$@"
 }
 
 case "${1:-start}" in

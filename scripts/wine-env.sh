@@ -9,6 +9,20 @@ export WINEDEBUG=-all
 export WINEDLLOVERRIDES="mscoree,mshtml=;winemenubuilder.exe=d;winealsa.drv,winepulse.drv="
 mkdir -p "$HOME"
 
+# Runs a Windows program with its output passed on afterwards through a file:
+# Wine's helper processes inherit stdout/stderr and outlive the program, so
+# a pipe would keep the reader (CTest, $(…), | tail) waiting for EOF.
+# Returns the program's exit status.
+brelfx_wine_output_via_file() {
+  local out status
+  out=$(mktemp "${TMPDIR:-/tmp}/brelfx-wine.XXXXXX")
+  # Safe under set -e: a failing program still has its output shown.
+  wine "$@" </dev/null >"$out" 2>&1 && status=0 || status=$?
+  cat "$out"
+  rm -f "$out"
+  return $status
+}
+
 # Boots the prefix once; later calls only take the lock and return.
 brelfx_wine_boot() {
   mkdir -p "$wine_root"

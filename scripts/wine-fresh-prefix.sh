@@ -18,9 +18,4 @@ cleanup() {
 trap cleanup EXIT
 cp -a "$wine_root/pristine/." "$WINEPREFIX/"
 wineserver -p </dev/null >/dev/null 2>&1
-out=$(mktemp "${TMPDIR:-/tmp}/brelfx-wine.XXXXXX")
-wine "$@" </dev/null >"$out" 2>&1
-status=$?
-cat "$out"
-rm -f "$out"
-exit $status
+brelfx_wine_output_via_file "$@"
