@@ -9,7 +9,8 @@ set_property(GLOBAL PROPERTY BRELFX_SHIPPED_TARGETS "")
 # brelfx_ship(TARGET [DESCRIPTION text] [FOLDER sub\folder] [SETTINGS])
 #   A program or DLL ships its file and gets a version resource described by
 #   DESCRIPTION; any other target ships the files of its SHIPPED_FILES
-#   property. FOLDER places them below the program folder. SETTINGS marks
+#   property (below their SHIPPED_FROM folder they keep their subfolders).
+#   FOLDER places them below the program folder. SETTINGS marks
 #   files the user's edits replace: an install never overwrites them and an
 #   uninstall keeps them unless asked. A target this build does not have is
 #   skipped, so a program joins the folder the day its target exists.
@@ -35,8 +36,18 @@ function(brelfx_ship target)
   if(ARG_SETTINGS)
     set(kind settings)
   endif()
-  string(REPLACE "/" "\\" folder "${ARG_FOLDER}")
+  # SHIPPED_FROM: the files keep their subfolders below that folder.
+  get_target_property(base ${target} SHIPPED_FROM)
   foreach(file IN LISTS files)
+    set(folder "${ARG_FOLDER}")
+    if(base)
+      file(RELATIVE_PATH relative "${base}" "${file}")
+      get_filename_component(subfolder "${relative}" DIRECTORY)
+      if(subfolder)
+        cmake_path(APPEND folder "${subfolder}")
+      endif()
+    endif()
+    string(REPLACE "/" "\\" folder "${folder}")
     set_property(GLOBAL APPEND PROPERTY BRELFX_SHIPPED_ENTRIES "${kind}\t${folder}\t${file}")
   endforeach()
   set_property(GLOBAL APPEND PROPERTY BRELFX_SHIPPED_TARGETS ${target})
