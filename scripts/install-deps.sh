@@ -9,7 +9,7 @@ packages=(
   clang libclang-rt-14-dev
   g++-mingw-w64-x86-64-posix gcc-mingw-w64-x86-64-posix binutils-mingw-w64-x86-64
   wine wine64 xvfb xauth x11-utils imagemagick
-  python3 espeak-ng sox
+  python3 espeak-ng sox nsis
   libfreetype-dev libfontconfig-dev fonts-dejavu-core
   fonts-wqy-microhei fonts-tlwg-loma-ttf
 )

@@ -13,8 +13,10 @@
 #   bash scripts/run.sh option       open the option application again from the monitor
 #   bash scripts/run.sh stop         close the monitor
 #
-# The programs run in build/windows/bin, their shipping folder, so config.ini and
-# the profile files appear there. The keyboard keeps its state in
+# The programs run in build/run/BrelFX, a copy of the shipping folder
+# (build/windows/shipping/BrelFX, what the zip and the installer carry) that each
+# start refreshes as an upgrade install does: new programs, the session's
+# config.ini and profile files kept. The keyboard keeps its state in
 # build/run/keyboard.bin between runs; "sim reset" gives it back its factory state.
 # The monitor's debug lines (why something could not start, …) go to
 # build/run/monitor.log.
@@ -23,7 +25,9 @@ cd "$(dirname "$0")/.."
 . scripts/wine-env.sh
 
 bin=$PWD/build/windows/bin
+shipping=$PWD/build/windows/shipping/BrelFX
 run_dir=$PWD/build/run
+app=$run_dir/BrelFX
 session=$run_dir/session.env
 # Wine's drive Z: is the Linux root.
 export BRELFX_SIM_STATE_FILE="Z:${run_dir//\//\\}\\keyboard.bin"
@@ -34,15 +38,7 @@ in_session() {
   [ -f "$session" ] || { echo "run.sh: no monitor session is running (start one with: bash scripts/run.sh)" >&2; exit 1; }
   . "$session"
   export DISPLAY
-  local out
-  out=$(mktemp)
-  set +e
-  wine "$@" </dev/null >"$out" 2>&1
-  local status=$?
-  set -e
-  cat "$out"
-  rm -f "$out"
-  return $status
+  brelfx_wine_output_via_file "$@"
 }
 
 case "${1:-start}" in
@@ -52,7 +48,7 @@ case "${1:-start}" in
     exit $?
     ;;
   option)
-    in_session "$bin/BrelFXMonitor.exe" 1
+    in_session "$app/BrelFXMonitor.exe" 1
     exit $?
     ;;
   stop)
@@ -62,21 +58,23 @@ case "${1:-start}" in
     ;;
   start) ;;
   *)
-    sed -n '2,20p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
 
 bash scripts/install-deps.sh >/dev/null
 cmake --preset windows >/dev/null
-targets=(BrelFXMonitor zendrel brelfx-sim)
-# The option application, once the build has it; without it the monitor logs
-# that it could not be started.
-if ninja -C build/windows -t targets all 2>/dev/null | grep -q '^BrelFXOption:'; then
-  targets+=(BrelFXOption)
-fi
-cmake --build --preset windows --target "${targets[@]}"
-mkdir -p "$run_dir" "$bin/config"
+cmake --build --preset windows --target shipping_folder brelfx-sim
+# Programs and data replaced, settings the session changed kept.
+mkdir -p "$app"
+(cd "$shipping" && find . -type d) | while read -r folder; do mkdir -p "$app/$folder"; done
+(cd "$shipping" && find . -type f) | while read -r file; do
+  case $file in
+    ./config.ini | ./config/*) cp -n "$shipping/$file" "$app/$file" ;;
+    *) cp "$shipping/$file" "$app/$file" ;;
+  esac
+done
 brelfx_wine_boot
 
 xvfb_pid=
@@ -98,7 +96,7 @@ trap cleanup EXIT INT TERM
 # Wine's helper processes start with this one; they must not hold the terminal.
 wineserver -p </dev/null >/dev/null 2>&1
 cat <<TEXT
-BrelFX monitor running under Wine (DISPLAY=$DISPLAY, folder $bin, log $run_dir/monitor.log).
+BrelFX monitor running under Wine (DISPLAY=$DISPLAY, folder $app, log $run_dir/monitor.log).
 The option window opens once the keyboard is synchronised.
 Drive the simulated keyboard from another terminal, for example:
   bash scripts/run.sh sim profile 3      the owner switches to profile 3 (config.ini follows)
@@ -110,5 +108,5 @@ Drive the simulated keyboard from another terminal, for example:
   bash scripts/run.sh stop               close the monitor (or press Ctrl-C here)
 TEXT
 # debugstr: the monitor's OutputDebugString lines reach the log.
-WINEDEBUG=-all,+debugstr wine "$bin/BrelFXMonitor.exe" 1 </dev/null >"$run_dir/monitor.log" 2>&1 || true
+WINEDEBUG=-all,+debugstr wine "$app/BrelFXMonitor.exe" 1 </dev/null >"$run_dir/monitor.log" 2>&1 || true
 echo "The monitor has ended."

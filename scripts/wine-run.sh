@@ -6,9 +6,4 @@
 set -u
 . "$(dirname "$0")/wine-env.sh"
 brelfx_wine_boot
-out=$(mktemp "${TMPDIR:-/tmp}/brelfx-wine.XXXXXX")
-wine "$@" </dev/null >"$out" 2>&1
-status=$?
-cat "$out"
-rm -f "$out"
-exit $status
+brelfx_wine_output_via_file "$@"

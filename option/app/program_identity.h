@@ -3,9 +3,13 @@
 // one file.
 #pragma once
 
+#include "brelfx_version.h"
+
 namespace brelfx {
 
-constexpr char kProgramVersionText[] = "1.08";
+// The release version as written in project(VERSION) ("1.08"): the support
+// site's links carry it in that form.
+constexpr char kProgramVersionText[] = BRELFX_VERSION_TEXT;
 
 // The support site and the product's article code the support links carry.
 constexpr char kSupportSiteAddress[] = "https://support.brelfx.com/";

@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "option/app/program_identity.h"
 #include "platform/path.h"
 #include "settings/block_defaults.h"
 #include "settings/ini_file.h"
@@ -188,8 +189,9 @@ TEST_F(MainWindowModelTest, StartUpWithTheMonitorTakesItsBlockAndTheRegistryRepe
   EXPECT_EQ(model.edited().Profiles[3].KBSpeed, 25);
   EXPECT_EQ(window.shown.activeSlot, 3);
   EXPECT_EQ(window.versions.firmware, "1.05");
-  EXPECT_EQ(window.versions.program, "1.08");
-  EXPECT_NE(window.versions.links.driver.find("_1.08_1.05"), std::string::npos);
+  EXPECT_EQ(window.versions.program, kProgramVersionText);
+  EXPECT_NE(window.versions.links.driver.find(std::string("_") + kProgramVersionText + "_1.05"),
+            std::string::npos);
   EXPECT_EQ(window.help.apply, "German 1030");
   EXPECT_EQ(window.pageString, "German 1048");
 }
@@ -283,7 +285,8 @@ TEST_F(MainWindowModelTest, MonitorMessagesAndApplyRefreshWhatTheyChange) {
             (Events{"read config.ini", "show versions", "copy from shared", "show view",
                     "page reload", "advanced reload", "trovi reload"}));
   EXPECT_EQ(window.versions.firmware, "6.12");
-  EXPECT_NE(window.versions.links.help.find("_1.08_6.12"), std::string::npos);
+  EXPECT_NE(window.versions.links.help.find(std::string("_") + kProgramVersionText + "_6.12"),
+            std::string::npos);
   EXPECT_EQ(window.pageSawSlot, 0);
 }
 
