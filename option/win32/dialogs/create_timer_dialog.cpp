@@ -58,6 +58,7 @@ class CCreateTimerDialog final : public SkinDialog {
 }  // namespace
 
 bool RunCreateTimerDialog(HWND owner, const TimerList& timers, std::string& name, int& seconds) {
+  if (!CanCreateTimer(timers)) return false;  // the menus check too; a 51st is never made
   CCreateTimerDialog dialog(timers, name, seconds);
   return dialog.RunModal(owner) == kDialogOk;
 }
