@@ -22,6 +22,9 @@
 #define BRELFX_IDB_LANGUAGE_LIST 3040    // language popup, 100 x 289
 #define BRELFX_IDB_PAGE 3060             // background of a page, 774 x 312
 #define BRELFX_IDB_APPLY_PROGRESS 3070   // Apply's progress bar, 529 x 20
+#define BRELFX_IDB_ADVANCED_PAGE 3170    // Advanced page, 774 x 312
+#define BRELFX_IDB_KEY_REPEAT 3180       // key repeat dialog, 460 x 280
+#define BRELFX_IDB_CONFIRM_RESET 3190    // reset confirmation, 310 x 240
 
 // The lit windows-profile marker, 22 x 22, for the image-button placement:
 // normal, hover, pressed, disabled. The off marker is cut from the main skin.
