@@ -235,7 +235,7 @@ class OptionEndToEnd : public MonitorFolderTest {
   // The Advanced page of slot `slot` (0-4, the active one): swatch 8 and
   // brightness 2 reach the keyboard and the slot swatch; the other colour
   // modes are shown; the key repeat dialog's sliders reach Windows and its
-  // Cancel takes them back.
+  // Cancel takes them back; the reset restores the keyboard's defaults.
   void DriveTheAdvancedPage(HWND window, int slot) {
     const POINT page{12, 124};
     Click(Centre(window, layout::kTabs[3]));
@@ -307,6 +307,21 @@ class OptionEndToEnd : public MonitorFolderTest {
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5000));
     EXPECT_EQ(SystemRepeat(), opened);
     std::this_thread::sleep_for(2500ms);  // Wine takes the dialog off the screen
+
+    // Reset, confirmed: the keyboard restores its defaults with slot 1
+    // current, and the files hold the default profiles.
+    ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+    Click(Centre(window, advanced_page::kReset, page));
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window)) != nullptr; }, 5000));
+    Screenshot("option-reset-question");
+    Click(Centre(dialog, layout::kConfirmOk));
+    ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+        << Sim("capture").output;
+    EXPECT_TRUE(CaptureHas("set   ok   11 03 04")) << Sim("capture").output;
+    EXPECT_TRUE(WaitForConfig("CurrentProfile", 0));
+    EXPECT_NE(Sim("dump").output.find("profile 1 (active)"), std::string::npos);
+    EXPECT_EQ(SharedBlock()->Profiles[slot].FixedLtInfo.ColorIndex, 9);  // slot 4's own colour
+    std::this_thread::sleep_for(2500ms);
     Click(Centre(window, layout::kTabs[0]));
   }
 
