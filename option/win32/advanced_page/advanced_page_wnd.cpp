@@ -32,15 +32,6 @@ class ResetQuestion final : public CConfirmDialog {
             ConfirmLayout{layout::kConfirmOk, layout::kConfirmCancel, layout::kConfirmExit}) {}
 };
 
-void PlaceSlider(HWND owner, CclickHSlider& slider, const char* layout, int id, int highest,
-                 const SkinSet& skin) {
-  const RECT rect = ToRect(ParseLayoutString(layout).rect);
-  if (!slider.Create(BRELFX_IDB_SLIDER_THUMB, rect, owner, id)) return;
-  slider.SetBackground(rect, skin.Image(SkinRole::kNormal));
-  slider.SetRange(0, highest);
-  slider.SetRounding(true);
-}
-
 }  // namespace
 
 CAdvancedPage::CAdvancedPage(std::function<void()> resetConfiguration)
@@ -61,13 +52,15 @@ void CAdvancedPage::OnCreatePage() {
   // In the order the page has always created them: it is the Tab order.
   for (int i = 0; i <= static_cast<int>(Switch::kSensitivitySound); ++i)
     PlaceSkinButton(self, switches_[i], kSwitches[i], set, true);
-  PlaceSlider(self, volume_, kSoundVolume, kVolumeSliderId, kHighestVolume, set);
+  PlaceSlider(self, volume_, kSoundVolume, kVolumeSliderId, BRELFX_IDB_SLIDER_THUMB, kHighestVolume,
+              set);
   for (int i = static_cast<int>(Switch::kTab); i <= static_cast<int>(Switch::kLeftShift); ++i)
     PlaceSkinButton(self, switches_[i], kSwitches[i], set, true);
   PlaceSkinButton(self, dimmer_, kDimmer, set);
   PlaceSkinButton(self, timeOut_, kTimeOut, set);
   PlaceSkinButton(self, reset_, kReset, set);
-  PlaceSlider(self, brightness_, kBrightness, kBrightnessSliderId, kHighestBrightness, set);
+  PlaceSlider(self, brightness_, kBrightness, kBrightnessSliderId, BRELFX_IDB_SLIDER_THUMB,
+              kHighestBrightness, set);
   for (const Switch s : {Switch::kLighting, Switch::kBreathing})
     PlaceSkinButton(self, switches_[static_cast<int>(s)], kSwitches[static_cast<int>(s)], set,
                     true);

@@ -16,16 +16,6 @@ constexpr SkinSetIds kSkin{BRELFX_IDB_KEY_REPEAT, BRELFX_IDB_KEY_REPEAT + 1,
                            BRELFX_IDB_KEY_REPEAT + 2, BRELFX_IDB_KEY_REPEAT + 3,
                            BRELFX_IDB_KEY_REPEAT + 4};
 
-void PlaceSlider(HWND owner, CclickHSlider& slider, const char* layout, int id, int highest,
-                 int position, const SkinSet& skin) {
-  const RECT rect = ToRect(ParseLayoutString(layout).rect);
-  if (!slider.Create(BRELFX_IDB_SLIDER_THUMB_SMALL, rect, owner, id)) return;
-  slider.SetBackground(rect, skin.Image(SkinRole::kNormal));
-  slider.SetRange(0, highest);
-  slider.SetRounding(true);
-  slider.SetPos(position);
-}
-
 }  // namespace
 
 CKeyRepeatDialog::CKeyRepeatDialog(ProfileRecord& profile) : SkinDialog(kSkin), profile_(profile) {}
@@ -36,10 +26,12 @@ bool CKeyRepeatDialog::OnInitDialog() {
   PlaceEndButton(ok_, kOk, kDialogOk);
   PlaceEndButton(cancel_, kCancel, kDialogCancel);
   PlaceEndButton(exit_, kExit, kDialogCancel);
-  PlaceSlider(hwnd(), delay_, kDelay, kRepeatDelaySliderId, kHighestKeyboardDelay,
-              session_->DelaySliderPosition(), skin());
-  PlaceSlider(hwnd(), rate_, kRate, kRepeatRateSliderId, kHighestKeyboardSpeed,
-              session_->RateSliderPosition(), skin());
+  PlaceSlider(hwnd(), delay_, kDelay, kRepeatDelaySliderId, BRELFX_IDB_SLIDER_THUMB_SMALL,
+              kHighestKeyboardDelay, skin());
+  delay_.SetPos(session_->DelaySliderPosition());
+  PlaceSlider(hwnd(), rate_, kRate, kRepeatRateSliderId, BRELFX_IDB_SLIDER_THUMB_SMALL,
+              kHighestKeyboardSpeed, skin());
+  rate_.SetPos(session_->RateSliderPosition());
   test_.Create(WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL, ToRect(ParseLayoutString(kTestField).rect),
                hwnd(), kTestFieldId);
   test_.SetColors(RGB(255, 255, 255), RGB(0, 0, 0));
