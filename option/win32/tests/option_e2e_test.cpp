@@ -240,6 +240,8 @@ class OptionEndToEnd : public MonitorFolderTest {
     const POINT page{12, 124};
     Click(Centre(window, layout::kTabs[3]));
     Screenshot("option-advanced-before");
+    const POINT swatch = Centre(window, layout::kSwatches[slot]);
+    ASSERT_NE(ScreenPixel(swatch), RGB(255, 0, 0)) << "slot " << slot + 1 << " is red already";
     ASSERT_EQ(Sim("capture clear").exitCode, 0u);
     Click(Centre(window, advanced_page::kPaletteSwatches[7], page));
     // Brightness 2 of 0-5: two fifths along the track.
@@ -269,7 +271,6 @@ class OptionEndToEnd : public MonitorFolderTest {
     const std::string dump = Sim("dump " + std::to_string(slot + 1)).output;
     EXPECT_NE(dump.find("colour 7 (ff 00 00), brightness 2,"), std::string::npos) << dump;
     // The slot's swatch under the slot buttons is red now.
-    const POINT swatch = Centre(window, layout::kSwatches[slot]);
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(swatch) == RGB(255, 0, 0); }, 5000));
     Screenshot("option-advanced-applied");
 
