@@ -139,6 +139,7 @@ void CAdvancedPage::ReloadStrings(StringSource& strings) {
   help(brightness_, help_ids::kBrightness);
   help(volume_, help_ids::kSoundVolume);
   for (CSpinEdit& spin : customColor_) help(spin, help_ids::kColorValue);
+  help(spectrum_, help_ids::kColorSpectrum);
 }
 
 LRESULT CAdvancedPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
