@@ -3,6 +3,7 @@
 #include <cstring>
 #include <utility>
 
+#include "option/app/advanced_page/configuration_reset.h"
 #include "option/app/languages.h"
 #include "option/app/program_identity.h"
 #include "settings/firmware_version_text.h"
@@ -101,7 +102,12 @@ TransferResult MainWindowModel::SaveProfile(const std::string& chosenPath) {
   return transfer_.Save(chosenPath, edited());
 }
 
-PublishOutcome MainWindowModel::Apply() { return link_.Apply(ApplyMode::kSendChanges); }
+PublishOutcome MainWindowModel::Apply(ApplyMode mode) { return link_.Apply(mode); }
+
+void MainWindowModel::ResetConfiguration() {
+  brelfx::ResetConfiguration(edited());
+  RefreshEverything();
+}
 
 void MainWindowModel::OnProfileColorsChanged() { ShowMainView(); }
 

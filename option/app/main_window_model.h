@@ -76,8 +76,12 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   TransferResult LoadProfile(const std::string& chosenPath);
   TransferResult SaveProfile(const std::string& chosenPath);
   // Apply, and OK before the window closes. Cancel and Exit apply nothing:
-  // the window just closes and the edits go with it.
-  PublishOutcome Apply();
+  // the window just closes and the edits go with it. After a reset the
+  // monitor restores the keyboard's own defaults (kRestoreDefaults).
+  PublishOutcome Apply(ApplyMode mode = ApplyMode::kSendChanges);
+  // The Advanced page's reset, confirmed: the edited block becomes the
+  // defaults and every page and slot shows them; Apply sends them.
+  void ResetConfiguration();
   // The Advanced page changed a colour: the slot swatches follow.
   void OnProfileColorsChanged();
   // The monitor's notifications; false for any other message.

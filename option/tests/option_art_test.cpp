@@ -9,6 +9,9 @@
 #include <string>
 #include <vector>
 
+#include "option/app/advanced_page/advanced_page_layout.h"
+#include "option/app/advanced_page/key_repeat_layout.h"
+#include "option/app/slot_colors.h"
 #include "option/app/update_page_layout.h"
 #include "option/skin/layout_string.h"
 #include "tools/skin-painter/skin_recipe.h"
@@ -47,6 +50,19 @@ struct Window {
   int width, height;
   std::vector<const char*> layout;  // as the window's code writes them
 };
+
+// The Advanced page's shown controls; the hidden ones have no artwork.
+std::vector<const char*> AdvancedPageControls() {
+  using namespace advanced_page;
+  std::vector<const char*> layout = {kSoundVolume, kDimmer,          kTimeOut,  kReset,
+                                     kBrightness,  kCustomColorChip, kSpectrum, kKeyRepeat};
+  for (const char* s : kSwitches)
+    if (ParseLayoutString(s).rect.Width() > 0) layout.push_back(s);
+  for (const auto* list : {&kColorModes[0], &kCustomColorSpins[0]})
+    layout.insert(layout.end(), list, list + 3);
+  layout.insert(layout.end(), kPaletteSwatches.begin(), kPaletteSwatches.end());
+  return layout;
+}
 
 const Window kWindows[] = {
     {"option_main.skin",
@@ -138,6 +154,16 @@ const Window kWindows[] = {
      774,
      312,
      {update_page::kProgramVersion, update_page::kFirmwareVersion}},
+    {"option_advanced_page.skin", 774, 312, AdvancedPageControls()},
+    {"option_key_repeat.skin",
+     460,
+     280,
+     {key_repeat_dialog::kOk, key_repeat_dialog::kCancel, key_repeat_dialog::kExit,
+      key_repeat_dialog::kDelay, key_repeat_dialog::kRate, key_repeat_dialog::kTestField}},
+    {"option_confirm_reset.skin",
+     310,
+     240,
+     {"BUTTON_OK,72,200,56,24,", "BUTTON_CANCEL,136,200,100,24,", "BUTTON_EXIT,274,3,26,22,"}},
     // Pictures of their own, the size of the control they show.
     {"option_marker_on.skin", 22, 22, {"windows profile,0,0,22,22,"}},
     {"option_help_area.skin", 529, 20, {}},
@@ -157,6 +183,24 @@ TEST(OptionArt, EveryControlFindsItsArtworkAtItsLayoutStringInsideTheShape) {
       EXPECT_TRUE(found) << "no artwork at \"" << text << "\"";
       EXPECT_TRUE(InsideShape(recipe, item.rect)) << "\"" << text << "\" is cut by the shape";
     }
+  }
+}
+
+// The palette swatches show the colours the page stores for them.
+TEST(OptionArt, PaletteSwatchesArePaintedInTheKeyboardsColours) {
+  const SkinRecipe page = LoadRecipe("option_advanced_page.skin");
+  for (std::size_t i = 0; i < kLightingPalette.size(); ++i) {
+    const LayoutItem swatch = ParseLayoutString(advanced_page::kPaletteSwatches[i]);
+    const ColorRef entry = kLightingPalette[i];
+    // The painter's colours are 0xRRGGBB, COLORREF is 0xBBGGRR.
+    const painter::Color expected = ((entry & 0xFF) << 16) | (entry & 0xFF00) | (entry >> 16);
+    int painted = 0;
+    for (const Element& e : page.elements) {
+      if (e.name != swatch.name || e.rect != swatch.rect) continue;
+      ++painted;
+      EXPECT_EQ(e.fill, expected) << swatch.name;
+    }
+    EXPECT_EQ(painted, 1) << swatch.name;
   }
 }
 

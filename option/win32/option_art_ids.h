@@ -28,6 +28,9 @@
 #define BRELFX_IDB_DELETE_TIMER 3170  // delete-timer confirmation, 305 x 206
 #define BRELFX_IDB_SHORTCUT 3175      // shortcut, 460 x 206
 #define BRELFX_IDB_QUICK_LAUNCH 3180  // quick launch, 305 x 245
+#define BRELFX_IDB_ADVANCED_PAGE 3185    // Advanced page, 774 x 312
+#define BRELFX_IDB_KEY_REPEAT 3190       // key repeat dialog, 460 x 280
+#define BRELFX_IDB_CONFIRM_RESET 3195    // reset confirmation, 310 x 240
 
 // The lit windows-profile marker, 22 x 22, for the image-button placement:
 // normal, hover, pressed, disabled. The off marker is cut from the main skin.

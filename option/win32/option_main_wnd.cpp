@@ -1,11 +1,14 @@
 #include "option/win32/option_main_wnd.h"
 
+#include <string_view>
+
 #include "option/app/languages.h"
 #include "option/skin/skin_messages.h"
 #include "option/skin/win32/dialog/message_dialogs.h"
 #include "option/skin/win32/help_text.h"
 #include "option/skin/win32/lists/popup_list.h"
 #include "option/skin/win32/placement.h"
+#include "option/win32/advanced_page/advanced_page_wnd.h"
 #include "option/win32/file_dialogs.h"
 #include "option/win32/main_window_layout.h"
 #include "option/win32/option_art_ids.h"
@@ -37,6 +40,22 @@ class WindowsProfileQuestion final : public CConfirmDialog {
                        ConfirmLayout{layout::kConfirmOk, layout::kConfirmCancel,
                                      layout::kConfirmExit}) {}
 };
+
+// The monitor closes the window: a dialog open over it (the key repeat
+// dialog, a question) ends first as if cancelled, so the window can go.
+void CancelOwnedDialogs(HWND owner) {
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM ownerValue) -> BOOL {
+        char name[32] = "";
+        GetClassNameA(window, name, sizeof(name));
+        if (GetWindow(window, GW_OWNER) == reinterpret_cast<HWND>(ownerValue) &&
+            std::string_view(name) == "BrelFX.SkinDialog")
+          PostMessageA(window, WM_CLOSE, 0, 0);
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(owner));
+}
 
 }  // namespace
 
@@ -131,6 +150,8 @@ void COptionMainWnd::BuildRemainingPages() {
       auto update = std::make_unique<CUpdatePage>();
       updatePage_ = update.get();
       pages_[i] = std::move(update);
+    } else if (static_cast<PageId>(i) == PageId::kAdvanced) {
+      pages_[i] = std::make_unique<CAdvancedPage>([this] { ResetConfiguration(); });
     } else {
       pages_[i] = std::make_unique<CPageWnd>(UnshapedIdsFrom(BRELFX_IDB_PAGE));
     }
@@ -225,6 +246,7 @@ LRESULT COptionMainWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
 void COptionMainWnd::OnMonitorMessage(UINT message) {
   if (gate_.Hold(message)) return;
   if (message == WM_CLOSE) {
+    CancelOwnedDialogs(hwnd());
     OnCancel();
     return;
   }
@@ -294,9 +316,15 @@ bool COptionMainWnd::ConfirmWindowsProfile() {
   return question.RunModal(hwnd()) == kDialogOk;
 }
 
-bool COptionMainWnd::Apply() {
+void COptionMainWnd::ResetConfiguration() {
+  model_->ResetConfiguration();
+  // The keyboard restores its own defaults, which the block now holds too.
+  Apply(ApplyMode::kRestoreDefaults);
+}
+
+bool COptionMainWnd::Apply(ApplyMode mode) {
   gate_.BeginApply();
-  model_->Apply();
+  model_->Apply(mode);
   bool closing = false;
   for (const unsigned message : gate_.EndApply()) {
     if (message == WM_CLOSE) {

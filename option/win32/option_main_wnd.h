@@ -59,7 +59,9 @@ class COptionMainWnd final : public SkinDialog, private MainWindowView, private 
   void ChooseLanguage();
   bool ConfirmWindowsProfile();
   // Apply; false when a WM_CLOSE arrived meanwhile and the window closes.
-  bool Apply();
+  bool Apply(ApplyMode mode = ApplyMode::kSendChanges);
+  // The Advanced page's confirmed reset: defaults everywhere, then applied.
+  void ResetConfiguration();
   void WaitForMonitor(bool waiting);
   void OnMonitorMessage(UINT message);
   void Close();

@@ -83,6 +83,21 @@ void PaintSwatch(Canvas& c, const Box& box, Look look) {
   if (look == Look::kPressed) c.Frame(box.Inset(1), kAccent);
 }
 
+// A palette entry: its colour in a dark ring; the checked one (pressed)
+// sits in a white ring, under the mouse the ring lights in the accent.
+void PaintColorSwatch(Canvas& c, const Box& box, Color fill, Look look) {
+  const Color ring = look == Look::kPressed    ? kWhite
+                     : look == Look::kHover    ? kAccentBright
+                     : look == Look::kDisabled ? kDisabledEdge
+                                               : kEdge;
+  c.Fill(box, kWell);
+  c.Frame(box, ring);
+  if (look == Look::kPressed) c.Frame(box.Inset(1), kAccent);
+  const Box chip = box.Inset(3);
+  c.Fill(chip, look == Look::kDisabled ? Mix(fill, kDisabledFill, 0.7) : fill);
+  c.HorizontalLine(chip.x, chip.Right() - 1, chip.y, Mix(fill, kWhite, 0.35));
+}
+
 // A sunken well whose frame lies one pixel around `box`; the frame is the
 // same in every picture, so what is cut at `box` is the well alone.
 void Well(Canvas& c, const Box& box, int margin) {
@@ -100,16 +115,19 @@ void PaintTrack(Canvas& c, const Box& box, Look look) {
   c.HorizontalLine(groove.x + 1, groove.Right() - 2, mid, Mix(kAccent, kBlack, 0.45));
 }
 
+// The field's arrows sit at x 34-50 of the spin window; a narrower window
+// shows only their left part, so they are drawn in the width that shows.
 void PaintSpin(Canvas& c, const Box& box, Look look) {
   const Box field{box.x, box.y, 33, 18};
   c.Fill(field, kBlack);
   c.Frame(field, look == Look::kHover ? kAccent : kEdge);
-  const Box up{box.x + 34, box.y, 16, 8};
-  const Box down{box.x + 34, box.y + 9, 16, 8};
+  const int arrowWidth = std::clamp(box.w - 34, 6, 16);
+  const Box up{box.x + 34, box.y, arrowWidth, 8};
+  const Box down{box.x + 34, box.y + 9, arrowWidth, 8};
   Plate(c, up, 1, look);
   Plate(c, down, 1, look);
-  c.Triangle(up.x + 8, up.y + 4, 3, false, GlyphColor(look));
-  c.Triangle(down.x + 8, down.y + 4, 3, true, GlyphColor(look));
+  c.Triangle(up.x + arrowWidth / 2, up.y + 4, 3, false, GlyphColor(look));
+  c.Triangle(down.x + arrowWidth / 2, down.y + 4, 3, true, GlyphColor(look));
 }
 
 void PaintClose(Canvas& c, const Box& box, Look look) {
@@ -300,7 +318,10 @@ void PaintControl(Canvas& c, const Element& e, Look look, int language) {
       PaintToggle(c, box, look);
       break;
     case ElementKind::kSwatch:
-      PaintSwatch(c, box, look);
+      if (e.fill)
+        PaintColorSwatch(c, box, *e.fill, look);
+      else
+        PaintSwatch(c, box, look);
       break;
     case ElementKind::kEdit:
       Well(c, box, 2);

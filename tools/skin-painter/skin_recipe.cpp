@@ -20,7 +20,7 @@ const std::map<std::string, KindInfo, std::less<>> kKinds = {
     {"panel", {ElementKind::kPanel, Lettering::kNone}},
     {"button", {ElementKind::kButton, Lettering::kOptional}},
     {"dropdown", {ElementKind::kDropdown, Lettering::kOptional}},
-    {"toggle", {ElementKind::kToggle, Lettering::kNone}},
+    {"toggle", {ElementKind::kToggle, Lettering::kOptional}},
     {"swatch", {ElementKind::kSwatch, Lettering::kNone}},
     {"edit", {ElementKind::kEdit, Lettering::kNone}},
     {"well", {ElementKind::kEdit, Lettering::kNone}},  // drawn as an edit field's well
@@ -229,6 +229,10 @@ class Parser {
       } else if (o.key == "lang" && info.kind == ElementKind::kFlag) {
         if ((e.language = LanguageIndex(o.value)) < 0)
           return Fail("no language \"" + o.value + "\"");
+      } else if (o.key == "color" && info.kind == ElementKind::kSwatch) {
+        Color fill = 0;
+        if (!ReadColor(o.value, fill)) return Fail("color must be #RRGGBB");
+        e.fill = fill;
       } else if (o.key == "on" && info.kind == ElementKind::kMarker) {
         if (o.value != "yes" && o.value != "no") return Fail("on must be yes or no");
         e.on = o.value == "yes";

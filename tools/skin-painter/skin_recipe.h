@@ -26,7 +26,10 @@
 //   panel, picker                   framed areas, the same in every picture
 //   label "TEXT"                    lettering, the same in every picture
 //   button, dropdown ["TEXT"]       metal plates; the caption lights up
-//   close, toggle, swatch, edit, track, spin  the toolkit's controls
+//   close, toggle, swatch, edit, track, spin  the toolkit's controls; a toggle
+//                                   may carry its wording, a swatch a colour
+//                                   (swatch color=#RRGGBB): then pressed is
+//                                   the checked swatch of a palette
 //   minimize                        the window's minimise button: a plate, a bar
 //   well                            a sunken area a page or text is laid into
 //   marker [on=yes]                 a square well with a desktop screen, lit
@@ -53,6 +56,7 @@
 //                                   frame, and for the last frame
 #pragma once
 
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -93,10 +97,11 @@ struct Element {
   SkinRect rect;
   std::string text;  // UTF-8 wording; empty for unlettered elements
   TextStyle style;
-  int rowHeight = 0;  // list
-  int indent = 0;     // row: pixels kept free left of the wording
-  int language = -1;  // flag: QuickHelpLan index, -1 for the flag set's own
-  bool on = false;    // marker: lit
+  int rowHeight = 0;          // list
+  int indent = 0;             // row: pixels kept free left of the wording
+  int language = -1;          // flag: QuickHelpLan index, -1 for the flag set's own
+  bool on = false;            // marker: lit
+  std::optional<Color> fill;  // swatch: the colour it shows (a palette entry)
 };
 
 struct Animation {

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
 #include <map>
 #include <memory>
 #include <string>
@@ -355,6 +356,42 @@ TEST_F(MainWindowModelTest, LoadedProfileShowsInItsSlotAtOnce) {
   EXPECT_EQ(window.shown.slotNames[3], "Racing");
   EXPECT_EQ(model.edited().KeyChanged[3][57], 1);
   EXPECT_EQ(events.back(), "page reload");
+}
+
+TEST_F(MainWindowModelTest, ResetShowsTheDefaultsAndApplyHasTheMonitorRestoreTheKeyboard) {
+  StartMonitor(3);
+  Start();
+  SettingsBlock& edited = model.edited();
+  SetTextField(edited.Profiles[0].ProFileName, "Racing");
+  edited.Profiles[4].LtBrightness = 0;
+  edited.WindowsProfile = 2;
+  edited.MouseType = 1;
+  edited.InfoData[0] = 7;
+  events.clear();
+  model.ResetConfiguration();
+  EXPECT_EQ(events, (Events{"show view", "page reload"}));
+  EXPECT_EQ(window.shown.slotNames[0], "Default1");
+  EXPECT_EQ(window.shown.activeSlot, 0);
+
+  EXPECT_EQ(model.Apply(ApplyMode::kRestoreDefaults), PublishOutcome::kMonitorNotified);
+  ASSERT_FALSE(desktop.log.empty());
+  EXPECT_EQ(desktop.log.back().message, WM_APPLY_SETTINGS);
+  EXPECT_EQ(desktop.log.back().wParam, 1u);
+  const SettingsBlock& saved = model.saved();
+  auto fresh = std::make_unique<ProfileRecord>();
+  for (int slot = 0; slot < kProfileCount; ++slot) {
+    SetProfileDefaults(*fresh, slot);
+    EXPECT_EQ(std::memcmp(&saved.Profiles[slot], fresh.get(), sizeof(ProfileRecord)), 0) << slot;
+  }
+  EXPECT_EQ(saved.CurrentProfile, 0);
+  EXPECT_EQ(saved.WindowsProfile, -1);
+  EXPECT_EQ(saved.MouseType, 0);
+  // The window's language and the achievement counters are no keyboard settings.
+  EXPECT_EQ(saved.QuickHelpLan, 4);
+  EXPECT_EQ(saved.InfoData[0], 7);
+  EXPECT_EQ(IniFile(JoinPath(folder.path(), "config.ini"), SystemFileSystem())
+                .ReadInt("Setting", "CurrentProfile", -1),
+            0);
 }
 
 }  // namespace

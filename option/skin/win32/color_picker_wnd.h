@@ -4,6 +4,8 @@
 
 #include <windows.h>
 
+#include <string>
+
 #include "option/skin/color_pick_area.h"
 #include "option/skin/win32/help_text.h"
 #include "platform/win32/handles.h"
@@ -16,6 +18,8 @@ class CColorPickerWnd : public Window {
   // Fails when either bitmap is missing.
   bool Create(const RECT& rect, HWND owner, int id, int spectrumBitmapId, int markerBitmapId);
   COLORREF GetColor() const { return color_; }
+  // Replaces the help text it starts with ("Create Custom Color").
+  void SetHelpText(const std::string& text) { help_.SetText(text); }
   PickPoint Marker() const { return marker_; }
 
  protected:

@@ -40,4 +40,14 @@ LayoutItem PlaceImageButton(HWND owner, CSkinButton& button, const char* layout,
   return item;
 }
 
+bool PlaceSlider(HWND owner, CclickHSlider& slider, const char* layout, int id, int thumbBitmapId,
+                 int highest, const SkinSet& skin) {
+  const RECT rect = ToRect(ParseLayoutString(layout).rect);
+  if (!slider.Create(thumbBitmapId, rect, owner, id)) return false;
+  slider.SetBackground(rect, skin.Image(SkinRole::kNormal));
+  slider.SetRange(0, highest);
+  slider.SetRounding(true);
+  return true;
+}
+
 }  // namespace brelfx

@@ -6,6 +6,7 @@
 #include "option/skin/layout_string.h"
 #include "option/skin/win32/skin_button.h"
 #include "option/skin/win32/skin_image.h"
+#include "option/skin/win32/slider.h"
 
 namespace brelfx {
 
@@ -22,5 +23,10 @@ LayoutItem PlaceSkinButton(HWND owner, CSkinButton& button, const char* layout, 
 // string's w and h do not count).
 LayoutItem PlaceImageButton(HWND owner, CSkinButton& button, const char* layout, int normalId,
                             int hoverId, int pressedId, int disabledId, bool toggle);
+
+// A page or dialog slider: the track cut from the window's normal picture,
+// values 0 to `highest` with rounding on. False when the thumb bitmap is missing.
+bool PlaceSlider(HWND owner, CclickHSlider& slider, const char* layout, int id, int thumbBitmapId,
+                 int highest, const SkinSet& skin);
 
 }  // namespace brelfx

@@ -6,16 +6,22 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fstream>
 #include <iterator>
+#include <memory>
 #include <string>
 #include <thread>
+#include <utility>
 
 #include "device/profile_reports.h"
 #include "monitor/win32/tests/monitor_folder_test.h"
+#include "option/app/advanced_page/advanced_page_layout.h"
+#include "option/app/advanced_page/key_repeat_layout.h"
+#include "option/skin/layout_string.h"
 #include "option/win32/main_window_layout.h"
 #include "settings/settings_block.h"
 #include "settings/shared_catalogue.h"
@@ -74,6 +80,13 @@ int Blueness(POINT centre, int halfWidth) {
   }
   ReleaseDC(nullptr, screen);
   return sum;
+}
+
+COLORREF ScreenPixel(POINT at) {
+  HDC screen = GetDC(nullptr);
+  const COLORREF pixel = GetPixel(screen, at.x, at.y);
+  ReleaseDC(nullptr, screen);
+  return pixel;
 }
 
 int OptionWindowCount() {
@@ -177,6 +190,121 @@ class OptionEndToEnd : public MonitorFolderTest {
     return text;
   }
 
+  // The block the monitor shares, as it is now.
+  static std::unique_ptr<SettingsBlock> SharedBlock() {
+    auto block = std::make_unique<SettingsBlock>();
+    HANDLE mapping = OpenFileMappingA(FILE_MAP_READ, FALSE, kSharedSettingsName);
+    if (!mapping) return block;
+    if (const void* view = MapViewOfFile(mapping, FILE_MAP_READ, 0, 0, sizeof(SettingsBlock))) {
+      std::memcpy(block.get(), view, sizeof(SettingsBlock));
+      UnmapViewOfFile(view);
+    }
+    CloseHandle(mapping);
+    return block;
+  }
+
+  // Windows' keyboard delay and speed, read with SystemParametersInfo.
+  static std::pair<int, int> SystemRepeat() {
+    std::pair<int, int> values{-1, -1};
+    const Ran probe = RunProgram(TestProgramFolder() + "key_repeat_probe.exe", "");
+    std::sscanf(probe.output.c_str(), "%d %d", &values.first, &values.second);
+    return values;
+  }
+
+  // The Advanced page of slot `slot` (0-4, the active one): swatch 8 and
+  // brightness 2 reach the keyboard and the slot swatch; the other colour
+  // modes are shown; the key repeat dialog's sliders reach Windows and its
+  // Cancel takes them back; the reset restores the keyboard's defaults.
+  void DriveTheAdvancedPage(HWND window, int slot) {
+    const POINT page{12, 124};
+    Click(Centre(window, layout::kTabs[3]));
+    Screenshot("option-advanced-before");
+    const POINT swatch = Centre(window, layout::kSwatches[slot]);
+    ASSERT_NE(ScreenPixel(swatch), RGB(255, 0, 0)) << "slot " << slot + 1 << " is red already";
+    ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+    Click(Centre(window, advanced_page::kPaletteSwatches[7], page));
+    // Brightness 2 of 0-5: two fifths along the track.
+    const LayoutItem track = ParseLayoutString(advanced_page::kBrightness);
+    Click(POINT{Centre(window, advanced_page::kBrightness, page).x - track.rect.Width() / 2 +
+                    track.rect.Width() * 2 / 5,
+                Centre(window, advanced_page::kBrightness, page).y});
+    const POINT aside = Centre(window, "Brightness note,404,62,352,36,", page);
+    MoveTo(aside);
+    Screenshot("option-advanced-single");
+    Click(Centre(window, layout::kApply));
+    ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+        << Sim("capture").output;
+    const auto block = SharedBlock();
+    const ProfileRecord& profile = block->Profiles[slot];
+    EXPECT_EQ(profile.LtColorType, 0);
+    EXPECT_EQ(profile.FixedLtInfo.ColorIndex, 7);
+    EXPECT_EQ(profile.FixedLtInfo.Red, 255);
+    EXPECT_EQ(profile.FixedLtInfo.Green + profile.FixedLtInfo.Blue, 0);
+    EXPECT_EQ(profile.LtBrightness, 2);
+    const auto illumination = BuildIlluminationReport(profile, slot);
+    const auto sent = SentReports(Sim("capture").output);
+    EXPECT_NE(std::find(sent.begin(), sent.end(),
+                        std::vector<std::uint8_t>(illumination.begin(), illumination.end())),
+              sent.end())
+        << Sim("capture").output;
+    const std::string dump = Sim("dump " + std::to_string(slot + 1)).output;
+    EXPECT_NE(dump.find("colour 7 (ff 00 00), brightness 2,"), std::string::npos) << dump;
+    // The slot's swatch under the slot buttons is red now.
+    EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(swatch) == RGB(255, 0, 0); }, 5000));
+    Screenshot("option-advanced-applied");
+
+    // Custom mode with a colour from the spectrum: the slot swatch shows it.
+    Click(Centre(window, advanced_page::kColorModes[1], page));
+    const LayoutItem spectrum = ParseLayoutString(advanced_page::kSpectrum);
+    Click(Centre(window, advanced_page::kSpectrum, {page.x - spectrum.rect.Width() / 4, page.y}));
+    EXPECT_TRUE(WaitUntil([&] {
+      const COLORREF pixel = ScreenPixel(swatch);
+      return pixel != RGB(255, 0, 0) && pixel != RGB(0, 0, 0);
+    }, 5000));
+    MoveTo(aside);
+    Screenshot("option-advanced-custom");
+    Click(Centre(window, advanced_page::kColorModes[2], page));
+    MoveTo(aside);
+    Screenshot("option-advanced-flow");
+    Click(Centre(window, advanced_page::kPaletteSwatches[7], page));
+
+    // Key repeat: the delay slider's right end is the shortest delay (0),
+    // the rate slider's left end the slowest rate (0); Cancel restores both.
+    Click(Centre(window, advanced_page::kKeyRepeat, page));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window)) != nullptr; }, 5000));
+    std::this_thread::sleep_for(300ms);
+    const std::pair opened{profile.KBDelay, profile.KBSpeed};
+    EXPECT_EQ(SystemRepeat(), opened);
+    const LayoutItem delay = ParseLayoutString(key_repeat_dialog::kDelay);
+    const LayoutItem rate = ParseLayoutString(key_repeat_dialog::kRate);
+    Click(Centre(dialog, key_repeat_dialog::kDelay, {delay.rect.Width() / 2 - 2, 0}));
+    EXPECT_TRUE(WaitUntil([&] { return SystemRepeat() == std::pair{0, opened.second}; }, 3000));
+    Click(Centre(dialog, key_repeat_dialog::kRate, {2 - rate.rect.Width() / 2, 0}));
+    EXPECT_TRUE(WaitUntil([] { return SystemRepeat() == std::pair{0, 0}; }, 3000));
+    Screenshot("option-key-repeat");
+    Click(Centre(dialog, key_repeat_dialog::kCancel));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5000));
+    EXPECT_EQ(SystemRepeat(), opened);
+    std::this_thread::sleep_for(2500ms);  // Wine takes the dialog off the screen
+
+    // Reset, confirmed: the keyboard restores its defaults with slot 1
+    // current, and the files hold the default profiles.
+    ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+    Click(Centre(window, advanced_page::kReset, page));
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window)) != nullptr; }, 5000));
+    Screenshot("option-reset-question");
+    Click(Centre(dialog, layout::kConfirmOk));
+    ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+        << Sim("capture").output;
+    EXPECT_TRUE(CaptureHas("set   ok   11 03 04")) << Sim("capture").output;
+    EXPECT_TRUE(WaitForConfig("CurrentProfile", 0));
+    EXPECT_NE(Sim("dump").output.find("profile 1 (active)"), std::string::npos);
+    EXPECT_EQ(SharedBlock()->Profiles[slot].FixedLtInfo.ColorIndex, 9);  // slot 4's own colour
+    std::this_thread::sleep_for(2500ms);
+    Click(Centre(window, layout::kTabs[0]));
+  }
+
   std::vector<UniqueHandle> options_;
 };
 
@@ -225,6 +353,8 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
     Click(Centre(window, layout::kTabs[tab]));
     Screenshot(std::string("option-tab-") + tabNames[tab]);
   }
+
+  DriveTheAdvancedPage(window, 3);
 
   // German: hovering Apply shows the German help text.
   OpenLanguages(window);

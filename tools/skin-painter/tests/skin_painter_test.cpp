@@ -95,5 +95,19 @@ TEST(PaintSkin, StatePicturesDifferOnlyInsideTheControls) {
   }
 }
 
+TEST(PaintSkin, ColourSwatchShowsItsColourAndRingsTheCheckedOne) {
+  const SkinRecipe recipe = Recipe("size 40 40\nswatch color=#FF0080 color8,10,10,22,22,\n");
+  const Canvas normal = Paint(recipe, {.role = Role::kNormal});
+  const Canvas pressed = Paint(recipe, {.role = Role::kPressed});
+  EXPECT_EQ(normal.At(21, 21), Rgb(255, 0, 128));
+  EXPECT_EQ(pressed.At(21, 21), Rgb(255, 0, 128));
+  EXPECT_EQ(pressed.At(10, 21), Rgb(255, 255, 255));  // the checked ring
+  EXPECT_NE(normal.At(10, 21), Rgb(255, 255, 255));
+  SkinRecipe bad;
+  std::string error;
+  EXPECT_FALSE(ParseSkinRecipe("size 40 40\nswatch color=red c,1,1,9,9,\n", bad, error));
+  EXPECT_FALSE(ParseSkinRecipe("size 40 40\nbutton color=#000000 c,1,1,9,9,\n", bad, error));
+}
+
 }  // namespace
 }  // namespace brelfx::painter
