@@ -19,6 +19,7 @@
 #include "option/win32/main_window_layout.h"
 #include "settings/settings_block.h"
 #include "settings/shared_catalogue.h"
+#include "tests/support/win32/screen_driver.h"
 
 namespace brelfx::test {
 namespace {
@@ -31,57 +32,6 @@ constexpr int kGerman = 4, kJapanese = 6, kRussian = 9, kEnglish = 1;
 std::string ReadFile(const std::string& path) {
   std::ifstream file(path, std::ios::binary);
   return std::string(std::istreambuf_iterator<char>(file), {});
-}
-
-POINT Centre(HWND window, const char* layoutString, POINT offset = {0, 0}) {
-  int x = 0, y = 0, w = 0, h = 0;
-  const char* numbers = std::strchr(layoutString, ',');
-  std::sscanf(numbers, ",%d,%d,%d,%d", &x, &y, &w, &h);
-  RECT frame;
-  GetWindowRect(window, &frame);
-  return POINT{frame.left + offset.x + x + w / 2, frame.top + offset.y + y + h / 2};
-}
-
-void MoveTo(POINT at) {
-  SetCursorPos(at.x, at.y);
-  mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
-  std::this_thread::sleep_for(150ms);
-}
-
-void Click(POINT at) {
-  MoveTo(at);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  std::this_thread::sleep_for(60ms);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  std::this_thread::sleep_for(400ms);
-}
-
-// The whole screen as a 24-bit BMP.
-void Screenshot(const std::string& name) {
-  const char* folder = std::getenv("BRELFX_SCREENSHOTS");
-  if (!folder) return;
-  std::this_thread::sleep_for(500ms);
-  HDC screen = GetDC(nullptr);
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  const DWORD stride = ((width * 3 + 3) / 4) * 4;
-  std::string pixels(stride * height, '\0');
-  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(info) + pixels.size()),
-                        0, 0, sizeof(BITMAPFILEHEADER) + sizeof(info)};
-  std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-  out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
 }
 
 // How blue the middle row of a control is on the screen: the selected slot
@@ -126,7 +76,8 @@ class OptionEndToEnd : public MonitorFolderTest {
   void SetUp() override {
     MonitorFolderTest::SetUp();
     const std::string bin = TestProgramFolder();
-    ASSERT_TRUE(CopyFileA((bin + "BrelFXOption.exe").c_str(), Path("BrelFXOption.exe").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileA((bin + "BrelFXOption.exe").c_str(), Path("BrelFXOption.exe").c_str(), FALSE));
     CreateDirectoryA(Path("help").c_str(), nullptr);
     for (const char* name : {"English", "German", "Japanese", "Russian"}) {
       const std::string library = std::string("help\\") + name + "_help.dll";
@@ -150,10 +101,12 @@ class OptionEndToEnd : public MonitorFolderTest {
 
   HWND WaitForOptionWindow() {
     HWND window = nullptr;
-    WaitUntil([&] {
-      window = FindWindowA(nullptr, kOptionWindowTitle);
-      return window && IsWindowVisible(window);
-    }, 20000);
+    WaitUntil(
+        [&] {
+          window = FindWindowA(nullptr, kOptionWindowTitle);
+          return window && IsWindowVisible(window);
+        },
+        20000);
     std::this_thread::sleep_for(1500ms);  // the pages built after the first paint
     return window;
   }
@@ -165,19 +118,23 @@ class OptionEndToEnd : public MonitorFolderTest {
   // Picks a language from the popup above the language button.
   void ChooseLanguage(HWND window, int language) {
     OpenLanguages(window);
-    Click(Centre(window, layout::kLanguageItems[language], {12, 570 - layout::kLanguageListRise}));
+    ClickAt(LayoutCentre(window, layout::kLanguageItems[language],
+                         {12, 570 - layout::kLanguageListRise}));
     // Gone from the program at once; without a window manager Wine takes
     // about 2 s more to take it off the screen.
-    EXPECT_TRUE(WaitUntil([] { return FindWindowA("BrelFX.PopupList", nullptr) == nullptr; }, 5000));
+    EXPECT_TRUE(
+        WaitUntil([] { return FindWindowA("BrelFX.PopupList", nullptr) == nullptr; }, 5000));
     std::this_thread::sleep_for(2500ms);
   }
 
   void OpenLanguages(HWND window) {
-    Click(Centre(window, layout::kLanguage));
-    EXPECT_TRUE(WaitUntil([] {
-      HWND popup = FindWindowA("BrelFX.PopupList", nullptr);
-      return popup && IsWindowVisible(popup);
-    }, 5000));
+    ClickAt(LayoutCentre(window, layout::kLanguage));
+    EXPECT_TRUE(WaitUntil(
+        [] {
+          HWND popup = FindWindowA("BrelFX.PopupList", nullptr);
+          return popup && IsWindowVisible(popup);
+        },
+        5000));
     std::this_thread::sleep_for(300ms);
   }
 
@@ -219,8 +176,8 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   // Slot 3, then Apply: the keyboard gets the profile select, the stamp
   // and the host state, and config.ini the new slot.
   ASSERT_EQ(Sim("capture clear").exitCode, 0u);
-  Click(Centre(window, layout::kSlots[2]));
-  Click(Centre(window, layout::kApply));
+  ClickAt(LayoutCentre(window, layout::kSlots[2]));
+  ClickAt(LayoutCentre(window, layout::kApply));
   ASSERT_TRUE(WaitForConfig("CurrentProfile", 2));
   ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
       << Sim("capture").output;
@@ -231,29 +188,30 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   ASSERT_GE(sent.size(), 3u) << Sim("capture").output;
   EXPECT_EQ(sent.front(), std::vector<std::uint8_t>(select.begin(), select.end()));
   EXPECT_EQ(sent[sent.size() - 2].at(0), 0x14);  // the new stamp
-  EXPECT_EQ(sent.back().at(0), 0x15);           // the host state
+  EXPECT_EQ(sent.back().at(0), 0x15);            // the host state
 
   // The owner switches to profile 4 on the keyboard: the window follows.
   ASSERT_EQ(Sim("profile 4").exitCode, 0u);
-  const POINT slot4 = Centre(window, layout::kSlots[3]);
-  const POINT slot3 = Centre(window, layout::kSlots[2]);
+  const POINT slot4 = LayoutCentre(window, layout::kSlots[3]);
+  const POINT slot3 = LayoutCentre(window, layout::kSlots[2]);
   EXPECT_TRUE(WaitUntil([&] { return Blueness(slot4, 60) > Blueness(slot3, 60) + 200; }, 10000))
       << "slot 4 " << Blueness(slot4, 60) << ", slot 3 " << Blueness(slot3, 60);
 
   // Every tab shows its page.
   const char* tabNames[] = {"main", "zonix", "media", "advanced", "trovi", "update"};
   for (int tab = 5; tab >= 0; --tab) {
-    Click(Centre(window, layout::kTabs[tab]));
+    ClickAt(LayoutCentre(window, layout::kTabs[tab]));
     Screenshot(std::string("option-tab-") + tabNames[tab]);
   }
 
   // German: hovering Apply shows the German help text.
   OpenLanguages(window);
   Screenshot("option-language-popup");
-  Click(Centre(window, layout::kLanguageItems[kGerman], {12, 570 - layout::kLanguageListRise}));
+  ClickAt(
+      LayoutCentre(window, layout::kLanguageItems[kGerman], {12, 570 - layout::kLanguageListRise}));
   ASSERT_TRUE(WaitUntil([] { return FindWindowA("BrelFX.PopupList", nullptr) == nullptr; }, 5000));
-  MoveTo(Centre(window, layout::kOk));
-  MoveTo(Centre(window, layout::kApply));
+  MoveMouseTo(LayoutCentre(window, layout::kOk));
+  MoveMouseTo(LayoutCentre(window, layout::kApply));
   HWND helpArea = FindChild(window, "BrelFX.HelpArea");
   const std::wstring german = HelpLibraryText("German", kApplyHelpId);
   ASSERT_FALSE(german.empty());
@@ -262,18 +220,18 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
 
   for (auto [language, name] : {std::pair{kJapanese, "japanese"}, {kRussian, "russian"}}) {
     ChooseLanguage(window, language);
-    MoveTo(Centre(window, layout::kOk));
-    MoveTo(Centre(window, layout::kApply));
+    MoveMouseTo(LayoutCentre(window, layout::kOk));
+    MoveMouseTo(LayoutCentre(window, layout::kApply));
     Screenshot(std::string("option-") + name);
   }
   ChooseLanguage(window, kEnglish);
 
   // The profile edit dialog, closed with its CANCEL.
-  Click(Centre(window, layout::kEdit));
+  ClickAt(LayoutCentre(window, layout::kEdit));
   HWND dialog = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window)) != nullptr; }, 5000));
   Screenshot("option-profile-edit");
-  Click(Centre(dialog, "BUTTON_CANCEL,78,310,100,26,"));
+  ClickAt(LayoutCentre(dialog, "BUTTON_CANCEL,78,310,100,26,"));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5000));
   std::this_thread::sleep_for(2500ms);
 
@@ -281,9 +239,9 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   const std::string config = ReadFile(Path("config.ini"));
   const std::string profile = ReadFile(Path("config\\Default0.tkp"));
   ASSERT_EQ(Sim("capture clear").exitCode, 0u);
-  Click(Centre(window, layout::kSlots[0]));
+  ClickAt(LayoutCentre(window, layout::kSlots[0]));
   ChooseLanguage(window, kGerman);
-  Click(Centre(window, layout::kCancel));
+  ClickAt(LayoutCentre(window, layout::kCancel));
   ASSERT_EQ(WaitForSingleObject(option, 10000), WAIT_OBJECT_0);
   std::this_thread::sleep_for(1s);
   EXPECT_EQ(ReadFile(Path("config.ini")), config);
