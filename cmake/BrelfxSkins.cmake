@@ -150,3 +150,31 @@ function(brelfx_paint_toolkit_art out folder)
     COMMENT "Painting the skin toolkit's pictures")
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
+
+# brelfx_program_art(LIBRARY SCRIPT script.rc FOLDER dir ICON name.ico ACCENT RRGGBB
+#                    PICTURES target PICTURE_FILES files...): the object library a
+# skinned program links instead of brelfx_skin_resources. It compiles the
+# program's resource script (which includes the toolkit's) with the program's
+# pictures painted into FOLDER by the target PICTURES, the toolkit's pictures,
+# and the window icon FOLDER/ICON: the monitor's keyboard with an ACCENT key.
+function(brelfx_program_art library)
+  cmake_parse_arguments(ARG "" "SCRIPT;FOLDER;ICON;ACCENT;PICTURES" "PICTURE_FILES" ${ARGN})
+  find_program(BRELFX_PYTHON3 python3 REQUIRED)
+  set(icon_script ${PROJECT_SOURCE_DIR}/assets/monitor/make_monitor_icon.py)
+  set(icon ${ARG_FOLDER}/${ARG_ICON})
+  add_custom_command(OUTPUT ${icon}
+    COMMAND ${CMAKE_COMMAND} -E make_directory ${ARG_FOLDER}
+    COMMAND ${BRELFX_PYTHON3} ${icon_script} ${icon} ${ARG_ACCENT}
+    DEPENDS ${icon_script}
+    COMMENT "Drawing ${ARG_ICON}")
+  add_custom_target(${library}_icon DEPENDS ${icon})
+
+  get_target_property(toolkit_art_dir skin_toolkit_art ART_DIR)
+  get_target_property(toolkit_art skin_toolkit_art ART_FILES)
+  add_library(${library} OBJECT ${ARG_SCRIPT})
+  target_include_directories(${library} PUBLIC ${PROJECT_SOURCE_DIR}
+                             PRIVATE ${ARG_FOLDER} ${toolkit_art_dir})
+  set_source_files_properties(${ARG_SCRIPT} PROPERTIES
+    OBJECT_DEPENDS "${ARG_PICTURE_FILES};${icon};${toolkit_art}")
+  add_dependencies(${library} ${ARG_PICTURES} ${library}_icon skin_toolkit_art)
+endfunction()

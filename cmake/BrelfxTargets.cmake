@@ -78,3 +78,18 @@ function(brelfx_benchmark name)
   target_include_directories(${name} PRIVATE ${PROJECT_SOURCE_DIR})
   brelfx_warnings(${name})
 endfunction()
+
+# brelfx_e2e_screenshots(TEST PREFIX): the end-to-end test TEST writes its
+# screenshots as BMP into ${CMAKE_BINARY_DIR}/screenshots (BRELFX_SCREENSHOTS);
+# a cleanup test turns those named PREFIX-*.bmp into PNG once it has run.
+function(brelfx_e2e_screenshots test prefix)
+  set(shots ${CMAKE_BINARY_DIR}/screenshots)
+  string(REPLACE "/" "\\\\" shots_windows "Z:${shots}")
+  file(MAKE_DIRECTORY ${shots})
+  set_property(TEST ${test} APPEND PROPERTY ENVIRONMENT "BRELFX_SCREENSHOTS=${shots_windows}")
+  set_property(TEST ${test} APPEND PROPERTY FIXTURES_SETUP ${test}_shots)
+  add_test(NAME ${test}_screenshots_png
+    COMMAND sh -c "for f in ${prefix}-*.bmp; do [ -e \"$f\" ] || continue; convert \"$f\" \"\${f%.bmp}.png\" && rm \"$f\"; done"
+    WORKING_DIRECTORY ${shots})
+  set_tests_properties(${test}_screenshots_png PROPERTIES FIXTURES_CLEANUP ${test}_shots)
+endfunction()

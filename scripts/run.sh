@@ -12,6 +12,12 @@
 #                                    (bash scripts/run.sh sim help lists them all)
 #   bash scripts/run.sh option       open the option application again from the monitor
 #   bash scripts/run.sh stop         close the monitor
+#   bash scripts/run.sh upgrade      the firmware upgrade by hand: builds the upgrade program
+#                                    and a test image of firmware 106, offers it in
+#                                    build/run/BrelFX/FWUpdate, sets the keyboard to firmware
+#                                    105 and starts the monitor, which starts the upgrade;
+#                                    answer its question, watch the transfer; the monitor comes
+#                                    back afterwards (Ctrl-C or run.sh stop ends the session)
 #
 # The programs run in build/run/BrelFX, a copy of the shipping folder
 # (build/windows/shipping/BrelFX, what the zip and the installer carry) that each
@@ -52,20 +58,23 @@ case "${1:-start}" in
     exit $?
     ;;
   stop)
+    touch "$run_dir/stop"
     # taskkill without /f posts WM_CLOSE to the monitor's window: a clean shutdown.
     in_session taskkill /im BrelFXMonitor.exe
     exit $?
     ;;
-  start) ;;
+  start | upgrade) ;;
   *)
-    sed -n '2,22p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,26p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
 
 bash scripts/install-deps.sh >/dev/null
 cmake --preset windows >/dev/null
-cmake --build --preset windows --target shipping_folder brelfx-sim
+targets=(shipping_folder brelfx-sim)
+[ "${1:-start}" = upgrade ] && targets+=(upgrade_test_firmware)
+cmake --build --preset windows --target "${targets[@]}"
 # Programs and data replaced, settings the session changed kept.
 mkdir -p "$app"
 (cd "$shipping" && find . -type d) | while read -r folder; do mkdir -p "$app/$folder"; done
@@ -75,6 +84,14 @@ mkdir -p "$app"
     *) cp "$shipping/$file" "$app/$file" ;;
   esac
 done
+mkdir -p "$run_dir"
+rm -f "$run_dir/stop"
+# Only the upgrade session offers firmware: with an offer in place every start
+# of the monitor would start the upgrade program.
+rm -f "$app/FWUpdate/config.ini"
+if [ "${1:-start}" = upgrade ]; then
+  cp build/windows/test-firmware/* "$app/FWUpdate/"
+fi
 brelfx_wine_boot
 
 xvfb_pid=
@@ -107,6 +124,20 @@ Drive the simulated keyboard from another terminal, for example:
   bash scripts/run.sh option             open the option window again after closing it
   bash scripts/run.sh stop               close the monitor (or press Ctrl-C here)
 TEXT
+if [ "${1:-start}" = upgrade ]; then
+  wine "$bin/brelfx-sim.exe" version 105 </dev/null >/dev/null 2>&1
+  cat <<TEXT
+The keyboard reports firmware 105; FWUpdate offers 106 ($(cd "$app/FWUpdate" && ls -- *.bin)).
+The monitor starts the upgrade program and closes; press OK on its question. After the
+success panel the monitor runs again and finds firmware 106 (bash scripts/run.sh sim dump).
+Try a failure: bash scripts/run.sh sim fail-block 5 before pressing OK.
+TEXT
+  WINEDEBUG=-all,+debugstr wine "$app/BrelFXMonitor.exe" </dev/null >"$run_dir/monitor.log" 2>&1 || true
+  # The monitor has handed over to the upgrade program, which starts it again.
+  while [ ! -e "$run_dir/stop" ]; do sleep 1; done
+  echo "The session has ended."
+  exit 0
+fi
 # debugstr: the monitor's OutputDebugString lines reach the log.
 WINEDEBUG=-all,+debugstr wine "$app/BrelFXMonitor.exe" 1 </dev/null >"$run_dir/monitor.log" 2>&1 || true
 echo "The monitor has ended."

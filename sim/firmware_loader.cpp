@@ -56,13 +56,14 @@ bool AnnounceBlock(SimFirmwareTransfer& loader, const std::uint8_t* r) {
   return true;
 }
 
-bool TakeBlock(SimFirmwareTransfer& loader, const std::uint8_t* r) {
+bool TakeBlock(SimFirmwareTransfer& loader, const std::uint8_t* r, int refusedBlock) {
   const bool again = loader.Stage == kLoaderReceiving && loader.BlocksReceived > 0 &&
                      loader.BlocksReceived == loader.AnnouncedBlock + 1;
   if (loader.Stage != kLoaderBlockAnnounced && !again) return false;
   loader.Stage = kLoaderReceiving;  // a refused block must be announced again
   const std::uint8_t* data = r + 2;
   if (ReportChecksum(data, kFirmwareBlockSize) != loader.AnnouncedSum) return false;
+  if (loader.AnnouncedBlock == refusedBlock) return false;
   std::memcpy(loader.Image + loader.AnnouncedBlock * kFirmwareBlockSize, data, kFirmwareBlockSize);
   loader.BlocksReceived = static_cast<std::uint16_t>(loader.AnnouncedBlock + 1);
   return true;
@@ -82,7 +83,14 @@ int FirmwareBlockCount(std::uint32_t imageSize) {
   return static_cast<int>((imageSize + kFirmwareBlockSize - 1) / kFirmwareBlockSize);
 }
 
-std::uint8_t ReceiveFirmwareReport(SimFirmwareTransfer& loader, const std::uint8_t* r) {
+std::uint8_t FirmwareVersionOfImage(const SimFirmwareTransfer& loader, std::uint8_t current) {
+  const bool marked = loader.ImageSize > kTestImageVersionOffset &&
+                      CodeMatches(loader.Image, kTestImageMark, sizeof(kTestImageMark));
+  return marked ? loader.Image[kTestImageVersionOffset] : current;
+}
+
+std::uint8_t ReceiveFirmwareReport(SimFirmwareTransfer& loader, const std::uint8_t* r,
+                                   int refusedBlock) {
   bool ok = false;
   switch (r[1]) {
     case kLoaderOpen:
@@ -98,7 +106,7 @@ std::uint8_t ReceiveFirmwareReport(SimFirmwareTransfer& loader, const std::uint8
       ok = AnnounceBlock(loader, r);
       break;
     case kLoaderBlockData:
-      ok = TakeBlock(loader, r);
+      ok = TakeBlock(loader, r, refusedBlock);
       break;
     case kLoaderFinish:
       ok = Finish(loader);

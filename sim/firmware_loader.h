@@ -27,9 +27,20 @@ enum LoaderCommand : std::uint8_t {
 
 // Takes one 1,026-byte transfer report; sets and returns the loader status
 // (done, or failure for a wrong code, a command out of order, a block that
-// does not match its announced sum, an image larger than the loader holds, or
-// a finish before every block arrived).
-std::uint8_t ReceiveFirmwareReport(SimFirmwareTransfer& loader, const std::uint8_t* report);
+// does not match its announced sum, an image larger than the loader holds, a
+// finish before every block arrived, or the data of `refusedBlock` — a
+// scripted fault, -1 for none).
+std::uint8_t ReceiveFirmwareReport(SimFirmwareTransfer& loader, const std::uint8_t* report,
+                                   int refusedBlock = -1);
+
+// Test images start with this mark followed by the firmware version byte the
+// keyboard reports once it runs that image. Real images carry no such header;
+// the keyboard then keeps the version it had.
+constexpr std::uint8_t kTestImageMark[8] = {'B', 'R', 'E', 'L', 'F', 'X', 'F', 'W'};
+constexpr int kTestImageVersionOffset = 8;
+
+// The version a finished image brings, or `current` when it has no mark.
+std::uint8_t FirmwareVersionOfImage(const SimFirmwareTransfer& loader, std::uint8_t current);
 
 // Blocks an image of the announced size takes.
 int FirmwareBlockCount(std::uint32_t imageSize);

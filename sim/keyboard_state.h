@@ -26,7 +26,7 @@ constexpr int kMonitorSlots = 4;  // processes that can listen to events at once
 constexpr int kCaptureCapacity = 1024;
 
 constexpr std::uint32_t kStateMagic = 0x4B534642;  // "BFSK"
-constexpr std::uint32_t kStateLayoutVersion = 2;
+constexpr std::uint32_t kStateLayoutVersion = 3;
 
 // Status byte of the control report and of the update status report.
 enum SimStatus : std::uint8_t {
@@ -93,8 +93,9 @@ struct SimFaults {
   std::int32_t StatusCount;       // then the next N status reads answer StatusValue
   std::int32_t CorruptCount;      // next N checksummed reads carry a wrong checksum
   std::int32_t UnplugAfterCalls;  // -1 off; the keyboard leaves after N more feature calls
+  std::int32_t RefusedBlock;      // 0 off; the update loader refuses the data of block N-1
   std::uint8_t StatusValue;
-  std::uint8_t Reserved[7];
+  std::uint8_t Reserved[3];
 };
 
 enum SimLoaderStage : std::uint8_t {

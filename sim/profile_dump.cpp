@@ -56,6 +56,7 @@ void AppendFaults(std::string& text, const SimFaults& f) {
   if (f.StatusCount > 0) Append(pending, " status %u x%d", f.StatusValue, f.StatusCount);
   if (f.CorruptCount > 0) Append(pending, " corrupt %d", f.CorruptCount);
   if (f.UnplugAfterCalls >= 0) Append(pending, " unplug-after %d", f.UnplugAfterCalls);
+  if (f.RefusedBlock > 0) Append(pending, " fail-block %d", f.RefusedBlock - 1);
   text += "faults:" + (pending.empty() ? std::string(" none") : pending) + "\n";
 }
 

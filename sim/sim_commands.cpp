@@ -223,6 +223,21 @@ int Status(Context& c) {
   return kCommandOk;
 }
 
+int Resend(Context& c) {
+  long long n;
+  if (!OptionalArg(c, 0, "N", 0, 1000000, 1, n)) return kCommandUsage;
+  c.keyboard.faults().StatusValue = kStatusAgain;
+  c.keyboard.faults().StatusCount = static_cast<std::int32_t>(n);
+  return kCommandOk;
+}
+
+int RefuseBlock(Context& c) {
+  long long block;
+  if (!Arg(c, 0, "BLOCK", 0, kFirmwareMaxBlocks - 1, block)) return kCommandUsage;
+  c.keyboard.faults().RefusedBlock = static_cast<std::int32_t>(block + 1);
+  return kCommandOk;
+}
+
 int ClearFaults(Context& c) {
   c.keyboard.faults() = SimFaults{};
   c.keyboard.faults().UnplugAfterCalls = -1;
@@ -290,6 +305,10 @@ constexpr Command kCommands[] = {
     {"fail-get", "[N]", "the next N GetFeature calls fail", 0, 1, FailGet},
     {"busy", "[N]", "the next N status reads answer busy (3)", 0, 1, Busy},
     {"status", "VALUE [N]", "then the next N status reads answer VALUE (4, 2, ...)", 1, 2, Status},
+    {"resend", "[N]", "the next N status reads ask for the command again (status 4)", 0, 1, Resend},
+    {"fail-block", "BLOCK",
+     "the update loader refuses the data of firmware block BLOCK (from 0) until clear-faults", 1, 1,
+     RefuseBlock},
     {"corrupt", "[N]", "the next N checksummed reads carry a wrong checksum", 0, 1, Corrupt},
     {"unplug-after", "N", "the keyboard leaves after N more feature calls", 1, 1, UnplugAfter},
     {"clear-faults", "", "drop every scripted fault", 0, 0, ClearFaults},

@@ -93,10 +93,20 @@ bool SimKeyboard::TakeReport(const std::uint8_t* buffer, int length) {
   const ReportFormat* format = FindReportFormat(buffer[0]);
   if (!format || !format->settable || length != format->size) return false;
   if (format->id == kFirmwareTransferReport)
-    ReceiveFirmwareReport(state_.Firmware, buffer);
+    TakeFirmwareReport(buffer);
   else
     state_.Status = ReceiveSettingsReport(state_, *format, buffer);
   return true;
+}
+
+// Once a whole image is in, the keyboard restarts into it and reports its
+// version from then on.
+void SimKeyboard::TakeFirmwareReport(const std::uint8_t* buffer) {
+  SimFirmwareTransfer& loader = state_.Firmware;
+  const std::uint32_t completed = loader.CompletedUpdates;
+  ReceiveFirmwareReport(loader, buffer, state_.Faults.RefusedBlock - 1);
+  if (loader.CompletedUpdates != completed)
+    state_.FirmwareVersion = FirmwareVersionOfImage(loader, state_.FirmwareVersion);
 }
 
 bool SimKeyboard::AnswerReport(std::uint8_t* buffer, int length) {

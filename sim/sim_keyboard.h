@@ -73,6 +73,7 @@ class SimKeyboard {
   bool TakeReport(const std::uint8_t* buffer, int length);
   bool AnswerReport(std::uint8_t* buffer, int length);
   std::uint8_t StatusAnswer(std::uint8_t status);
+  void TakeFirmwareReport(const std::uint8_t* buffer);
   void Post(bool plugMessage, std::uint32_t wParam, std::uint32_t lParam);
 
   SimKeyboardState& state_;

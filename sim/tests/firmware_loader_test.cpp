@@ -47,6 +47,17 @@ class FirmwareLoader : public SimFixture {
     std::memcpy(block.data(), image.data() + i * kFirmwareBlockSize, n);
     return block;
   }
+
+  // Sends the image through every step; the status of the finish.
+  int SendWhole(const Bytes& image) {
+    if (Open() != kStatusDone || Size(static_cast<std::uint32_t>(image.size())) != kStatusDone ||
+        Ready() != kStatusDone)
+      return -1;
+    for (int i = 0; i < FirmwareBlockCount(static_cast<std::uint32_t>(image.size())); ++i)
+      if (Announce(i, Block(image, i)) != kStatusDone || Data(Block(image, i)) != kStatusDone)
+        return -1;
+    return Finish();
+  }
 };
 
 TEST_F(FirmwareLoader, WholeImageArrivesBlockByBlock) {
@@ -98,6 +109,37 @@ TEST_F(FirmwareLoader, RefusesWrongCodesOrderAndDamage) {
   EXPECT_EQ(Finish(), kStatusFailure);  // two blocks still missing
   EXPECT_EQ(state->Firmware.CompletedUpdates, 0u);
   EXPECT_EQ(Command(0x07, {}), kStatusFailure);
+}
+
+TEST_F(FirmwareLoader, FinishedTestImageBringsItsVersionAndAPlainOneKeepsIt) {
+  state->FirmwareVersion = 105;
+  Bytes image(1500, 0x33);
+  std::memcpy(image.data(), "BRELFXFW", 8);
+  image[8] = 106;
+  image[1499] = 0;  // a last block with its own padding still counts
+  ASSERT_EQ(SendWhole(image), kStatusDone);
+  EXPECT_EQ(Get(kVersionReport, 6)[2], 106);
+  ASSERT_EQ(SendWhole(Bytes(3000, 0x44)), kStatusDone);
+  EXPECT_EQ(state->FirmwareVersion, 106);
+  // A half-sent image changes nothing.
+  image[8] = 107;
+  ASSERT_EQ(Open(), kStatusDone);
+  ASSERT_EQ(Size(1500), kStatusDone);
+  EXPECT_EQ(state->FirmwareVersion, 106);
+}
+
+TEST_F(FirmwareLoader, ScriptedBlockIsRefusedEveryTime) {
+  state->Faults.RefusedBlock = 2;  // block 1
+  const Bytes block(kFirmwareBlockSize, 0x11);
+  ASSERT_EQ(Open(), kStatusDone);
+  ASSERT_EQ(Size(3 * 1024), kStatusDone);
+  ASSERT_EQ(Ready(), kStatusDone);
+  ASSERT_EQ(Announce(0, block), kStatusDone);
+  ASSERT_EQ(Data(block), kStatusDone);
+  for (int attempt = 0; attempt < 2; ++attempt) {
+    ASSERT_EQ(Announce(1, block), kStatusDone);
+    EXPECT_EQ(Data(block), kStatusFailure);
+  }
 }
 
 TEST_F(FirmwareLoader, UnplugDropsATransferHalfWay) {

@@ -101,6 +101,7 @@ TEST_F(Commands, FaultCommandsScriptTheKeyboard) {
   EXPECT_EQ(Run({"status", "4", "2"}), kCommandOk);
   EXPECT_EQ(Run({"corrupt"}), kCommandOk);
   EXPECT_EQ(Run({"unplug-after", "0"}), kCommandOk);
+  EXPECT_EQ(Run({"fail-block", "5"}), kCommandOk);
   const SimFaults& f = state->Faults;
   EXPECT_EQ(f.FailSetCount, 2);
   EXPECT_EQ(f.FailGetCount, 1);
@@ -109,13 +110,19 @@ TEST_F(Commands, FaultCommandsScriptTheKeyboard) {
   EXPECT_EQ(f.StatusCount, 2);
   EXPECT_EQ(f.CorruptCount, 1);
   EXPECT_EQ(f.UnplugAfterCalls, 0);
+  EXPECT_EQ(f.RefusedBlock, 6);
   EXPECT_EQ(Run({"dump"}), kCommandOk);
   EXPECT_NE(out.str().find("faults: fail-set 2 fail-get 1 busy 3 status 4 x2 corrupt 1 "
-                           "unplug-after 0"),
+                           "unplug-after 0 fail-block 5"),
             std::string::npos);
   EXPECT_EQ(Run({"clear-faults"}), kCommandOk);
-  EXPECT_EQ(f.FailSetCount + f.FailGetCount + f.BusyCount + f.StatusCount + f.CorruptCount, 0);
+  EXPECT_EQ(f.FailSetCount + f.FailGetCount + f.BusyCount + f.StatusCount + f.CorruptCount +
+                f.RefusedBlock,
+            0);
   EXPECT_EQ(f.UnplugAfterCalls, -1);
+  EXPECT_EQ(Status(), kStatusDone);
+  EXPECT_EQ(Run({"resend"}), kCommandOk);
+  EXPECT_EQ(Status(), kStatusAgain);
   EXPECT_EQ(Status(), kStatusDone);
 }
 

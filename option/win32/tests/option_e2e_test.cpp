@@ -40,35 +40,6 @@ std::string ReadFile(const std::string& path) {
   return std::string(std::istreambuf_iterator<char>(file), {});
 }
 
-POINT Centre(HWND window, const char* layoutString, POINT offset = {0, 0}) {
-  int x = 0, y = 0, w = 0, h = 0;
-  const char* numbers = std::strchr(layoutString, ',');
-  std::sscanf(numbers, ",%d,%d,%d,%d", &x, &y, &w, &h);
-  RECT frame;
-  GetWindowRect(window, &frame);
-  return POINT{frame.left + offset.x + x + w / 2, frame.top + offset.y + y + h / 2};
-}
-
-void MoveTo(POINT at) {
-  SetCursorPos(at.x, at.y);
-  mouse_event(MOUSEEVENTF_MOVE, 0, 0, 0, 0);
-  std::this_thread::sleep_for(150ms);
-}
-
-void Click(POINT at) {
-  MoveTo(at);
-  mouse_event(MOUSEEVENTF_LEFTDOWN, 0, 0, 0, 0);
-  std::this_thread::sleep_for(60ms);
-  mouse_event(MOUSEEVENTF_LEFTUP, 0, 0, 0, 0);
-  std::this_thread::sleep_for(400ms);
-}
-
-// The whole screen, once the last paint has landed.
-void Screenshot(const std::string& name) {
-  std::this_thread::sleep_for(200ms);
-  SaveScreenshot(name);
-}
-
 // How blue the middle row of a control is on the screen: the selected slot
 // and tab are lit in the skin's accent blue, the others are grey steel.
 int Blueness(POINT centre, int halfWidth) {
@@ -118,7 +89,8 @@ class OptionEndToEnd : public MonitorFolderTest {
   void SetUp() override {
     MonitorFolderTest::SetUp();
     const std::string bin = TestProgramFolder();
-    ASSERT_TRUE(CopyFileA((bin + "BrelFXOption.exe").c_str(), Path("BrelFXOption.exe").c_str(), FALSE));
+    ASSERT_TRUE(
+        CopyFileA((bin + "BrelFXOption.exe").c_str(), Path("BrelFXOption.exe").c_str(), FALSE));
     CreateDirectoryA(Path("help").c_str(), nullptr);
     for (const char* name : {"English", "German", "Japanese", "Russian"}) {
       const std::string library = std::string("help\\") + name + "_help.dll";
@@ -142,10 +114,12 @@ class OptionEndToEnd : public MonitorFolderTest {
 
   HWND WaitForOptionWindow() {
     HWND window = nullptr;
-    WaitUntil([&] {
-      window = FindWindowA(nullptr, kOptionWindowTitle);
-      return window && IsWindowVisible(window);
-    }, 20000);
+    WaitUntil(
+        [&] {
+          window = FindWindowA(nullptr, kOptionWindowTitle);
+          return window && IsWindowVisible(window);
+        },
+        20000);
     std::this_thread::sleep_for(1500ms);  // the pages built after the first paint
     return window;
   }
@@ -157,19 +131,23 @@ class OptionEndToEnd : public MonitorFolderTest {
   // Picks a language from the popup above the language button.
   void ChooseLanguage(HWND window, int language) {
     OpenLanguages(window);
-    Click(Centre(window, layout::kLanguageItems[language], {12, 570 - layout::kLanguageListRise}));
+    ClickAt(LayoutCentre(window, layout::kLanguageItems[language],
+                         {12, 570 - layout::kLanguageListRise}));
     // Gone from the program at once; without a window manager Wine takes
     // about 2 s more to take it off the screen.
-    EXPECT_TRUE(WaitUntil([] { return FindWindowA("BrelFX.PopupList", nullptr) == nullptr; }, 5000));
+    EXPECT_TRUE(
+        WaitUntil([] { return FindWindowA("BrelFX.PopupList", nullptr) == nullptr; }, 5000));
     std::this_thread::sleep_for(2500ms);
   }
 
   void OpenLanguages(HWND window) {
-    Click(Centre(window, layout::kLanguage));
-    EXPECT_TRUE(WaitUntil([] {
-      HWND popup = FindWindowA("BrelFX.PopupList", nullptr);
-      return popup && IsWindowVisible(popup);
-    }, 5000));
+    ClickAt(LayoutCentre(window, layout::kLanguage));
+    EXPECT_TRUE(WaitUntil(
+        [] {
+          HWND popup = FindWindowA("BrelFX.PopupList", nullptr);
+          return popup && IsWindowVisible(popup);
+        },
+        5000));
     std::this_thread::sleep_for(300ms);
   }
 
@@ -217,21 +195,21 @@ class OptionEndToEnd : public MonitorFolderTest {
   // Cancel takes them back; the reset restores the keyboard's defaults.
   void DriveTheAdvancedPage(HWND window, int slot) {
     const POINT page{12, 124};
-    Click(Centre(window, layout::kTabs[3]));
-    Screenshot("option-advanced-before");
-    const POINT swatch = Centre(window, layout::kSwatches[slot]);
+    ClickAt(LayoutCentre(window, layout::kTabs[3]));
+    SaveScreenshot("option-advanced-before");
+    const POINT swatch = LayoutCentre(window, layout::kSwatches[slot]);
     ASSERT_NE(ScreenPixel(swatch), RGB(255, 0, 0)) << "slot " << slot + 1 << " is red already";
     ASSERT_EQ(Sim("capture clear").exitCode, 0u);
-    Click(Centre(window, advanced_page::kPaletteSwatches[7], page));
+    ClickAt(LayoutCentre(window, advanced_page::kPaletteSwatches[7], page));
     // Brightness 2 of 0-5: two fifths along the track.
     const LayoutItem track = ParseLayoutString(advanced_page::kBrightness);
-    Click(POINT{Centre(window, advanced_page::kBrightness, page).x - track.rect.Width() / 2 +
+    ClickAt(POINT{LayoutCentre(window, advanced_page::kBrightness, page).x - track.rect.Width() / 2 +
                     track.rect.Width() * 2 / 5,
-                Centre(window, advanced_page::kBrightness, page).y});
-    const POINT aside = Centre(window, "Brightness note,404,62,352,36,", page);
-    MoveTo(aside);
-    Screenshot("option-advanced-single");
-    Click(Centre(window, layout::kApply));
+                LayoutCentre(window, advanced_page::kBrightness, page).y});
+    const POINT aside = LayoutCentre(window, "Brightness note,404,62,352,36,", page);
+    MoveMouseTo(aside);
+    SaveScreenshot("option-advanced-single");
+    ClickAt(LayoutCentre(window, layout::kApply));
     ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
         << Sim("capture").output;
     const auto block = SharedBlock();
@@ -251,26 +229,26 @@ class OptionEndToEnd : public MonitorFolderTest {
     EXPECT_NE(dump.find("colour 7 (ff 00 00), brightness 2,"), std::string::npos) << dump;
     // The slot's swatch under the slot buttons is red now.
     EXPECT_TRUE(WaitUntil([&] { return ScreenPixel(swatch) == RGB(255, 0, 0); }, 5000));
-    Screenshot("option-advanced-applied");
+    SaveScreenshot("option-advanced-applied");
 
     // Custom mode with a colour from the spectrum: the slot swatch shows it.
-    Click(Centre(window, advanced_page::kColorModes[1], page));
+    ClickAt(LayoutCentre(window, advanced_page::kColorModes[1], page));
     const LayoutItem spectrum = ParseLayoutString(advanced_page::kSpectrum);
-    Click(Centre(window, advanced_page::kSpectrum, {page.x - spectrum.rect.Width() / 4, page.y}));
+    ClickAt(LayoutCentre(window, advanced_page::kSpectrum, {page.x - spectrum.rect.Width() / 4, page.y}));
     EXPECT_TRUE(WaitUntil([&] {
       const COLORREF pixel = ScreenPixel(swatch);
       return pixel != RGB(255, 0, 0) && pixel != RGB(0, 0, 0);
     }, 5000));
-    MoveTo(aside);
-    Screenshot("option-advanced-custom");
-    Click(Centre(window, advanced_page::kColorModes[2], page));
-    MoveTo(aside);
-    Screenshot("option-advanced-flow");
-    Click(Centre(window, advanced_page::kPaletteSwatches[7], page));
+    MoveMouseTo(aside);
+    SaveScreenshot("option-advanced-custom");
+    ClickAt(LayoutCentre(window, advanced_page::kColorModes[2], page));
+    MoveMouseTo(aside);
+    SaveScreenshot("option-advanced-flow");
+    ClickAt(LayoutCentre(window, advanced_page::kPaletteSwatches[7], page));
 
     // Key repeat: the delay slider's right end is the shortest delay (0),
     // the rate slider's left end the slowest rate (0); Cancel restores both.
-    Click(Centre(window, advanced_page::kKeyRepeat, page));
+    ClickAt(LayoutCentre(window, advanced_page::kKeyRepeat, page));
     HWND dialog = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window)) != nullptr; }, 5000));
     std::this_thread::sleep_for(300ms);
@@ -278,12 +256,12 @@ class OptionEndToEnd : public MonitorFolderTest {
     EXPECT_EQ(SystemRepeat(), opened);
     const LayoutItem delay = ParseLayoutString(key_repeat_dialog::kDelay);
     const LayoutItem rate = ParseLayoutString(key_repeat_dialog::kRate);
-    Click(Centre(dialog, key_repeat_dialog::kDelay, {delay.rect.Width() / 2 - 2, 0}));
+    ClickAt(LayoutCentre(dialog, key_repeat_dialog::kDelay, {delay.rect.Width() / 2 - 2, 0}));
     EXPECT_TRUE(WaitUntil([&] { return SystemRepeat() == std::pair{0, opened.second}; }, 3000));
-    Click(Centre(dialog, key_repeat_dialog::kRate, {2 - rate.rect.Width() / 2, 0}));
+    ClickAt(LayoutCentre(dialog, key_repeat_dialog::kRate, {2 - rate.rect.Width() / 2, 0}));
     EXPECT_TRUE(WaitUntil([] { return SystemRepeat() == std::pair{0, 0}; }, 3000));
-    Screenshot("option-key-repeat");
-    Click(Centre(dialog, key_repeat_dialog::kCancel));
+    SaveScreenshot("option-key-repeat");
+    ClickAt(LayoutCentre(dialog, key_repeat_dialog::kCancel));
     ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5000));
     EXPECT_EQ(SystemRepeat(), opened);
     std::this_thread::sleep_for(2500ms);  // Wine takes the dialog off the screen
@@ -291,10 +269,10 @@ class OptionEndToEnd : public MonitorFolderTest {
     // Reset, confirmed: the keyboard restores its defaults with slot 1
     // current, and the files hold the default profiles.
     ASSERT_EQ(Sim("capture clear").exitCode, 0u);
-    Click(Centre(window, advanced_page::kReset, page));
+    ClickAt(LayoutCentre(window, advanced_page::kReset, page));
     ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window)) != nullptr; }, 5000));
-    Screenshot("option-reset-question");
-    Click(Centre(dialog, layout::kConfirmOk));
+    SaveScreenshot("option-reset-question");
+    ClickAt(LayoutCentre(dialog, layout::kConfirmOk));
     ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
         << Sim("capture").output;
     EXPECT_TRUE(CaptureHas("set   ok   11 03 04")) << Sim("capture").output;
@@ -302,7 +280,7 @@ class OptionEndToEnd : public MonitorFolderTest {
     EXPECT_NE(Sim("dump").output.find("profile 1 (active)"), std::string::npos);
     EXPECT_EQ(SharedBlock()->Profiles[slot].FixedLtInfo.ColorIndex, 9);  // slot 4's own colour
     std::this_thread::sleep_for(2500ms);
-    Click(Centre(window, layout::kTabs[0]));
+    ClickAt(LayoutCentre(window, layout::kTabs[0]));
   }
 
   std::vector<UniqueHandle> options_;
@@ -316,7 +294,7 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   HANDLE option = StartOption();
   HWND window = WaitForOptionWindow();
   ASSERT_NE(window, nullptr);
-  Screenshot("option-main");
+  SaveScreenshot("option-main");
 
   // A second start ends without a window of its own.
   HANDLE second = StartOption();
@@ -326,8 +304,8 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   // Slot 3, then Apply: the keyboard gets the profile select, the stamp
   // and the host state, and config.ini the new slot.
   ASSERT_EQ(Sim("capture clear").exitCode, 0u);
-  Click(Centre(window, layout::kSlots[2]));
-  Click(Centre(window, layout::kApply));
+  ClickAt(LayoutCentre(window, layout::kSlots[2]));
+  ClickAt(LayoutCentre(window, layout::kApply));
   ASSERT_TRUE(WaitForConfig("CurrentProfile", 2));
   ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
       << Sim("capture").output;
@@ -338,31 +316,32 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   ASSERT_GE(sent.size(), 3u) << Sim("capture").output;
   EXPECT_EQ(sent.front(), std::vector<std::uint8_t>(select.begin(), select.end()));
   EXPECT_EQ(sent[sent.size() - 2].at(0), 0x14);  // the new stamp
-  EXPECT_EQ(sent.back().at(0), 0x15);           // the host state
+  EXPECT_EQ(sent.back().at(0), 0x15);            // the host state
 
   // The owner switches to profile 4 on the keyboard: the window follows.
   ASSERT_EQ(Sim("profile 4").exitCode, 0u);
-  const POINT slot4 = Centre(window, layout::kSlots[3]);
-  const POINT slot3 = Centre(window, layout::kSlots[2]);
+  const POINT slot4 = LayoutCentre(window, layout::kSlots[3]);
+  const POINT slot3 = LayoutCentre(window, layout::kSlots[2]);
   EXPECT_TRUE(WaitUntil([&] { return Blueness(slot4, 60) > Blueness(slot3, 60) + 200; }, 10000))
       << "slot 4 " << Blueness(slot4, 60) << ", slot 3 " << Blueness(slot3, 60);
 
   // Every tab shows its page.
   const char* tabNames[] = {"main", "zonix", "media", "advanced", "trovi", "update"};
   for (int tab = 5; tab >= 0; --tab) {
-    Click(Centre(window, layout::kTabs[tab]));
-    Screenshot(std::string("option-tab-") + tabNames[tab]);
+    ClickAt(LayoutCentre(window, layout::kTabs[tab]));
+    SaveScreenshot(std::string("option-tab-") + tabNames[tab]);
   }
 
   DriveTheAdvancedPage(window, 3);
 
   // German: hovering Apply shows the German help text.
   OpenLanguages(window);
-  Screenshot("option-language-popup");
-  Click(Centre(window, layout::kLanguageItems[kGerman], {12, 570 - layout::kLanguageListRise}));
+  SaveScreenshot("option-language-popup");
+  ClickAt(
+      LayoutCentre(window, layout::kLanguageItems[kGerman], {12, 570 - layout::kLanguageListRise}));
   ASSERT_TRUE(WaitUntil([] { return FindWindowA("BrelFX.PopupList", nullptr) == nullptr; }, 5000));
-  MoveTo(Centre(window, layout::kOk));
-  MoveTo(Centre(window, layout::kApply));
+  MoveMouseTo(LayoutCentre(window, layout::kOk));
+  MoveMouseTo(LayoutCentre(window, layout::kApply));
   HWND helpArea = FindChild(window, "BrelFX.HelpArea");
   const std::wstring german = HelpLibraryText("German", kApplyHelpId);
   ASSERT_FALSE(german.empty());
@@ -371,18 +350,18 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
 
   for (auto [language, name] : {std::pair{kJapanese, "japanese"}, {kRussian, "russian"}}) {
     ChooseLanguage(window, language);
-    MoveTo(Centre(window, layout::kOk));
-    MoveTo(Centre(window, layout::kApply));
-    Screenshot(std::string("option-") + name);
+    MoveMouseTo(LayoutCentre(window, layout::kOk));
+    MoveMouseTo(LayoutCentre(window, layout::kApply));
+    SaveScreenshot(std::string("option-") + name);
   }
   ChooseLanguage(window, kEnglish);
 
   // The profile edit dialog, closed with its CANCEL.
-  Click(Centre(window, layout::kEdit));
+  ClickAt(LayoutCentre(window, layout::kEdit));
   HWND dialog = nullptr;
   ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window)) != nullptr; }, 5000));
-  Screenshot("option-profile-edit");
-  Click(Centre(dialog, "BUTTON_CANCEL,78,310,100,26,"));
+  SaveScreenshot("option-profile-edit");
+  ClickAt(LayoutCentre(dialog, "BUTTON_CANCEL,78,310,100,26,"));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5000));
   std::this_thread::sleep_for(2500ms);
 
@@ -390,9 +369,9 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   const std::string config = ReadFile(Path("config.ini"));
   const std::string profile = ReadFile(Path("config\\Default0.tkp"));
   ASSERT_EQ(Sim("capture clear").exitCode, 0u);
-  Click(Centre(window, layout::kSlots[0]));
+  ClickAt(LayoutCentre(window, layout::kSlots[0]));
   ChooseLanguage(window, kGerman);
-  Click(Centre(window, layout::kCancel));
+  ClickAt(LayoutCentre(window, layout::kCancel));
   ASSERT_EQ(WaitForSingleObject(option, 10000), WAIT_OBJECT_0);
   std::this_thread::sleep_for(1s);
   EXPECT_EQ(ReadFile(Path("config.ini")), config);

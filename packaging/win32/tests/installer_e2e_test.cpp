@@ -36,9 +36,9 @@ const char* const kLayout[] = {
     "help\\Polish_help.dll", "help\\Russian_help.dll", "help\\SimplChinese_help.dll",
     "help\\Spanish_help.dll", "help\\Swedish_help.dll", "help\\Thai_help.dll",
     "help\\TradChinese_help.dll", "help\\Turkish_help.dll", "help\\Vietnamese_help.dll",
-    "Gif\\", "FWUpdate\\", "uninstall.exe"};
+    "Gif\\", "FWUpdate\\BrelFX Firmware Upgrade.exe", "FWUpdate\\zendrel.dll", "uninstall.exe"};
 const char* const kPrograms[] = {"BrelFXMonitor.exe", "BrelFXOption.exe", "zendrel.dll",
-                                 "help\\", "Wave\\", "uninstall.exe"};
+                                 "FWUpdate\\", "help\\", "Wave\\", "uninstall.exe"};
 
 std::string KnownFolder(int csidl) {
   char path[MAX_PATH] = "";
@@ -201,7 +201,8 @@ TEST(Installer, FreshSilentInstallLaysOutTheFolderRegistersAndStartsTheMonitor) 
   EXPECT_TRUE(MonitorHasTheKeyboard());
   // One version everywhere: the installer's and every shipped program's.
   EXPECT_EQ(VersionText(BRELFX_SETUP, "ProductVersion"), BRELFX_VERSION_TEXT);
-  for (const char* program : {"BrelFXMonitor.exe", "BrelFXOption.exe", "zendrel.dll"})
+  for (const char* program : {"BrelFXMonitor.exe", "BrelFXOption.exe", "zendrel.dll",
+                              "FWUpdate\\BrelFX Firmware Upgrade.exe"})
     EXPECT_EQ(VersionText(InstallFolder() + program, "FileVersion"), BRELFX_VERSION_TEXT) << program;
 }
 

@@ -31,23 +31,27 @@ void SendMouse(DWORD flags) {
 
 }  // namespace
 
-POINT LayoutCentre(HWND window, const char* layoutString) {
+POINT LayoutCentre(HWND window, const char* layoutString, POINT offset) {
   int x = 0, y = 0, w = 0, h = 0;
   const char* numbers = std::strchr(layoutString, ',');
   if (numbers) std::sscanf(numbers, ",%d,%d,%d,%d", &x, &y, &w, &h);
   RECT frame{};
   GetWindowRect(window, &frame);
-  return POINT{frame.left + x + w / 2, frame.top + y + h / 2};
+  return POINT{frame.left + offset.x + x + w / 2, frame.top + offset.y + y + h / 2};
+}
+
+void MoveMouseTo(POINT at) {
+  SetCursorPos(at.x, at.y);
+  SendMouse(MOUSEEVENTF_MOVE);
+  std::this_thread::sleep_for(150ms);
 }
 
 void ClickAt(POINT at) {
-  SetCursorPos(at.x, at.y);
-  SendMouse(MOUSEEVENTF_MOVE);
-  std::this_thread::sleep_for(100ms);
+  MoveMouseTo(at);
   SendMouse(MOUSEEVENTF_LEFTDOWN);
-  std::this_thread::sleep_for(50ms);
+  std::this_thread::sleep_for(60ms);
   SendMouse(MOUSEEVENTF_LEFTUP);
-  std::this_thread::sleep_for(250ms);
+  std::this_thread::sleep_for(400ms);
 }
 
 void PressKey(WORD vk) { SendKey(vk, 0); }

@@ -10,10 +10,11 @@
 namespace brelfx::test {
 
 // Screen position of the middle of a control placed by `layoutString`
-// ("NAME,x,y,w,h,...") in `window`.
-POINT LayoutCentre(HWND window, const char* layoutString);
+// ("NAME,x,y,w,h,...") in `window`, shifted by `offset`.
+POINT LayoutCentre(HWND window, const char* layoutString, POINT offset = {0, 0});
 
-// Moves the mouse there and clicks the left button.
+void MoveMouseTo(POINT at);
+// Left button down and up at `at`, then a moment for the window to react.
 void ClickAt(POINT at);
 
 // A key goes down or up, with the scan code of the current layout.
@@ -24,7 +25,8 @@ void ReleaseKey(WORD vk);
 HWND WaitForWindow(const char* title, int milliseconds = 5000);
 
 // The screen within `window` (the whole screen without one) as
-// BRELFX_SCREENSHOTS\<name>.bmp; nothing when the variable is not set.
+// BRELFX_SCREENSHOTS\<name>.bmp, once the last paint has landed; nothing when
+// the variable is not set.
 void SaveScreenshot(const std::string& name, HWND window = nullptr);
 
 }  // namespace brelfx::test
