@@ -15,8 +15,12 @@ DeviceSync::DeviceSync(ReportLink& link, SyncStore& store, WallClock wallClock,
       progress_(std::move(progress)) {}
 
 bool DeviceSync::RestoreDefaults() {
+  // Heard as an apply, like Send changes: the option window waits meanwhile.
+  ProgressCount progress(progress_.sending, 2);
   if (!SendDefaultsCommand(link_)) return false;
+  progress.Step();
   NewStamp();
+  progress.Step();
   return true;
 }
 

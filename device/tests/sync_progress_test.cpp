@@ -46,6 +46,16 @@ TEST_F(SyncProgressTest, SendingPlansExactlyTheReportsTheKeyboardReceives) {
   EXPECT_TRUE(reading.empty());
 }
 
+// Restoring the defaults is an apply as well: the option window's bar and
+// the keyboard's reports agree as for Send changes.
+TEST_F(SyncProgressTest, RestoringDefaultsIsHeardLikeSending) {
+  EXPECT_TRUE(observed.RestoreDefaults());
+  ExpectRisingToTheEnd(sending);
+  EXPECT_EQ(static_cast<std::size_t>(sending.back().second), Received().size());
+  EXPECT_EQ(sending.size(), Received().size() + 1);
+  EXPECT_TRUE(reading.empty());
+}
+
 TEST_F(SyncProgressTest, ReadingReplansOnceTheKeyboardsMacroKeysAreKnown) {
   ASSERT_TRUE(AlteredElsewhere());
   // The local block has no macro keys; the keyboard has three per profile.

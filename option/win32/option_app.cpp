@@ -6,6 +6,7 @@
 
 #include "option/skin/win32/help_text.h"
 #include "option/win32/option_main_wnd.h"
+#include "option/win32/startup_trace.h"
 #include "platform/win32/handles.h"
 #include "settings/shared_catalogue.h"
 
@@ -22,6 +23,7 @@ std::string ProgramFolder() {
 }  // namespace
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  brelfx::TraceStartup("WinMain");
   // A second start ends at once without a window; the running one is not
   // activated (the monitor's tray command does that).
   brelfx::UniqueHandle instance(CreateMutexA(nullptr, FALSE, brelfx::kOptionInstanceMutexName));
@@ -32,5 +34,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   brelfx::RegisterSkinMessages();
 
   brelfx::COptionMainWnd mainWindow(ProgramFolder());
-  return mainWindow.RunModal(nullptr) == -1 ? 1 : 0;
+  const int result = mainWindow.RunModal(nullptr);
+  brelfx::WriteStartupTrace();
+  return result == -1 ? 1 : 0;
 }

@@ -13,6 +13,7 @@
 #include "option/win32/main_window_layout.h"
 #include "option/win32/option_art_ids.h"
 #include "option/win32/profile_edit_dialog.h"
+#include "option/win32/startup_trace.h"
 #include "platform/file_system.h"
 #include "platform/win32/system_registry.h"
 #include "settings/shared_catalogue.h"
@@ -75,6 +76,7 @@ COptionMainWnd::~COptionMainWnd() {
 }
 
 bool COptionMainWnd::OnInitDialog() {
+  TraceStartup("skin decoded, window shaped");
   // A main window, not a tool window: it has the task bar button, the
   // system menu and the title the monitor finds it by.
   SetWindowLongA(hwnd(), GWL_EXSTYLE, WS_EX_APPWINDOW | WS_EX_CONTROLPARENT);
@@ -96,7 +98,9 @@ bool COptionMainWnd::OnInitDialog() {
                                  OUT_DEFAULT_PRECIS, CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY,
                                  DEFAULT_PITCH | FF_DONTCARE, "Arial"));
   PlaceControls();
+  TraceStartup("controls placed");
   model_->Start();
+  TraceStartup("settings read, help library loaded");
   SetTimer(hwnd(), kBuildPagesTimer, 1, nullptr);
   return true;
 }
@@ -159,6 +163,23 @@ void COptionMainWnd::BuildRemainingPages() {
     model_->AttachPage(static_cast<PageId>(i), *pages_[i]);
   }
   if (updatePage_) updatePage_->SetVersions(versions_);
+}
+
+LRESULT COptionMainWnd::OnPaintMain() {
+  if (!firstPaintDone_) TraceStartup("first paint begins");
+  const LRESULT result = SkinDialog::HandleMessage(WM_PAINT, 0, 0);
+  if (!firstPaintDone_) TraceStartup("first paint of the main window done (its controls follow)");
+  firstPaintDone_ = true;
+  return result;
+}
+
+void COptionMainWnd::ShowFirstPicture() {
+  TraceStartup("controls painted");
+  // Under Wine a window's pixels reach the X server only when its thread
+  // waits for messages, and this timer, due long since, would let the pages
+  // be built first: a wait of no time hands the first picture over now. On
+  // Windows it changes nothing.
+  MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
 
 void COptionMainWnd::ShowMainView(const MainViewState& state) {
@@ -230,8 +251,17 @@ LRESULT COptionMainWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
     case WM_TIMER:
       if (wParam != kBuildPagesTimer) return SkinDialog::HandleMessage(message, wParam, lParam);
       KillTimer(hwnd(), kBuildPagesTimer);
+      ShowFirstPicture();
       BuildRemainingPages();
+      TraceStartup("remaining pages built");
       return 0;
+    case WM_CREATE:
+      TraceStartup("window creation");
+      return SkinDialog::HandleMessage(message, wParam, lParam);
+    case WM_SHOWWINDOW:
+      TraceStartup("shown");
+      return SkinDialog::HandleMessage(message, wParam, lParam);
+    case WM_PAINT: return OnPaintMain();
     case WM_CLOSE: OnMonitorMessage(message); return 0;
     case WM_SETTINGS_RELOADED:
     case WM_PROFILE_SWITCHED:

@@ -50,6 +50,8 @@ class COptionMainWnd final : public SkinDialog, private MainWindowView, private 
   void ShowMessageBox(const char* text) override;
 
   void PlaceControls();
+  LRESULT OnPaintMain();
+  void ShowFirstPicture();
   void BuildRemainingPages();
   void ShowLanguageFlag(int flagIndex);
   void SelectTab(int tab);
@@ -89,6 +91,7 @@ class COptionMainWnd final : public SkinDialog, private MainWindowView, private 
   HICON bigIcon_ = nullptr, smallIcon_ = nullptr;
   VersionTexts versions_;
   int flagIndex_ = -1;
+  bool firstPaintDone_ = false;
   std::vector<HWND> disabledForApply_;
 };
 

@@ -11,6 +11,8 @@ constexpr COLORREF kName = RGB(200, 208, 218);
 void CSlotNameLabel::SetName(const std::string& name) {
   if (name == name_) return;
   name_ = name;
+  // The window text as well, for screen readers (and the end-to-end test).
+  SetWindowTextA(hwnd(), name_.c_str());
   Repaint();
 }
 

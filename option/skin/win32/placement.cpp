@@ -17,8 +17,7 @@ LayoutItem PlaceSkinButton(HWND owner, CSkinButton& button, const char* layout, 
   const LayoutItem item = ParseLayoutString(layout);
   const RECT rect = ToRect(item.rect);
   button.Create(owner, rect, 0);
-  button.SetStateImages(rect, skin.Image(SkinRole::kNormal), skin.Image(SkinRole::kHover),
-                        skin.Image(SkinRole::kPressed), skin.Image(SkinRole::kExtra));
+  button.SetSkinParts(rect, skin);
   button.SetTooltip(item.tooltip);
   button.SetToggleMode(toggle);
   return item;

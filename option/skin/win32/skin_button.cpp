@@ -8,8 +8,8 @@
 #include "option/skin/win32/help_text.h"
 #include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/skin_image.h"
-#include "platform/win32/wide_text.h"
 #include "option/skin/win32/skin_resource_ids.h"
+#include "platform/win32/wide_text.h"
 
 namespace brelfx {
 namespace {
@@ -35,6 +35,21 @@ HCURSOR HandCursor() {
   return cursor;
 }
 
+// The full-window picture a state image is cut from.
+SkinRole SkinRoleOf(ButtonImage image) {
+  switch (image) {
+    case ButtonImage::kHover:
+      return SkinRole::kHover;
+    case ButtonImage::kPressed:
+      return SkinRole::kPressed;
+    case ButtonImage::kDisabled:
+      return SkinRole::kExtra;
+    case ButtonImage::kNormal:
+      break;
+  }
+  return SkinRole::kNormal;
+}
+
 }  // namespace
 
 CSkinButton::~CSkinButton() = default;
@@ -50,12 +65,23 @@ void CSkinButton::SetStateImages(const RECT& rect, HBITMAP normal, HBITMAP hover
                                  HBITMAP disabled) {
   const HBITMAP sources[4] = {normal, hover, pressed, disabled};
   for (int i = 0; i < 4; ++i) CropSkinImage(nullptr, images_[i], sources[i], rect);
-  if (hwnd()) {
-    const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
-    // The tab stop stays: the skinned dialogs walk their controls with Tab.
-    SetWindowLongPtrA(hwnd(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
-    Repaint();
-  }
+  skin_ = nullptr;
+  RemoveBorder();
+}
+
+void CSkinButton::SetSkinParts(const RECT& rect, const SkinSet& skin) {
+  for (UniqueBitmap& image : images_) image.reset();
+  skin_ = &skin;
+  part_ = rect;
+  RemoveBorder();
+}
+
+void CSkinButton::RemoveBorder() {
+  if (!hwnd()) return;
+  const LONG_PTR style = GetWindowLongPtrA(hwnd(), GWL_STYLE);
+  // The tab stop stays: the skinned dialogs walk their controls with Tab.
+  SetWindowLongPtrA(hwnd(), GWL_STYLE, style & ~static_cast<LONG_PTR>(WS_BORDER));
+  Repaint();
 }
 
 void CSkinButton::SetOwnImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBitmap pressed,
@@ -64,6 +90,7 @@ void CSkinButton::SetOwnImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBi
   images_[1] = std::move(hover);
   images_[2] = std::move(pressed);
   images_[3] = std::move(disabled);
+  skin_ = nullptr;
   Repaint();
 }
 
@@ -190,7 +217,7 @@ void CSkinButton::Draw(const DRAWITEMSTRUCT& draw) {
   state.hover = hover_ || held_;
   state.selected = (draw.itemState & ODS_SELECTED) != 0;
   state.disabled = (draw.itemState & ODS_DISABLED) != 0;
-  const HBITMAP image = images_[static_cast<int>(ChooseButtonImage(state))].get();
+  const ButtonImage chosen = ChooseButtonImage(state);
 
   const RECT& item = draw.rcItem;
   const int width = item.right - item.left;
@@ -199,7 +226,10 @@ void CSkinButton::Draw(const DRAWITEMSTRUCT& draw) {
   if (!buffer.ok()) return;
   const RECT local{0, 0, width, height};
   FillRect(buffer.dc(), &local, static_cast<HBRUSH>(GetStockObject(BLACK_BRUSH)));
-  DrawBitmap(buffer.dc(), image, 0, 0);
+  if (skin_)
+    DrawBitmapPart(buffer.dc(), skin_->Image(SkinRoleOf(chosen)), 0, 0, part_);
+  else
+    DrawBitmap(buffer.dc(), images_[static_cast<int>(chosen)].get(), 0, 0);
   PaintOver(buffer.dc(), local);
   if (GetFocus() == hwnd()) DrawFocusMark(buffer.dc(), local);
   buffer.CopyTo(draw.hDC, item.left, item.top);

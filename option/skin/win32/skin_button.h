@@ -8,6 +8,7 @@
 #include <string>
 
 #include "option/skin/button_image.h"
+#include "option/skin/win32/skin_image.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window.h"
 
@@ -23,6 +24,10 @@ class CSkinButton : public Window {
   // Crops the four state images at `rect` from full-window pictures.
   void SetStateImages(const RECT& rect, HBITMAP normal, HBITMAP hover, HBITMAP pressed,
                       HBITMAP disabled);
+  // Draws the four states straight from the part at `rect` of a window's
+  // skin pictures: nothing is copied, and pictures not needed yet are not
+  // decoded. The window's skin set outlives its controls.
+  void SetSkinParts(const RECT& rect, const SkinSet& skin);
   // Takes four whole pictures as they are (buttons with pictures of their own).
   void SetOwnImages(UniqueBitmap normal, UniqueBitmap hover, UniqueBitmap pressed,
                     UniqueBitmap disabled);
@@ -52,6 +57,7 @@ class CSkinButton : public Window {
 
  private:
   void Draw(const DRAWITEMSTRUCT& draw);
+  void RemoveBorder();
   void ReportHover(bool entered);
   LRESULT OnMouseMove(WPARAM keys, LPARAM lParam);
   LRESULT OnKillFocus(WPARAM wParam, LPARAM lParam);
@@ -64,6 +70,9 @@ class CSkinButton : public Window {
   void UpdateTooltipText();
 
   UniqueBitmap images_[4];  // by ButtonImage
+  // Instead of own images: the window's pictures and this button's part of them.
+  const SkinSet* skin_ = nullptr;
+  RECT part_{};
   UniqueWindow tooltipWindow_;
   std::string tooltip_;
   std::string caption_;

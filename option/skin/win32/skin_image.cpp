@@ -39,22 +39,37 @@ void CropSkinImage(HDC dc, UniqueBitmap& target, HBITMAP source, const RECT& rec
 }
 
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y) {
+  const SIZE size = BitmapSize(bitmap);
+  DrawBitmapPart(dc, bitmap, x, y, RECT{0, 0, size.cx, size.cy});
+}
+
+void DrawBitmapPart(HDC dc, HBITMAP bitmap, int x, int y, const RECT& part) {
   if (!bitmap) return;
   UniqueMemoryDc source(CreateCompatibleDC(dc));
   if (!source) return;
-  const SIZE size = BitmapSize(bitmap);
   SelectGuard select(source.get(), bitmap);
-  BitBlt(dc, x, y, size.cx, size.cy, source.get(), 0, 0, SRCCOPY);
+  BitBlt(dc, x, y, part.right - part.left, part.bottom - part.top, source.get(), part.left,
+         part.top, SRCCOPY);
 }
 
 bool SkinSet::Load(const SkinSetIds& ids) {
   const int byRole[5] = {ids.shape, ids.normal, ids.hover, ids.pressed, ids.extra};
-  for (int i = 0; i < 5; ++i) images_[i] = byRole[i] ? LoadSkinBitmap(byRole[i]) : UniqueBitmap();
+  for (int i = 0; i < 5; ++i) {
+    ids_[i] = byRole[i];
+    images_[i].reset();
+    decoded_[i] = false;
+  }
+  Image(SkinRole::kNormal);
   return static_cast<bool>(images_[static_cast<int>(SkinRole::kNormal)]);
 }
 
 HBITMAP SkinSet::Image(SkinRole role) const {
-  if (const UniqueBitmap& own = images_[static_cast<int>(role)]) return own.get();
+  const int index = static_cast<int>(role);
+  if (!decoded_[index]) {
+    decoded_[index] = true;
+    if (ids_[index]) images_[index] = LoadSkinBitmap(ids_[index]);
+  }
+  if (const UniqueBitmap& own = images_[index]) return own.get();
   const std::optional<SkinRole> standIn = SkinRoleStandIn(role);
   return standIn ? Image(*standIn) : nullptr;
 }

@@ -22,6 +22,8 @@ void CropSkinImage(HDC dc, UniqueBitmap& target, HBITMAP source, const RECT& rec
 
 // Copies `bitmap` into `dc` at (x, y) in its own size.
 void DrawBitmap(HDC dc, HBITMAP bitmap, int x, int y);
+// Copies the part of `bitmap` at `part` into `dc` at (x, y).
+void DrawBitmapPart(HDC dc, HBITMAP bitmap, int x, int y, const RECT& part);
 
 struct SkinSetIds {
   // 0: the window has no picture in this role. Without a shape the window
@@ -33,7 +35,9 @@ struct SkinSetIds {
   int extra = 0;
 };
 
-// The full-window pictures of one page or dialog, all of its size.
+// The full-window pictures of one page or dialog, all of its size. Only the
+// normal picture is decoded by Load; the others when first asked for (most
+// are needed only once the mouse is over a control), each once.
 class SkinSet {
  public:
   bool Load(const SkinSetIds& ids);
@@ -44,7 +48,9 @@ class SkinSet {
   SIZE Size() const { return BitmapSize(Image(SkinRole::kNormal)); }
 
  private:
-  UniqueBitmap images_[5];
+  int ids_[5] = {};
+  mutable UniqueBitmap images_[5];
+  mutable bool decoded_[5] = {};
 };
 
 }  // namespace brelfx

@@ -1,11 +1,13 @@
 // Not a test: how long BrelFXOption.exe takes from its process start to the
 // first paint of its main window, run by hand under Wine (see
 // scripts/option-startup-bench.sh).
-//   option-startup-bench.exe PROGRAM_FOLDER [COUNT]
+//   option-startup-bench.exe PROGRAM_FOLDER [COUNT [FLOOR_FOLDER]]
 // Each round starts the program, notes when its window is visible and when
 // its pixels are painted (the Apply button and the page area are no longer
 // black), and closes it; then a second start while the first runs (it ends
 // at once on the instance mutex) gives the bare cost of a process start.
+// With FLOOR_FOLDER, each round first times the program there the same way
+// (a plain window: the floor), so that both see the same machine load.
 // Prints every round and the medians.
 #include <windows.h>
 
@@ -56,52 +58,80 @@ double Median(std::vector<double> values) {
   return values.empty() ? 0 : values[values.size() / 2];
 }
 
+struct Timing {
+  double visible = -1, painted = -1, bare = -1;
+};
+
+// One start of the program in `folder` to its first paint, and a second
+// start meanwhile; the first is closed afterwards.
+bool TimeOneStart(const std::string& folder, Timing& timing) {
+  const auto start = Clock::now();
+  HANDLE process = StartProgram(folder);
+  if (!process) return false;
+  HWND window = nullptr;
+  double shown = -1, paint = -1;
+  while (MsSince(start) < 20000) {
+    if (!window) {
+      window = FindWindowA(nullptr, brelfx::kOptionWindowTitle);
+      if (window && !IsWindowVisible(window)) window = nullptr;
+      if (window) shown = MsSince(start);
+    }
+    if (window && Painted(window)) {
+      paint = MsSince(start);
+      break;
+    }
+    Sleep(2);
+  }
+  const auto secondStart = Clock::now();
+  HANDLE second = StartProgram(folder);
+  WaitForSingleObject(second, 20000);
+  timing = Timing{shown, paint, MsSince(secondStart)};
+  CloseHandle(second);
+  PostMessageA(window, WM_CLOSE, 0, 0);
+  if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
+  CloseHandle(process);
+  Sleep(300);
+  return true;
+}
+
+std::string WithBackslash(std::string folder) {
+  if (folder.back() != '\\') folder += '\\';
+  return folder;
+}
+
 }  // namespace
 
 int main(int argc, char** argv) {
   if (argc < 2) {
-    std::fprintf(stderr, "usage: option-startup-bench PROGRAM_FOLDER [COUNT]\n");
+    std::fprintf(stderr, "usage: option-startup-bench PROGRAM_FOLDER [COUNT [FLOOR_FOLDER]]\n");
     return 2;
   }
-  std::string folder = argv[1];
-  if (folder.back() != '\\') folder += '\\';
+  const std::string folder = WithBackslash(argv[1]);
   const int count = argc > 2 ? std::atoi(argv[2]) : 10;
-  std::vector<double> visible, painted, bare;
+  const std::string floorFolder = argc > 3 ? WithBackslash(argv[3]) : std::string();
+  std::vector<double> visible, painted, bare, floorPainted;
   for (int round = 0; round < count; ++round) {
-    const auto start = Clock::now();
-    HANDLE process = StartProgram(folder);
-    if (!process) return 1;
-    HWND window = nullptr;
-    double shown = -1, paint = -1;
-    while (MsSince(start) < 20000) {
-      if (!window) {
-        window = FindWindowA(nullptr, brelfx::kOptionWindowTitle);
-        if (window && !IsWindowVisible(window)) window = nullptr;
-        if (window) shown = MsSince(start);
-      }
-      if (window && Painted(window)) {
-        paint = MsSince(start);
-        break;
-      }
-      Sleep(2);
+    Timing floor, timing;
+    if (!floorFolder.empty()) {
+      if (!TimeOneStart(floorFolder, floor)) return 1;
+      floorPainted.push_back(floor.painted);
     }
-    const auto secondStart = Clock::now();
-    HANDLE second = StartProgram(folder);
-    WaitForSingleObject(second, 20000);
-    const double secondMs = MsSince(secondStart);
-    CloseHandle(second);
-    std::printf("round %2d: window visible %7.1f ms, first paint %7.1f ms, bare second start %6.1f ms\n",
-                round + 1, shown, paint, secondMs);
+    if (!TimeOneStart(folder, timing)) return 1;
+    std::printf(
+        "round %2d: window visible %7.1f ms, first paint %7.1f ms, bare second start %6.1f ms",
+        round + 1, timing.visible, timing.painted, timing.bare);
+    if (!floorFolder.empty()) std::printf(", floor painted %7.1f ms", floor.painted);
+    std::printf("\n");
     std::fflush(stdout);
-    visible.push_back(shown);
-    painted.push_back(paint);
-    bare.push_back(secondMs);
-    PostMessageA(window, WM_CLOSE, 0, 0);
-    if (WaitForSingleObject(process, 10000) != WAIT_OBJECT_0) TerminateProcess(process, 1);
-    CloseHandle(process);
-    Sleep(300);
+    visible.push_back(timing.visible);
+    painted.push_back(timing.painted);
+    bare.push_back(timing.bare);
   }
-  std::printf("median of %d: window visible %.1f ms, first paint %.1f ms, bare process start %.1f ms\n",
-              count, Median(visible), Median(painted), Median(bare));
+  std::printf(
+      "median of %d: window visible %.1f ms, first paint %.1f ms, bare process start %.1f ms\n",
+      count, Median(visible), Median(painted), Median(bare));
+  if (!floorFolder.empty())
+    std::printf("floor (one plain window, same rounds): first paint %.1f ms\n",
+                Median(floorPainted));
   return 0;
 }

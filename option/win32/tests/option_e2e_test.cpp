@@ -74,6 +74,35 @@ int OptionWindowCount() {
   return count;
 }
 
+// Types `text` on the keyboard, as a person would (US layout).
+void Type(const std::string& text) {
+  for (const char c : text) {
+    const SHORT key = VkKeyScanA(c);
+    const BYTE vk = LOBYTE(key);
+    const bool shift = HIBYTE(key) & 1;
+    if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
+    keybd_event(vk, 0, 0, 0);
+    keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
+    if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+  }
+  std::this_thread::sleep_for(200ms);
+}
+
+void Press(BYTE vk, bool shift = false) {
+  if (shift) keybd_event(VK_SHIFT, 0, 0, 0);
+  keybd_event(vk, 0, 0, 0);
+  keybd_event(vk, 0, KEYEVENTF_KEYUP, 0);
+  if (shift) keybd_event(VK_SHIFT, 0, KEYEVENTF_KEYUP, 0);
+  std::this_thread::sleep_for(200ms);
+}
+
+// Replaces the focused field's text: Home, Shift+End, then the new text.
+void TypeOver(const std::string& text) {
+  Press(VK_HOME);
+  Press(VK_END, true);
+  Type(text);
+}
+
 HWND FindChild(HWND parent, const char* className) {
   return FindWindowExA(parent, nullptr, className, nullptr);
 }
@@ -151,12 +180,48 @@ class OptionEndToEnd : public MonitorFolderTest {
     std::this_thread::sleep_for(300ms);
   }
 
-  // The skinned dialog the main window opened.
-  static HWND OwnedDialog(HWND window) {
+  // The skinned dialog (or with "#32770" the system dialog) `window` opened.
+  static HWND OwnedDialog(HWND window, const char* className = "BrelFX.SkinDialog") {
     HWND dialog = nullptr;
-    while ((dialog = FindWindowExA(nullptr, dialog, "BrelFX.SkinDialog", nullptr)))
+    while ((dialog = FindWindowExA(nullptr, dialog, className, nullptr)))
       if (GetWindow(dialog, GW_OWNER) == window && IsWindowVisible(dialog)) return dialog;
     return nullptr;
+  }
+
+  // Clicks `button` of `window`, then answers the file dialog it opens with
+  // `path` typed into its file name field and Enter.
+  void ChooseFile(HWND window, POINT button, const std::string& path) {
+    ClickAt(button);
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window, "#32770")) != nullptr; }, 10000));
+    std::this_thread::sleep_for(700ms);
+    TypeOver(path);
+    Press(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 10000)) << path;
+    std::this_thread::sleep_for(500ms);
+  }
+
+  // The slot name label of slot `slot` (0-4).
+  static std::string SlotName(HWND window, int slot) {
+    const POINT centre = LayoutCentre(window, layout::kSlotNames[slot]);
+    char text[64] = "";
+    GetWindowTextA(WindowFromPoint(centre), text, sizeof(text));
+    return text;
+  }
+
+  // Opens the profile edit dialog with Edit, types `name` over the profile
+  // name and ends it with OK; the dialog is left to `inspect` before OK.
+  template <typename Inspect>
+  void EditProfile(HWND window, const std::string& name, Inspect inspect) {
+    ClickAt(LayoutCentre(window, layout::kEdit));
+    HWND dialog = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window)) != nullptr; }, 5000));
+    ClickAt(LayoutCentre(dialog, "EDIT_PROFILE_NAME,120,78,182,15,"));
+    TypeOver(name);
+    inspect(dialog);
+    ClickAt(LayoutCentre(dialog, "BUTTON_OK,14,310,60,26,"));
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5000));
+    std::this_thread::sleep_for(1500ms);
   }
 
   std::wstring HelpLibraryText(const char* language, int id) {
@@ -301,12 +366,22 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   ASSERT_EQ(WaitForSingleObject(second, 15000), WAIT_OBJECT_0);
   EXPECT_EQ(OptionWindowCount(), 1);
 
+  // Slot 2's windows-profile marker asks first, in the skinned dialog.
+  ClickAt(LayoutCentre(window, layout::kMarkers[1]));
+  HWND question = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (question = OwnedDialog(window)) != nullptr; }, 5000));
+  SaveScreenshot("option-windows-profile");
+  ClickAt(LayoutCentre(question, layout::kConfirmOk));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(question); }, 5000));
+  std::this_thread::sleep_for(2500ms);
+
   // Slot 3, then Apply: the keyboard gets the profile select, the stamp
-  // and the host state, and config.ini the new slot.
+  // and the host state, and config.ini the new slot and windows profile.
   ASSERT_EQ(Sim("capture clear").exitCode, 0u);
   ClickAt(LayoutCentre(window, layout::kSlots[2]));
   ClickAt(LayoutCentre(window, layout::kApply));
   ASSERT_TRUE(WaitForConfig("CurrentProfile", 2));
+  EXPECT_TRUE(WaitForConfig("WindowsProfile", 1));
   ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
       << Sim("capture").output;
   const auto sent = SentReports(Sim("capture").output);
@@ -356,14 +431,37 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   }
   ChooseLanguage(window, kEnglish);
 
-  // The profile edit dialog, closed with its CANCEL.
-  ClickAt(LayoutCentre(window, layout::kEdit));
-  HWND dialog = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (dialog = OwnedDialog(window)) != nullptr; }, 5000));
-  SaveScreenshot("option-profile-edit");
-  ClickAt(LayoutCentre(dialog, "BUTTON_CANCEL,78,310,100,26,"));
-  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(dialog); }, 5000));
-  std::this_thread::sleep_for(2500ms);
+  // Slot 4 (the keyboard's) gets a name and a game through the profile
+  // edit dialog, its first browse button and the file-open dialog.
+  const std::string game = Path("BrelFXOption.exe");
+  EditProfile(window, "Racing", [&](HWND dialog) {
+    ChooseFile(dialog, LayoutCentre(dialog, "BUTTON_BROWER,304,136,23,17,"), game);
+    SaveScreenshot("option-profile-edit");
+  });
+  EXPECT_EQ(SlotName(window, 3), "Racing");
+
+  // Save through the file-save dialog: the file, its copy in config\ and
+  // the slot's [FileName] entry.
+  CreateDirectoryA(Path("profiles").c_str(), nullptr);
+  const std::string saved = Path("profiles\\racing.tkp");
+  ChooseFile(window, LayoutCentre(window, layout::kSave), saved);
+  const std::string savedText = ReadFile(saved);
+  EXPECT_NE(savedText.find("Racing"), std::string::npos) << savedText;
+  EXPECT_NE(savedText.find(game), std::string::npos) << savedText;
+  EXPECT_EQ(ReadFile(Path("config\\racing.tkp")), savedText);
+  char title[64] = "";
+  GetPrivateProfileStringA("FileName", "Profile4", "", title, sizeof(title), Path("config.ini").c_str());
+  EXPECT_STREQ(title, "racing");
+
+  // Renamed, then Load of the saved file brings the saved profile back and
+  // leaves its copy in the program folder.
+  EditProfile(window, "Other", [](HWND) {});
+  EXPECT_EQ(SlotName(window, 3), "Other");
+  ChooseFile(window, LayoutCentre(window, layout::kLoad), saved);
+  EXPECT_EQ(SlotName(window, 3), "Racing");
+  EXPECT_EQ(ReadFile(Path("racing.tkp")), savedText);
+  EXPECT_EQ(WindowTextW(FindChild(window, "BrelFX.HelpArea")),
+            L"Loaded racing into profile slot 4.");
 
   // Cancel after edits: files and keyboard stay as they were.
   const std::string config = ReadFile(Path("config.ini"));
@@ -371,6 +469,12 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   ASSERT_EQ(Sim("capture clear").exitCode, 0u);
   ClickAt(LayoutCentre(window, layout::kSlots[0]));
   ChooseLanguage(window, kGerman);
+  // Min puts the window away; restored, it takes the Cancel.
+  ClickAt(LayoutCentre(window, layout::kMin));
+  EXPECT_TRUE(WaitUntil([&] { return IsIconic(window) != FALSE; }, 5000));
+  ShowWindow(window, SW_RESTORE);
+  ASSERT_TRUE(WaitUntil([&] { return IsIconic(window) == FALSE; }, 5000));
+  std::this_thread::sleep_for(1000ms);
   ClickAt(LayoutCentre(window, layout::kCancel));
   ASSERT_EQ(WaitForSingleObject(option, 10000), WAIT_OBJECT_0);
   std::this_thread::sleep_for(1s);

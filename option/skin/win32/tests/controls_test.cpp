@@ -79,6 +79,22 @@ TEST_F(SkinControls, ButtonDrawsTheImageOfItsState) {
   EXPECT_EQ(DrawnPixel(button, 4, 3), RGB(200, 0, 0));
 }
 
+TEST_F(SkinControls, PlacedButtonDrawsItsOwnPartOfTheWindowsPicture) {
+  // The colour spectrum changes along its width: a part drawn from the
+  // wrong place shows another colour.
+  SkinSet set;
+  ASSERT_TRUE(set.Load(SkinSetIds{0, BRELFX_IDB_COLOR_SPECTRUM, 0, 0, 0}));
+  CSkinButton button;
+  PlaceSkinButton(owner.hwnd(), button, "Part,120,4,20,20,", set);
+  const HBITMAP spectrum = set.Image(SkinRole::kNormal);
+  EXPECT_EQ(DrawnPixel(button, 0, 0), PixelOf(spectrum, 120, 4));
+  EXPECT_EQ(DrawnPixel(button, 19, 19), PixelOf(spectrum, 139, 23));
+  EXPECT_NE(PixelOf(spectrum, 120, 4), PixelOf(spectrum, 0, 0));
+  // Without its own pressed picture the set shows the normal one.
+  button.SetChecked(true);
+  EXPECT_EQ(DrawnPixel(button, 0, 0), PixelOf(spectrum, 120, 4));
+}
+
 TEST_F(SkinControls, ToggleFlipsOnReleaseInsideAndTellsTheOwner) {
   CSkinButton toggle;
   ASSERT_TRUE(toggle.Create(owner.hwnd(), RECT{10, 10, 60, 30}));
