@@ -1,6 +1,6 @@
 #include "monitor/monitor.h"
 
-#include "monitor/device_event_route.h"
+#include "monitor/keyboard/device_event_route.h"
 #include "monitor/monitor_messages.h"
 #include "monitor/timer_ids.h"
 
