@@ -40,8 +40,8 @@ struct MonitorServices {
   Clock& clock;
 };
 
-// The monitor's other features. The firmware check and the Talk status may
-// be absent (null).
+// The monitor's other features. The firmware check, the Talk status and the
+// usage counters may be absent (null).
 struct MonitorFeatureSet {
   DeviceJobs& jobs;
   Announcements& announcements;
@@ -49,6 +49,7 @@ struct MonitorFeatureSet {
   MonitorThread& player;
   FirmwareCheck* firmware = nullptr;
   TalkDeviceStatus* talkStatus = nullptr;
+  UsageCounters* counters = nullptr;
 };
 
 struct MonitorStart {

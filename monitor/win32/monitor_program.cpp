@@ -6,6 +6,7 @@
 #include "device/settings_files_sync_store.h"
 #include "device/settings_stamp.h"
 #include "device/win32/win32_library_loader.h"
+#include "monitor/achievements/achievements.h"
 #include "monitor/sound/announcer.h"
 #include "monitor/keyboard/apply_progress.h"
 #include "monitor/sound/countdown.h"
@@ -53,6 +54,17 @@ class AnnouncerAnnouncements final : public Announcements {
 
  private:
   Announcer& announcer_;
+};
+
+class ConfigInfoDataStore final : public InfoDataStore {
+ public:
+  explicit ConfigInfoDataStore(SettingsFiles& files) : files_(files) {}
+  bool WriteInfoData(const std::uint8_t (&infoData)[kInfoDataSize]) override {
+    return files_.WriteInfoData(infoData);
+  }
+
+ private:
+  SettingsFiles& files_;
 };
 
 // The player thread and the key functions that hand it macros: both exist
@@ -113,6 +125,8 @@ struct MonitorProgram::Parts {
         countdown(timers, sounds),
         announcer(settings.local(), timers, sounds, countdown),
         announcements(announcer),
+        infoDataStore(files.files()),
+        achievements(settings, infoDataStore, announcer),
         syncStore(files.files()),
         syncEffects(syncStore),
         applyProgress(messenger),
@@ -132,7 +146,8 @@ struct MonitorProgram::Parts {
         monitor(MonitorServices{messenger, timers, trayThread, shell, keyboardRepeat, settingsMutex,
                                 files, windowClock},
                 keyboard, settings,
-                MonitorFeatureSet{jobs, announcements, playback, playback, &firmware}) {}
+                MonitorFeatureSet{jobs, announcements, playback, playback, &firmware, nullptr,
+                                  &achievements}) {}
 
   std::string folder;
   Win32WindowMessenger messenger;
@@ -158,6 +173,8 @@ struct MonitorProgram::Parts {
   Countdown countdown;
   Announcer announcer;
   AnnouncerAnnouncements announcements;
+  ConfigInfoDataStore infoDataStore;
+  Achievements achievements;
 
   SettingsFilesSyncStore syncStore;
   DeferredSyncEffects syncEffects;
