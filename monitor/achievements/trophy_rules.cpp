@@ -48,7 +48,8 @@ bool AddToCounter(InfoRecord& record, int counterNumber, std::uint16_t amount) {
   // Years of keystrokes can pass 2^31: the counter stays at the top rather
   // than wrapping to a negative count.
   const std::int64_t sum = std::int64_t{counter} + amount;
-  counter = static_cast<std::int32_t>(std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
+  counter = static_cast<std::int32_t>(
+      std::min<std::int64_t>(sum, std::numeric_limits<std::int32_t>::max()));
   return true;
 }
 
@@ -67,7 +68,8 @@ TrophyUnlocks EvaluateTrophies(InfoRecord& record) {
   }
   if (result.any && !Unlocked(record, kEveryTrophy)) {
     bool allOthers = true;
-    for (int trophy = 1; trophy < kEveryTrophy; ++trophy) allOthers = allOthers && Unlocked(record, trophy);
+    for (int trophy = 1; trophy < kEveryTrophy; ++trophy)
+      allOthers = allOthers && Unlocked(record, trophy);
     if (allOthers) Unlock(record, kEveryTrophy);
   }
   result.everyTrophy = Unlocked(record, kEveryTrophy);

@@ -16,8 +16,8 @@ constexpr int kEveryTrophy = 16;
 bool AddToCounter(InfoRecord& record, int counterNumber, std::uint16_t amount);
 
 struct TrophyUnlocks {
-  bool any = false;         // something was unlocked in this evaluation
-  bool everyTrophy = false; // trophy 16 is unlocked
+  bool any = false;          // something was unlocked in this evaluation
+  bool everyTrophy = false;  // trophy 16 is unlocked
 };
 
 // One evaluation after a counter event. Unlocking sets the trophy's flag and

@@ -1,6 +1,8 @@
 // Counter events against the real announcer and a shared section in virtual
 // time: what the counters and trophies become, what is heard, and what
 // reaches the shared block, config.ini and the option window.
+#include "monitor/achievements/achievements.h"
+
 #include <gtest/gtest.h>
 
 #include <algorithm>
@@ -9,7 +11,6 @@
 #include <string>
 #include <vector>
 
-#include "monitor/achievements/achievements.h"
 #include "monitor/achievements/trophy_rules.h"
 #include "monitor/sound/sound_table.h"
 #include "monitor/tests/recording_sounds.h"
@@ -43,7 +44,8 @@ class Trophies : public ::testing::Test {
     settings.local().CurrentProfile = 0;
     settings.CreateShared();
     optionSide.Open(kSharedSettingsName, kSettingsMutexName, sizeof(SettingsBlock));
-    desktop.AddWindow(kOptionWindowTitle, [](unsigned int, std::uintptr_t, std::intptr_t) { return 0; });
+    desktop.AddWindow(kOptionWindowTitle,
+                      [](unsigned int, std::uintptr_t, std::intptr_t) { return 0; });
   }
 
   void Count(int counter, std::uint16_t amount) {
@@ -72,9 +74,8 @@ class Trophies : public ::testing::Test {
     return ReadInfoRecord(block->InfoData);
   }
   long CountersChangedPosts() {
-    return std::count_if(desktop.log.begin(), desktop.log.end(), [](const auto& m) {
-      return !m.sent && m.message == WM_COUNTERS_CHANGED;
-    });
+    return std::count_if(desktop.log.begin(), desktop.log.end(),
+                         [](const auto& m) { return !m.sent && m.message == WM_COUNTERS_CHANGED; });
   }
 
   test::FakeSharedNamespace objects;
@@ -120,13 +121,15 @@ TEST_F(Trophies, AThresholdMustBeExceeded) {
     int trophy;
   };
   const Chain chains[] = {
-      {{8}, 1000, 1}, {{19}, 500000, 4}, {{5, 6, 7}, 5000, 7}, {{15}, 1000, 10}, {{1, 2, 3, 4}, 35000, 13},
+      {{8}, 1000, 1},   {{19}, 500000, 4},         {{5, 6, 7}, 5000, 7},
+      {{15}, 1000, 10}, {{1, 2, 3, 4}, 35000, 13},
   };
   for (const Chain& chain : chains) {
     SCOPED_TRACE(chain.trophy);
     InfoRecord record{};  // the sum spread over the chain's counters
     for (int counter : chain.counters) record.Counters[counter - 1] = 1;
-    record.Counters[chain.counters.front() - 1] = chain.threshold - static_cast<int>(chain.counters.size()) + 1;
+    record.Counters[chain.counters.front() - 1] =
+        chain.threshold - static_cast<int>(chain.counters.size()) + 1;
     SetLocal(record);
     Count(chain.counters.back(), 0);
     EXPECT_TRUE(Unlocked().empty());

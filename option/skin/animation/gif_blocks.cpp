@@ -92,8 +92,8 @@ std::optional<GifBlock> BlockAt(std::span<const std::uint8_t> data, std::size_t 
 }  // namespace
 
 bool IsGif(std::span<const std::uint8_t> data) {
-  return data.size() >= 6 && (std::memcmp(data.data(), "GIF87a", 6) == 0 ||
-                              std::memcmp(data.data(), "GIF89a", 6) == 0);
+  return data.size() >= 6 &&
+         (std::memcmp(data.data(), "GIF87a", 6) == 0 || std::memcmp(data.data(), "GIF89a", 6) == 0);
 }
 
 bool ReadGifHeader(std::span<const std::uint8_t> data, GifHeader& header) {

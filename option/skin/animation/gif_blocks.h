@@ -11,7 +11,15 @@
 
 namespace brelfx {
 
-enum class GifBlockKind { kGraphicControl, kPlainText, kComment, kApplication, kOtherExtension, kImage, kTrailer };
+enum class GifBlockKind {
+  kGraphicControl,
+  kPlainText,
+  kComment,
+  kApplication,
+  kOtherExtension,
+  kImage,
+  kTrailer
+};
 
 struct GifBlock {
   GifBlockKind kind;

@@ -41,8 +41,9 @@ CutGif CutGifFrames(std::span<const std::uint8_t> data) {
   if (!ReadGifHeader(data, cut.header)) return cut;
 
   const std::vector<GifBlock> blocks = WalkGifBlocks(data, cut.header);
-  const auto images = std::count_if(blocks.begin(), blocks.end(),
-                                    [](const GifBlock& b) { return b.kind == GifBlockKind::kImage; });
+  const auto images = std::count_if(blocks.begin(), blocks.end(), [](const GifBlock& b) {
+    return b.kind == GifBlockKind::kImage;
+  });
   if (images == 0) return cut;
   if (images == 1) {
     cut.layout = GifLayout::kSingleImage;

@@ -1,5 +1,7 @@
 // Cutting GIF files (made with ImageMagick) into the frames the animated
 // picture control plays.
+#include "option/skin/animation/gif_frames.h"
+
 #include <gtest/gtest.h>
 
 #include <fstream>
@@ -7,7 +9,6 @@
 #include <string>
 #include <vector>
 
-#include "option/skin/animation/gif_frames.h"
 #include "tests/support/test_data.h"
 
 namespace brelfx {
@@ -49,7 +50,8 @@ TEST(GifFrames, AnAnimationIsCutIntoSingleFrameGifs) {
   expected.insert(expected.end(), second.begin(), second.end());
   expected.push_back(0x3B);
   EXPECT_EQ(cut.frames[1].image, expected);
-  for (const GifFrame& frame : cut.frames) EXPECT_EQ(CutGifFrames(frame.image).layout, GifLayout::kSingleImage);
+  for (const GifFrame& frame : cut.frames)
+    EXPECT_EQ(CutGifFrames(frame.image).layout, GifLayout::kSingleImage);
 }
 
 TEST(GifFrames, AFrameWithoutControlExtensionHasNoDelayOrDisposal) {
@@ -90,7 +92,8 @@ TEST(GifFrames, TruncatedDataEndsAtTheLastCompleteFrame) {
       EXPECT_EQ(cut.layout, GifLayout::kSingleImage);
     } else {
       ASSERT_EQ(cut.frames.size(), complete);
-      for (std::size_t i = 0; i < complete; ++i) EXPECT_EQ(cut.frames[i].image, whole.frames[i].image);
+      for (std::size_t i = 0; i < complete; ++i)
+        EXPECT_EQ(cut.frames[i].image, whole.frames[i].image);
     }
   }
 }
@@ -101,7 +104,8 @@ TEST(GifFrames, UnknownBlocksAreSteppedOverOrEndTheWalk) {
   std::vector<std::uint8_t> file = ReadGif("three_frames.gif");
   std::vector<std::uint8_t> unknownExtension = file;
   const std::uint8_t extension[] = {0x21, 0x77, 0x02, 0xAA, 0xBB, 0x00};
-  unknownExtension.insert(unknownExtension.begin() + 0x5C, std::begin(extension), std::end(extension));
+  unknownExtension.insert(unknownExtension.begin() + 0x5C, std::begin(extension),
+                          std::end(extension));
   EXPECT_EQ(CutGifFrames(unknownExtension).frames.size(), 3u);
 
   std::vector<std::uint8_t> afterTrailer = file;  // nothing past the trailer is a frame
