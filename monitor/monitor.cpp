@@ -1,6 +1,6 @@
 #include "monitor/monitor.h"
 
-#include "monitor/device_event_route.h"
+#include "monitor/keyboard/device_event_route.h"
 #include "monitor/monitor_messages.h"
 #include "monitor/timer_ids.h"
 
@@ -41,11 +41,13 @@ void Monitor::OnDeviceEvent(DeviceEvent event) {
     case DeviceAction::kRemoval:
       OnRemoval();
       break;
-    // Quick launch, media keys, usage counters and Talk keys are taken up by
-    // the features that own them.
+    case DeviceAction::kUsageCounter:
+      if (features_.counters) features_.counters->OnCounterEvent(event.type, event.value);
+      break;
+    // Quick launch, media keys and Talk keys are taken up by the features
+    // that own them.
     case DeviceAction::kQuickLaunch:
     case DeviceAction::kMediaKey:
-    case DeviceAction::kUsageCounter:
     case DeviceAction::kTalkKey:
     case DeviceAction::kNone:
       break;

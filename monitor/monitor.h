@@ -6,17 +6,17 @@
 
 #include <string>
 
-#include "monitor/device_event.h"
-#include "monitor/device_jobs.h"
-#include "monitor/device_state.h"
-#include "monitor/device_worker.h"
-#include "monitor/host_state_report.h"
-#include "monitor/keyboard_link.h"
+#include "monitor/keyboard/device_event.h"
+#include "monitor/keyboard/device_jobs.h"
+#include "monitor/keyboard/device_state.h"
+#include "monitor/keyboard/device_worker.h"
+#include "monitor/keyboard/host_state_report.h"
+#include "monitor/keyboard/keyboard_link.h"
 #include "monitor/monitor_features.h"
 #include "monitor/monitor_files.h"
 #include "monitor/option_application.h"
-#include "monitor/talk_state.h"
-#include "monitor/tray_icon_state.h"
+#include "monitor/talk/talk_state.h"
+#include "monitor/tray/tray_icon_state.h"
 #include "platform/clock.h"
 #include "platform/named_mutex.h"
 #include "platform/program_shell.h"
@@ -40,8 +40,8 @@ struct MonitorServices {
   Clock& clock;
 };
 
-// The monitor's other features. The firmware check and the Talk status may
-// be absent (null).
+// The monitor's other features. The firmware check, the Talk status and the
+// usage counters may be absent (null).
 struct MonitorFeatureSet {
   DeviceJobs& jobs;
   Announcements& announcements;
@@ -49,6 +49,7 @@ struct MonitorFeatureSet {
   MonitorThread& player;
   FirmwareCheck* firmware = nullptr;
   TalkDeviceStatus* talkStatus = nullptr;
+  UsageCounters* counters = nullptr;
 };
 
 struct MonitorStart {

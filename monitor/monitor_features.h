@@ -42,6 +42,15 @@ class FirmwareCheck {
   virtual bool StartUpgradeIfNeeded() = 0;
 };
 
+// The keyboard's usage counters (event types 0xFA00-0xFAFF) and the
+// statistics record the option application reset (WM_INFODATA_CHANGED).
+class UsageCounters {
+ public:
+  virtual ~UsageCounters() = default;
+  virtual void OnCounterEvent(std::uint16_t type, std::uint16_t amount) = 0;
+  virtual void OnStatisticsChanged() = 0;
+};
+
 // Tells a Talk hub, when one is known, whether the keyboard is connected.
 class TalkDeviceStatus {
  public:

@@ -1,7 +1,7 @@
 // Finished worker jobs: the window thread alone writes the monitor's block,
 // so what a job read from the keyboard reaches the block, the profile files
 // and the shared section here.
-#include "monitor/job_settings_merge.h"
+#include "monitor/keyboard/job_settings_merge.h"
 #include "monitor/monitor.h"
 #include "monitor/timer_ids.h"
 #include "platform/log.h"

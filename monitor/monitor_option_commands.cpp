@@ -15,6 +15,12 @@ void Monitor::OnOptionCommand(unsigned int message, std::uintptr_t wParam) {
       Apply(wParam == kApplyRestoreDefaults);
       break;
     case WM_INFODATA_CHANGED:
+      if (features_.counters) {
+        features_.counters->OnStatisticsChanged();
+      } else {
+        settings_.TakeFromShared();
+      }
+      break;
     case WM_RELOAD_SETTINGS_A:
     case WM_RELOAD_SETTINGS_B:
       settings_.TakeFromShared();

@@ -1,6 +1,6 @@
 #include "monitor/settings_files_store.h"
 
-#include "monitor/talk_registration.h"
+#include "monitor/talk/talk_registration.h"
 #include "platform/log.h"
 #include "settings/ini_file.h"
 

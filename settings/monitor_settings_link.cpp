@@ -16,6 +16,10 @@ bool MonitorSettingsLink::TakeFromShared() {
   return CopyFromShared(shared_, *local_);
 }
 
+bool MonitorSettingsLink::ReadShared(SettingsBlock& block) {
+  return CopyFromShared(shared_, block);
+}
+
 bool MonitorSettingsLink::Publish() {
   return CopyToShared(shared_, *local_);
 }

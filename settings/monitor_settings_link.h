@@ -25,6 +25,9 @@ class MonitorSettingsLink {
   // Shared memory → local block; false (local block unchanged) when the copy
   // could not be made.
   bool TakeFromShared();
+  // Shared memory → the given block, the local one untouched; false when the
+  // copy could not be made.
+  bool ReadShared(SettingsBlock& block);
   // Local block → shared memory.
   bool Publish();
   // Posts one of the notifications (WM_SETTINGS_RELOADED …) to the option

@@ -7,8 +7,8 @@
 #include <random>
 #include <vector>
 
-#include "monitor/key_sender.h"
-#include "monitor/macro_player.h"
+#include "monitor/playback/key_sender.h"
+#include "monitor/playback/macro_player.h"
 
 namespace brelfx {
 namespace {

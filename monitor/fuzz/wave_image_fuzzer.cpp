@@ -8,7 +8,7 @@
 #include <memory>
 #include <span>
 
-#include "monitor/wave_image.h"
+#include "monitor/sound/wave_image.h"
 
 namespace {
 

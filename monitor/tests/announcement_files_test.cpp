@@ -8,8 +8,8 @@
 #include <string>
 #include <vector>
 
-#include "monitor/sound_table.h"
-#include "monitor/wave_image.h"
+#include "monitor/sound/sound_table.h"
+#include "monitor/sound/wave_image.h"
 #include "platform/path.h"
 
 namespace brelfx {

@@ -1,6 +1,6 @@
 // What the option window and the tray hear while the keyboard is written or
 // read: real sequences against the simulated keyboard.
-#include "monitor/apply_progress.h"
+#include "monitor/keyboard/apply_progress.h"
 
 #include <gtest/gtest.h>
 
@@ -10,7 +10,7 @@
 #include "device/tests/sim_sync_fixture.h"
 #include "device/tests/travelling_settings.h"
 #include "monitor/monitor_messages.h"
-#include "monitor/sync_tray_tip.h"
+#include "monitor/tray/sync_tray_tip.h"
 #include "monitor/tests/monitor_fakes.h"
 #include "settings/shared_catalogue.h"
 

@@ -1,10 +1,10 @@
-#include "monitor/device_event.h"
+#include "monitor/keyboard/device_event.h"
 
 #include <gtest/gtest.h>
 
 #include <tuple>
 
-#include "monitor/device_event_route.h"
+#include "monitor/keyboard/device_event_route.h"
 
 namespace brelfx {
 namespace {

@@ -1,4 +1,4 @@
-#include "monitor/device_worker.h"
+#include "monitor/keyboard/device_worker.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The firmware check against a keyboard answering its version report and a
 // packaged firmware description on disk.
-#include "monitor/firmware_launcher.h"
+#include "monitor/keyboard/firmware_launcher.h"
 
 #include <gtest/gtest.h>
 

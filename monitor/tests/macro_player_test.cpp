@@ -1,5 +1,5 @@
 // Macro playback in virtual time with the injected input recorded.
-#include "monitor/macro_player.h"
+#include "monitor/playback/macro_player.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // The player thread and the routing of programmable key events, with the
 // macro played on its own thread (run under ThreadSanitizer too).
-#include "monitor/player_thread.h"
+#include "monitor/playback/player_thread.h"
 
 #include <gtest/gtest.h>
 
@@ -10,8 +10,8 @@
 #include <thread>
 #include <vector>
 
-#include "monitor/key_functions.h"
-#include "monitor/sound_table.h"
+#include "monitor/playback/key_functions.h"
+#include "monitor/sound/sound_table.h"
 #include "monitor/tests/recording_sounds.h"
 #include "monitor/timer_ids.h"
 #include "settings/block_defaults.h"

@@ -5,7 +5,7 @@
 #include <utility>
 #include <vector>
 
-#include "monitor/sound_player.h"
+#include "monitor/sound/sound_player.h"
 #include "platform/clock.h"
 
 namespace brelfx::test {

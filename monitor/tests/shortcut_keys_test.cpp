@@ -1,5 +1,5 @@
 // Shortcut press, release and repeat in virtual time.
-#include "monitor/shortcut_keys.h"
+#include "monitor/playback/shortcut_keys.h"
 
 #include <gtest/gtest.h>
 

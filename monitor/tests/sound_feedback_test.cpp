@@ -7,9 +7,9 @@
 #include <utility>
 #include <vector>
 
-#include "monitor/announcer.h"
-#include "monitor/countdown.h"
-#include "monitor/sound_table.h"
+#include "monitor/sound/announcer.h"
+#include "monitor/sound/countdown.h"
+#include "monitor/sound/sound_table.h"
 #include "monitor/tests/recording_sounds.h"
 #include "monitor/timer_ids.h"
 #include "settings/block_defaults.h"

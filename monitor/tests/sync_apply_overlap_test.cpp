@@ -13,9 +13,9 @@
 
 #include "device/device_sync.h"
 #include "device/settings_files_sync_store.h"
-#include "monitor/deferred_sync_effects.h"
+#include "monitor/keyboard/deferred_sync_effects.h"
 #include "monitor/settings_files_store.h"
-#include "monitor/sync_device_jobs.h"
+#include "monitor/keyboard/sync_device_jobs.h"
 #include "monitor/tests/monitor_fakes.h"
 #include "monitor/timer_ids.h"
 #include "settings/profile_file.h"

@@ -1,4 +1,4 @@
-#include "monitor/sync_device_jobs.h"
+#include "monitor/keyboard/sync_device_jobs.h"
 
 #include <gtest/gtest.h>
 

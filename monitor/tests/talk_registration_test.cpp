@@ -1,4 +1,4 @@
-#include "monitor/talk_registration.h"
+#include "monitor/talk/talk_registration.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 // Tray icon changes carried out on their own thread, against a shell that
 // holds a removal up as Wine's tray does.
-#include "monitor/tray_icon_thread.h"
+#include "monitor/tray/tray_icon_thread.h"
 
 #include <gtest/gtest.h>
 

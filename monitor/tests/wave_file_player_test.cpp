@@ -1,6 +1,6 @@
 // Loading and volume scaling of the announcements, with the buffer and the
 // playback of the sound seam recorded.
-#include "monitor/wave_file_player.h"
+#include "monitor/sound/wave_file_player.h"
 
 #include <gtest/gtest.h>
 
@@ -9,8 +9,8 @@
 #include <string>
 #include <vector>
 
-#include "monitor/sound_table.h"
-#include "monitor/wave_image.h"
+#include "monitor/sound/sound_table.h"
+#include "monitor/sound/wave_image.h"
 #include "settings/block_defaults.h"
 #include "tests/support/temp_folder.h"
 

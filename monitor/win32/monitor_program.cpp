@@ -6,24 +6,25 @@
 #include "device/settings_files_sync_store.h"
 #include "device/settings_stamp.h"
 #include "device/win32/win32_library_loader.h"
-#include "monitor/announcer.h"
-#include "monitor/apply_progress.h"
-#include "monitor/countdown.h"
-#include "monitor/deferred_sync_effects.h"
-#include "monitor/firmware_launcher.h"
-#include "monitor/key_functions.h"
-#include "monitor/key_sender.h"
-#include "monitor/macro_player.h"
+#include "monitor/achievements/achievements.h"
+#include "monitor/sound/announcer.h"
+#include "monitor/keyboard/apply_progress.h"
+#include "monitor/sound/countdown.h"
+#include "monitor/keyboard/deferred_sync_effects.h"
+#include "monitor/keyboard/firmware_launcher.h"
+#include "monitor/playback/key_functions.h"
+#include "monitor/playback/key_sender.h"
+#include "monitor/playback/macro_player.h"
 #include "monitor/monitor_messages.h"
-#include "monitor/player_thread.h"
+#include "monitor/playback/player_thread.h"
 #include "monitor/program_folder.h"
 #include "monitor/settings_files_store.h"
-#include "monitor/shortcut_keys.h"
-#include "monitor/sync_device_jobs.h"
-#include "monitor/talk_registration.h"
+#include "monitor/playback/shortcut_keys.h"
+#include "monitor/keyboard/sync_device_jobs.h"
+#include "monitor/talk/talk_registration.h"
 #include "monitor/timer_ids.h"
-#include "monitor/tray_icon_thread.h"
-#include "monitor/wave_file_player.h"
+#include "monitor/tray/tray_icon_thread.h"
+#include "monitor/sound/wave_file_player.h"
 #include "monitor/win32/window_thread_timers.h"
 #include "platform/win32/current_keyboard_layout.h"
 #include "platform/win32/high_resolution_clock.h"
@@ -53,6 +54,17 @@ class AnnouncerAnnouncements final : public Announcements {
 
  private:
   Announcer& announcer_;
+};
+
+class ConfigInfoDataStore final : public InfoDataStore {
+ public:
+  explicit ConfigInfoDataStore(SettingsFiles& files) : files_(files) {}
+  bool WriteInfoData(const std::uint8_t (&infoData)[kInfoDataSize]) override {
+    return files_.WriteInfoData(infoData);
+  }
+
+ private:
+  SettingsFiles& files_;
 };
 
 // The player thread and the key functions that hand it macros: both exist
@@ -113,6 +125,8 @@ struct MonitorProgram::Parts {
         countdown(timers, sounds),
         announcer(settings.local(), timers, sounds, countdown),
         announcements(announcer),
+        infoDataStore(files.files()),
+        achievements(settings, infoDataStore, announcer),
         syncStore(files.files()),
         syncEffects(syncStore),
         applyProgress(messenger),
@@ -132,7 +146,8 @@ struct MonitorProgram::Parts {
         monitor(MonitorServices{messenger, timers, trayThread, shell, keyboardRepeat, settingsMutex,
                                 files, windowClock},
                 keyboard, settings,
-                MonitorFeatureSet{jobs, announcements, playback, playback, &firmware}) {}
+                MonitorFeatureSet{jobs, announcements, playback, playback, &firmware, nullptr,
+                                  &achievements}) {}
 
   std::string folder;
   Win32WindowMessenger messenger;
@@ -158,6 +173,8 @@ struct MonitorProgram::Parts {
   Countdown countdown;
   Announcer announcer;
   AnnouncerAnnouncements announcements;
+  ConfigInfoDataStore infoDataStore;
+  Achievements achievements;
 
   SettingsFilesSyncStore syncStore;
   DeferredSyncEffects syncEffects;

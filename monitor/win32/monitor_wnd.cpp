@@ -1,7 +1,7 @@
 #include "monitor/win32/monitor_wnd.h"
 
 #include "device/zendrel_api.h"
-#include "monitor/device_event.h"
+#include "monitor/keyboard/device_event.h"
 #include "monitor/monitor_messages.h"
 #include "monitor/timer_ids.h"
 #include "monitor/win32/monitor_program.h"

@@ -7,8 +7,8 @@
 #include <string>
 #include <vector>
 
-#include "monitor/player_thread.h"
-#include "monitor/shortcut_keys.h"
+#include "monitor/playback/player_thread.h"
+#include "monitor/playback/shortcut_keys.h"
 #include "monitor/tests/win32/input_witness_process.h"
 #include "platform/win32/current_keyboard_layout.h"
 #include "platform/win32/high_resolution_clock.h"

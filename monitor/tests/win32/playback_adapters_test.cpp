@@ -11,9 +11,9 @@
 #include <memory>
 #include <vector>
 
-#include "monitor/sound_table.h"
-#include "monitor/wave_file_player.h"
-#include "monitor/wave_image.h"
+#include "monitor/sound/sound_table.h"
+#include "monitor/sound/wave_file_player.h"
+#include "monitor/sound/wave_image.h"
 #include "platform/path.h"
 #include "platform/win32/high_resolution_clock.h"
 #include "platform/win32/locked_sound_output.h"

@@ -15,6 +15,7 @@
 
 #include "device/profile_reports.h"
 #include "device/zendrel_api.h"
+#include "monitor/achievements/info_record.h"
 #include "monitor/win32/tests/monitor_folder_test.h"
 #include "platform/win32/shared_memory.h"
 #include "settings/ini_file.h"
@@ -89,6 +90,23 @@ TEST_F(MonitorEndToEnd, ProfileSwitchedOnTheKeyboardReachesConfigIni) {
   ASSERT_TRUE(WaitForConfig("Device", 1));
   ASSERT_EQ(Sim("profile 3").exitCode, 0u);
   EXPECT_TRUE(WaitForConfig("CurrentProfile", 2));
+}
+
+// A usage count from the keyboard reaches config.ini, as Windows reads it
+// back, with the trophy it unlocked.
+TEST_F(MonitorEndToEnd, UsageCounterAndItsTrophyReachConfigIni) {
+  ASSERT_NE(StartWithKeyboard(), nullptr);
+  ASSERT_EQ(Sim("counter 8 1001").exitCode, 0u);
+  InfoRecord record{};
+  EXPECT_TRUE(WaitUntil(
+      [&] {
+        return GetPrivateProfileStructA("Setting", "InfoData", &record, sizeof(record),
+                                        Path("config.ini").c_str()) &&
+               record.Counters[7] == 1001;
+      },
+      10000));
+  EXPECT_EQ(record.Trophies[0], 1);
+  EXPECT_EQ(record.LastTrophy, 1);
 }
 
 TEST_F(MonitorEndToEnd, UnplugStoresDeviceZeroAndThePlugBringsItBack) {
