@@ -56,4 +56,17 @@ unsigned VkOfUsage(unsigned usage, const KeyboardLayout& layout) {
   return FixedVkOfUsage(usage);
 }
 
+std::uint8_t UsageOfScanCode(unsigned scan) {
+  if (scan == 0) return 0;
+  for (unsigned usage = kFirstScanUsage; usage <= kLastScanUsage; ++usage)
+    if (kScanCodes[usage - kFirstScanUsage] == scan) return static_cast<std::uint8_t>(usage);
+  return 0;
+}
+
+std::uint8_t UsageOfFixedVk(unsigned vk) {
+  for (const FixedRow& row : kFixedVks)
+    if (row.vk == vk) return row.usage;
+  return 0;
+}
+
 }  // namespace brelfx

@@ -23,4 +23,9 @@ std::uint8_t FixedVkOfUsage(unsigned usage);
 // the usage has no row.
 unsigned VkOfUsage(unsigned usage, const KeyboardLayout& layout);
 
+// The reverse ways, for keys the user presses: the usage whose row carries
+// this scan code (0x04-0x45), or this fixed virtual key; 0 when none does.
+std::uint8_t UsageOfScanCode(unsigned scan);
+std::uint8_t UsageOfFixedVk(unsigned vk);
+
 }  // namespace brelfx

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "platform/file_system.h"
@@ -20,6 +21,9 @@ struct TimerRecord {
 static_assert(sizeof(TimerRecord) == 104, "the file stores the record byte for byte");
 
 using TimerList = std::vector<TimerRecord>;
+
+// config\Timer.ini in the program's folder.
+std::string TimerFilePath(std::string_view programFolder);
 
 // Section "Timer": "Count", then one struct key per timer. A damaged or
 // missing timer key gives the all-zero timer, which is still listed; a

@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "option/app/key_pages/function_command_ids.h"
+#include "option/app/trimmed_name.h"
 #include "settings/text_field.h"
 
 namespace brelfx {
@@ -21,12 +22,6 @@ MenuEntry Submenu(std::string text, std::vector<MenuEntry> items, bool highlight
                   int minWidth = kMenuMinWidth) {
   return MenuEntry{MenuEntry::Kind::kSubmenu, 0, std::move(text), highlight, minWidth,
                    std::move(items)};
-}
-
-std::string Trimmed(const std::string& text) {
-  const auto first = text.find_first_not_of(" \t\r\n");
-  if (first == std::string::npos) return {};
-  return text.substr(first, text.find_last_not_of(" \t\r\n") - first + 1);
 }
 
 // Sets after which the list is divided: the two game families most users
@@ -52,8 +47,8 @@ MenuEntry MacroSubmenu(bool withPlayPause, const KeyAssignment& key, const Macro
       const std::string name = TextField(set.macros[m].Name);
       setItems.push_back(Command(id::kFirstMacro + 100 * s + m, name, currentSet && name == keyMacro));
     }
-    items.push_back(Submenu(Trimmed(set.name), std::move(setItems), currentSet));
-    if (EndsGroup(Trimmed(set.name))) items.push_back(Separator());
+    items.push_back(Submenu(TrimmedName(set.name), std::move(setItems), currentSet));
+    if (EndsGroup(TrimmedName(set.name))) items.push_back(Separator());
   }
   return Submenu("Macro + Preset Function", std::move(items));
 }

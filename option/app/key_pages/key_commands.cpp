@@ -3,12 +3,16 @@
 #include <cstring>
 
 #include "option/app/key_pages/function_command_ids.h"
+#include "option/app/timers/timer_rules.h"
 #include "settings/text_field.h"
 
 namespace brelfx {
 namespace {
 
 namespace id = function_id;
+
+// Each timer the list may hold has its menu id.
+static_assert(kMostTimers == id::kMaxTimers);
 
 bool IsTimerCommand(unsigned command) {
   return command >= id::kFirstTimer && command < id::kFirstTimer + id::kMaxTimers;
@@ -63,15 +67,11 @@ bool WriteSideData(unsigned command, std::uint8_t code, KeyAssignment& key,
 }
 
 void AppendTimer(KeyCommandContext& context) {
-  // Timer items stop at the 50th id, so a 51st timer could never be assigned.
-  if (static_cast<int>(context.timers.size()) >= id::kMaxTimers) return;
+  if (!CanCreateTimer(context.timers)) return;
   std::string name;
   int seconds = 0;
   if (!context.ui.CreateTimer(context.timers, name, seconds)) return;
-  TimerRecord timer{};
-  timer.seconds = seconds;
-  SetTextField(timer.name, name);
-  context.timers.push_back(timer);
+  context.timers.push_back(MakeTimer(name, seconds));
   context.saveTimers(context.timers);
 }
 

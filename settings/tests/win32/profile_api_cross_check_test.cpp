@@ -10,6 +10,7 @@
 
 #include "settings/ini_file.h"
 #include "settings/profile_file.h"
+#include "settings/timer_file.h"
 #include "tests/support/fully_used_settings.h"
 #include "tests/support/temp_folder.h"
 
@@ -119,6 +120,24 @@ TEST_F(ProfileApiCrossCheck, ApiWrittenFilesReadBackThroughIniFile) {
   ASSERT_TRUE(ReadProfileFile(SystemFileSystem(), path, *read));
   EXPECT_EQ(std::memcmp(read.get(), &profile, sizeof(ProfileRecord)), 0);
   EXPECT_EQ(IniFile(path).ReadString("extra", "note", ""), ApiString(path, "Extra", "Note"));
+}
+
+TEST_F(ProfileApiCrossCheck, TimerFileReadsBackThroughTheApi) {
+  const std::string path = folder_.Join("Timer.ini");
+  TimerList timers(2, TimerRecord{});
+  timers[0].seconds = 15;
+  std::strcpy(timers[0].name, "Tea");
+  timers[1].seconds = 999;
+  std::strcpy(timers[1].name, "Respawn");
+  ASSERT_TRUE(SaveTimers(path, timers));
+
+  EXPECT_EQ(ApiInt(path, "Timer", "Count"), 2);
+  for (int i = 0; i < 2; ++i) {
+    TimerRecord read{};
+    EXPECT_TRUE(GetPrivateProfileStructA("Timer", std::to_string(i).c_str(), &read, sizeof(read),
+                                         path.c_str()));
+    EXPECT_EQ(std::memcmp(&read, &timers[i], sizeof(read)), 0) << i;
+  }
 }
 
 }  // namespace
