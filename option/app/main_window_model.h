@@ -19,9 +19,11 @@
 #include "platform/shared_memory.h"
 #include "platform/window_messenger.h"
 #include "settings/companion_device.h"
+#include "settings/macro_library.h"
 #include "settings/option_settings_link.h"
 #include "settings/osd_setting.h"
 #include "settings/settings_files.h"
+#include "settings/timer_file.h"
 
 namespace brelfx {
 
@@ -58,6 +60,11 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   const OSDSetting& osdSetting() const { return osd_; }
   const CompanionDeviceList& deviceList() const { return *deviceList_; }
   const MainHelpTexts& helpTexts() const { return helpTexts_; }
+  // The key pages' timer list (config\Timer.ini, read at start-up) and the
+  // macro library their menus offer.
+  TimerList& timers() { return timers_; }
+  bool SaveTimers();
+  const MacroLibrary& macros() const { return macros_; }
 
   // Tab click; false when the page already is the current one.
   bool SelectTab(PageId id);
@@ -101,6 +108,7 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   void ShowMainView();
   void LoadHelpLibrary();
   ProfileRecord& ActiveProfile();
+  std::string TimerFilePath() const;
 
   MainWindowServices services_;
   SettingsFiles files_;
@@ -110,6 +118,8 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   VersionTexts versions_;
   OSDSetting osd_{};
   std::unique_ptr<CompanionDeviceList> deviceList_;
+  TimerList timers_;
+  MacroLibrary macros_;
   MainHelpTexts helpTexts_;
   std::unique_ptr<StringSource> helpLibrary_;
 };
