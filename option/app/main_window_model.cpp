@@ -110,6 +110,10 @@ TransferResult MainWindowModel::SaveProfile(const std::string& chosenPath) {
 
 PublishOutcome MainWindowModel::Apply() { return link_.Apply(ApplyMode::kSendChanges); }
 
+void MainWindowModel::OnKeysChanged() {
+  for (PageId id : {PageId::kMain, PageId::kZonix, PageId::kMediaF}) pages_.Reload(id, edited());
+}
+
 void MainWindowModel::OnProfileColorsChanged() { ShowMainView(); }
 
 bool MainWindowModel::OnMonitorMessage(unsigned int message) {

@@ -85,6 +85,8 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   // Apply, and OK before the window closes. Cancel and Exit apply nothing:
   // the window just closes and the edits go with it.
   PublishOutcome Apply();
+  // A key page changed a key of the active profile: the key pages all show it.
+  void OnKeysChanged();
   // The Advanced page changed a colour: the slot swatches follow.
   void OnProfileColorsChanged();
   // The monitor's notifications; false for any other message.

@@ -3,6 +3,7 @@
 // clearing of what no longer belongs, the dialogs' OK and Cancel, the timer
 // limit and the shift-pair rule.
 #include "option/app/key_pages/key_commands.h"
+#include "option/app/key_pages/shortcut_bits.h"
 
 #include <gtest/gtest.h>
 
@@ -252,6 +253,23 @@ TEST_F(KeyCommandsTest, VexaOnAStandardKeyBlocksItsTwinUntilItIsTakenBack) {
   EXPECT_EQ(Changed(7), 0);
   ASSERT_TRUE(Run(1002, 8));
   EXPECT_EQ(Key(3).FunctionCode, DefaultFunctionCode(3));
+}
+
+}  // namespace
+}  // namespace brelfx
+
+namespace brelfx {
+namespace {
+
+TEST(ShortcutBits, TickedBoxesGiveTheStoredByteAndBack) {
+  EXPECT_EQ(ModifierBits({false, true, true, false, false}), 0x06);  // Ctrl+Shift
+  EXPECT_EQ(ModifierBits({false, false, false, true, true}), 0x18);
+  EXPECT_EQ(ModifierBits({true, true, true, true, true}), 0x01);  // None wins alone
+  const ShortcutFlags ctrlShift = FlagsFromModifierBits(0x06);
+  EXPECT_FALSE(ctrlShift.none);
+  EXPECT_TRUE(ctrlShift.ctrl && ctrlShift.shift && !ctrlShift.alt && !ctrlShift.win);
+  EXPECT_TRUE(FlagsFromModifierBits(0x00).none);
+  EXPECT_TRUE(FlagsFromModifierBits(0x07).none);
 }
 
 }  // namespace
