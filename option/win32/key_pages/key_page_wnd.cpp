@@ -114,6 +114,7 @@ LRESULT CKeyPageWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       else OnMenuCommand(LOWORD(wParam));
       return 0;
     case WM_CONTROL_HOVER: OnHover(wParam == 1, static_cast<int>(lParam)); return 0;
+    case WM_INITMENUPOPUP: SkinMenuTree::OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); return 0;
     default: return CPageWnd::HandleMessage(message, wParam, lParam);
   }
 }
@@ -131,10 +132,9 @@ void CKeyPageWnd::OpenFunctionMenu(int position) {
   menuKey_ = KeyButtons(kind_)[position].keyIndex;
   // The key's record as the menu's reference: it marks the current macro.
   const KeyAssignment key = profile->MacroKeyInfo[menuKey_];
-  const SkinMenuTree menu(menuFont_.get(), BuildFunctionMenu(kind_, position, key,
-                                                             {host_.Macros(), host_.Timers(),
-                                                              host_.Devices()}));
-  TrackDropDownMenu(menu.root(), keys_[position].button, hwnd(), menuGuard_);
+  TrackMenuTree(menuFont_.get(),
+                BuildFunctionMenu(kind_, position, key, {host_.Macros(), host_.Timers(), host_.Devices()}),
+                keys_[position].button, hwnd(), menuGuard_);
 }
 
 void CKeyPageWnd::OpenPlayerMenu() {

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -14,9 +15,11 @@
 #include <string>
 #include <thread>
 
+#include "device/key_layer_reports.h"
 #include "device/profile_reports.h"
 #include "monitor/win32/tests/monitor_folder_test.h"
 #include "option/win32/main_window_layout.h"
+#include "settings/profile_file.h"
 #include "settings/settings_block.h"
 #include "settings/shared_catalogue.h"
 
@@ -113,6 +116,36 @@ int OptionWindowCount() {
 
 HWND FindChild(HWND parent, const char* className) {
   return FindWindowExA(parent, nullptr, className, nullptr);
+}
+
+// The popup menus on the screen, left to right (a submenu opens to the right).
+std::vector<HWND> OpenMenus() {
+  std::vector<HWND> menus;
+  HWND menu = nullptr;
+  while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)))
+    if (IsWindowVisible(menu)) menus.push_back(menu);
+  std::sort(menus.begin(), menus.end(), [](HWND a, HWND b) {
+    RECT ra, rb;
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    return ra.left < rb.left;
+  });
+  return menus;
+}
+
+// The middle of item `index` of a menu whose items are 18 pixels high and
+// separators 5: the frame is what the window has beyond the items.
+POINT MenuItemCentre(HWND menu, int index, const std::string& items) {
+  RECT frame;
+  GetWindowRect(menu, &frame);
+  const auto height = [](char c) { return c == '-' ? 5 : 18; };
+  int total = 0, above = 0;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (static_cast<int>(i) < index) above += height(items[i]);
+    total += height(items[i]);
+  }
+  const int border = (frame.bottom - frame.top - total) / 2;
+  return POINT{(frame.left + frame.right) / 2, frame.top + border + above + height(items[index]) / 2};
 }
 
 std::wstring WindowTextW(HWND window) {
@@ -245,6 +278,35 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   for (int tab = 5; tab >= 0; --tab) {
     Click(Centre(window, layout::kTabs[tab]));
     Screenshot(std::string("option-tab-") + tabNames[tab]);
+  }
+
+  // Main page, M1's function menu: Profile, then Profile 3; Apply sends
+  // the macro key layer of the active slot and the stamp.
+  const POINT page{12, 124};
+  ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+  Click(Centre(window, "M1,17,102,140,18,", page));
+  ASSERT_TRUE(WaitUntil([] { return OpenMenus().size() == 1; }, 5000));
+  // Vexa, Talk, six submenus, a separator and nine commands.
+  const std::string mainItems = "xxxxxxxx-xxxxxxxxx";
+  MoveTo(MenuItemCentre(OpenMenus()[0], 4, mainItems));
+  ASSERT_TRUE(WaitUntil([] { return OpenMenus().size() == 2; }, 5000));
+  Screenshot("option-menu-profile");
+  Click(MenuItemCentre(OpenMenus()[1], 5, "xxxxxxxx"));
+  ASSERT_TRUE(WaitUntil([] { return OpenMenus().empty(); }, 5000));
+  Screenshot("option-main-m1-profile3");
+  Click(Centre(window, layout::kApply));
+  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+      << Sim("capture").output;
+  {
+    auto applied = std::make_unique<ProfileRecord>();
+    ASSERT_TRUE(ReadProfileFile(SystemFileSystem(), Path("config\\Default3.tkp"), *applied));
+    EXPECT_EQ(applied->MacroKeyInfo[0].FunctionCode, 181);  // Profile 3
+    const auto layer = BuildKeyLayerReport(kMacroKeyLayer, *applied, 3);
+    const auto keys = SentReports(Sim("capture").output);
+    ASSERT_EQ(keys.size(), 3u) << Sim("capture").output;
+    EXPECT_EQ(keys[0], std::vector<std::uint8_t>(layer.begin(), layer.end()));
+    EXPECT_EQ(keys[1].at(0), 0x14);  // the stamp
+    EXPECT_EQ(keys[2].at(0), 0x15);  // the host state
   }
 
   // German: hovering Apply shows the German help text.
