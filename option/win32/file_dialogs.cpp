@@ -1,6 +1,7 @@
 #include "option/win32/file_dialogs.h"
 
 #include <commdlg.h>
+#include <shlobj.h>
 
 #include <cstring>
 
@@ -9,10 +10,12 @@ namespace {
 
 // "Tarvek Keyboard Profile(*.tkp)|*.tkp|" with the separators as the dialog wants them.
 constexpr char kProfileFilter[] = "Tarvek Keyboard Profile(*.tkp)\0*.tkp\0";
-constexpr char kProgramFilter[] = "Programs (*.exe)\0*.exe\0All files (*.*)\0*.*\0";
+// "exe file(*.exe)|*.EXE|": programs only, as a key or a profile starts them.
+constexpr char kProgramFilter[] = "exe file(*.exe)\0*.EXE\0";
 
 std::optional<std::string> Ask(HWND owner, const std::string& initialFile, const char* filter,
-                               const char* extension, DWORD flags, bool save) {
+                               const char* extension, DWORD flags, bool save,
+                               const char* initialFolder = nullptr) {
   char path[MAX_PATH] = "";
   std::strncpy(path, initialFile.c_str(), MAX_PATH - 1);
   OPENFILENAMEA dialog{};
@@ -22,6 +25,8 @@ std::optional<std::string> Ask(HWND owner, const std::string& initialFile, const
   dialog.lpstrFile = path;
   dialog.nMaxFile = MAX_PATH;
   dialog.lpstrDefExt = extension;
+  // Used while the initial file names no folder of its own.
+  dialog.lpstrInitialDir = initialFolder;
   dialog.Flags = flags | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
   const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
   if (!chosen) return std::nullopt;
@@ -41,8 +46,21 @@ std::optional<std::string> AskProfileToSave(HWND owner, const std::string& initi
 }
 
 std::optional<std::string> AskProgram(HWND owner, const std::string& initialFile) {
-  return Ask(owner, initialFile, kProgramFilter, "exe", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
-             false);
+  // A program chosen before is shown in its folder; otherwise the dialog
+  // starts on the desktop, where the links to games and programs are.
+  const std::size_t slash = initialFile.find_last_of("\\/");
+  const DWORD folder = slash == std::string::npos
+                           ? INVALID_FILE_ATTRIBUTES
+                           : GetFileAttributesA(initialFile.substr(0, slash).c_str());
+  if (folder != INVALID_FILE_ATTRIBUTES && (folder & FILE_ATTRIBUTE_DIRECTORY)) {
+    return Ask(owner, initialFile, kProgramFilter, "exe", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST,
+               false);
+  }
+  char desktop[MAX_PATH] = "";
+  const bool haveDesktop =
+      SUCCEEDED(SHGetFolderPathA(nullptr, CSIDL_DESKTOPDIRECTORY, nullptr, 0, desktop));
+  return Ask(owner, "", kProgramFilter, "exe", OFN_FILEMUSTEXIST | OFN_PATHMUSTEXIST, false,
+             haveDesktop ? desktop : nullptr);
 }
 
 }  // namespace brelfx

@@ -1,5 +1,6 @@
 // The common file dialogs of the main window: profile files for Load and
-// Save, and a program for the profile edit dialog's browse buttons. Paths
+// Save, and a program for the browse buttons of the profile edit and
+// quick-launch dialogs (opened in the desktop folder). Paths
 // are ANSI, as the settings files store them. Nothing: the user cancelled.
 #pragma once
 

@@ -23,6 +23,12 @@
 #define BRELFX_IDB_LANGUAGE_LIST 3040    // language popup, 100 x 289
 #define BRELFX_IDB_PAGE 3060             // background of a page, 774 x 312
 #define BRELFX_IDB_APPLY_PROGRESS 3070   // Apply's progress bar, 529 x 20
+// The dialogs of the key pages' function menus.
+#define BRELFX_IDB_CREATE_TIMER 3160  // create timer, 525 x 356
+#define BRELFX_IDB_TIMER_EDITOR 3165  // timer editor, 525 x 356
+#define BRELFX_IDB_DELETE_TIMER 3170  // delete-timer confirmation, 305 x 206
+#define BRELFX_IDB_SHORTCUT 3175      // shortcut, 460 x 206
+#define BRELFX_IDB_QUICK_LAUNCH 3180  // quick launch, 305 x 245
 
 // The lit windows-profile marker, 22 x 22, for the image-button placement:
 // normal, hover, pressed, disabled. The off marker is cut from the main skin.

@@ -1,6 +1,7 @@
 #include "option/win32/profile_edit_dialog.h"
 
 #include "option/skin/win32/placement.h"
+#include "option/win32/dialogs/dialog_fields.h"
 #include "option/win32/file_dialogs.h"
 #include "option/win32/option_art_ids.h"
 
@@ -18,20 +19,7 @@ constexpr const char kOk[] = "BUTTON_OK,14,310,60,26,";
 constexpr const char kCancel[] = "BUTTON_CANCEL,78,310,100,26,";
 constexpr const char kExit[] = "BUTTON_Exit,494,3,22,22,";
 
-constexpr COLORREF kFieldText = RGB(230, 236, 244);
-constexpr COLORREF kFieldBackground = RGB(8, 9, 11);
-
-constexpr SkinSetIds kSkin{BRELFX_IDB_PROFILE_EDIT, BRELFX_IDB_PROFILE_EDIT + 1,
-                           BRELFX_IDB_PROFILE_EDIT + 2, BRELFX_IDB_PROFILE_EDIT + 3,
-                           BRELFX_IDB_PROFILE_EDIT + 4};
-
-void PlaceField(HWND owner, CBitmapEdit& field, const char* layout, std::size_t limit,
-                const std::string& text) {
-  field.Create(WS_VISIBLE | WS_TABSTOP, ToRect(ParseLayoutString(layout).rect), owner, 0);
-  field.SetColors(kFieldText, kFieldBackground);
-  field.SetTextLimit(limit);
-  field.SetTextSilently(text);
-}
+constexpr SkinSetIds kSkin = DialogSkin(BRELFX_IDB_PROFILE_EDIT);
 
 }  // namespace
 
@@ -39,9 +27,9 @@ CProfileEditDialog::CProfileEditDialog(ProfileEditForm& form) : SkinDialog(kSkin
 
 bool CProfileEditDialog::OnInitDialog() {
   SetWindowTextA(hwnd(), "Profile");
-  PlaceField(hwnd(), name_, kName, kProfileNameLimit, form_.name());
+  PlaceTextField(hwnd(), name_, kName, kProfileNameLimit, form_.name());
   for (int i = 0; i < kGamePathCount; ++i) {
-    PlaceField(hwnd(), paths_[i], kPaths[i], kGamePathLimit, form_.gamePath(i));
+    PlaceTextField(hwnd(), paths_[i], kPaths[i], kGamePathLimit, form_.gamePath(i));
     PlaceSkinButton(hwnd(), browse_[i], kBrowse[i], skin());
   }
   PlaceEndButton(ok_, kOk, kDialogOk);

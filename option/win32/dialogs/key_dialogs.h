@@ -13,11 +13,12 @@ namespace brelfx {
 
 // "Create Timer": name and seconds start with the preset; on OK they hold the
 // trimmed name (not empty, unique in the list ignoring case and blanks) and
-// the length (15-999 s).
+// the length (15-999 s). Does not open (false) when the list is full.
 bool RunCreateTimerDialog(HWND owner, const TimerList& timers, std::string& name, int& seconds);
 
-// "Edit/Delete Timer": changes the list in place, starting with the timer at
-// firstIndex; the caller writes the timer file after OK.
+// "Edit/Delete Timer": starts with the timer at firstIndex; on OK the list
+// holds the renamed, re-timed and deleted timers (CANCEL leaves it as it
+// was), and the caller writes the timer file.
 bool RunTimerEditorDialog(HWND owner, TimerList& timers, int firstIndex);
 
 struct ShortcutChoice {
