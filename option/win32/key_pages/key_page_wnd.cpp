@@ -113,7 +113,7 @@ LRESULT CKeyPageWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
       if (lParam) OnButton(reinterpret_cast<HWND>(lParam));
       else OnMenuCommand(LOWORD(wParam));
       return 0;
-    case WM_CONTROL_HOVER: OnHover(wParam == 1, static_cast<int>(lParam)); return 0;
+    case WM_CONTROL_HOVER: ShowHighlight(static_cast<int>(lParam) - kKeyButtonHoverBase); return 0;
     case WM_INITMENUPOPUP: SkinMenuTree::OnInitMenuPopup(reinterpret_cast<HMENU>(wParam)); return 0;
     default: return CPageWnd::HandleMessage(message, wParam, lParam);
   }
@@ -135,6 +135,7 @@ void CKeyPageWnd::OpenFunctionMenu(int position) {
   TrackMenuTree(menuFont_.get(),
                 BuildFunctionMenu(kind_, position, key, {host_.Macros(), host_.Timers(), host_.Devices()}),
                 keys_[position].button, hwnd(), menuGuard_);
+  ShowHighlight(position);
 }
 
 void CKeyPageWnd::OpenPlayerMenu() {
@@ -165,11 +166,13 @@ void CKeyPageWnd::OnMenuCommand(unsigned id) {
   host_.ProfileModified();
 }
 
-void CKeyPageWnd::OnHover(bool entered, int hoverIndex) {
-  const int position = hoverIndex - kKeyButtonHoverBase;
+// By the button's state when the message arrives, not by the message: a
+// hover posted before the button's menu closed can arrive after it.
+void CKeyPageWnd::ShowHighlight(int position) {
   if (position < 0 || position >= static_cast<int>(keys_.size())) return;
-  keys_[position].keyBox.Show(entered);
-  keys_[position].layerTab.Show(entered);
+  const bool lit = keys_[position].button.IsHovered();
+  keys_[position].keyBox.Show(lit);
+  keys_[position].layerTab.Show(lit);
 }
 
 }  // namespace brelfx

@@ -45,7 +45,7 @@ class CKeyPageWnd final : public CPageWnd {
   void OpenFunctionMenu(int position);
   void OpenPlayerMenu();
   void OnMenuCommand(unsigned id);
-  void OnHover(bool entered, int hoverIndex);
+  void ShowHighlight(int position);
   ProfileRecord* ActiveProfile() const;
 
   KeyPageKind kind_;

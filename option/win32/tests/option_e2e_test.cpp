@@ -17,6 +17,7 @@
 
 #include "device/key_layer_reports.h"
 #include "device/profile_reports.h"
+#include "monitor/tests/win32/input_witness_process.h"
 #include "monitor/win32/tests/monitor_folder_test.h"
 #include "option/win32/main_window_layout.h"
 #include "settings/profile_file.h"
@@ -210,6 +211,34 @@ class OptionEndToEnd : public MonitorFolderTest {
     return text;
   }
 
+  // Opens the function menu of a Main page key and clicks through it: the
+  // item at each position, submenus by hovering. The menu is that of a
+  // standard-layer key (Vexa, Talk, six submenus, a separator, nine
+  // commands); `submenu` gives the items of the one opened (x an item, - a
+  // separator).
+  void ChooseFromKeyMenu(HWND window, const char* button, std::vector<int> path,
+                         const std::string& submenu = {}) {
+    Click(Centre(window, button, {12, 124}));
+    ASSERT_TRUE(WaitUntil([] { return OpenMenus().size() == 1; }, 5000));
+    const std::string trees[] = {"xxxxxxxx-xxxxxxxxx", submenu};
+    for (std::size_t level = 0; level < path.size(); ++level) {
+      const POINT item = MenuItemCentre(OpenMenus()[level], path[level], trees[level]);
+      if (level + 1 == path.size()) {
+        Click(item);
+      } else {
+        MoveTo(item);
+        ASSERT_TRUE(WaitUntil([&] { return OpenMenus().size() == level + 2; }, 5000));
+      }
+    }
+    ASSERT_TRUE(WaitUntil([] { return OpenMenus().empty(); }, 5000));
+  }
+
+  static std::string ButtonText(HWND window, const char* button, POINT page) {
+    char text[200] = "";
+    GetWindowTextA(WindowFromPoint(Centre(window, button, page)), text, sizeof(text));
+    return text;
+  }
+
   std::vector<UniqueHandle> options_;
 };
 
@@ -287,6 +316,52 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
     EXPECT_EQ(keys[1].at(0), 0x14);  // the stamp
     EXPECT_EQ(keys[2].at(0), 0x15);  // the host state
   }
+
+  // M2 gets Ctrl+Shift+K through the shortcut dialog, typed on the
+  // keyboard; pressed on the keyboard after Apply, it types that.
+  ChooseFromKeyMenu(window, "M2,17,124,140,18,", {10});
+  HWND shortcut = WaitForWindow("Pelko Key Shortcut Dialog");
+  ASSERT_NE(shortcut, nullptr);
+  for (WORD vk : {WORD(VK_LCONTROL), WORD(VK_LSHIFT), WORD('K')}) PressKey(vk);
+  for (WORD vk : {WORD('K'), WORD(VK_LSHIFT), WORD(VK_LCONTROL)}) ReleaseKey(vk);
+  Click(Centre(shortcut, "BUTTON_OK,14,162,60,30,"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(shortcut); }, 5000));
+  EXPECT_EQ(ButtonText(window, "M2,17,124,140,18,", page), "Ctrl+Shift+K");
+  ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+  Click(Centre(window, layout::kApply));
+  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+      << Sim("capture").output;
+  {
+    InputWitness witness;
+    ASSERT_TRUE(witness.WaitReady());
+    ASSERT_EQ(Sim("press 2").exitCode, 0u);
+    ASSERT_EQ(Sim("release 2").exitCode, 0u);
+    std::this_thread::sleep_for(500ms);
+    std::vector<std::string> seen = witness.Seen();
+    ASSERT_EQ(seen.size(), 6u) << ::testing::PrintToString(seen);
+    EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.begin() + 4),
+              (std::vector<std::string>{WitnessKeyLine(VK_CONTROL, false), WitnessKeyLine(VK_SHIFT, false),
+                                        WitnessKeyLine('K', false), WitnessKeyLine('K', true)}));
+    std::sort(seen.begin() + 4, seen.end());
+    std::vector<std::string> ups{WitnessKeyLine(VK_CONTROL, true), WitnessKeyLine(VK_SHIFT, true)};
+    std::sort(ups.begin(), ups.end());
+    EXPECT_EQ(std::vector<std::string>(seen.begin() + 4, seen.end()), ups);
+  }
+
+  // A new timer "tea" from T1's menu, then assigned to T1: its caption.
+  ChooseFromKeyMenu(window, "T1,17,233,140,18,", {3, 0}, "xxx");
+  HWND timer = WaitForWindow("Create Timer");
+  ASSERT_NE(timer, nullptr);
+  Click(Centre(timer, "EDIT_PROFILE_NAME,116,90,182,15,"));
+  for (WORD vk : {WORD('T'), WORD('E'), WORD('A')}) {
+    PressKey(vk);
+    ReleaseKey(vk);
+  }
+  Click(Centre(timer, "BUTTON_OK,14,310,60,26,"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(timer); }, 5000));
+  ChooseFromKeyMenu(window, "T1,17,233,140,18,", {3, 4}, "xxx-x");
+  EXPECT_EQ(ButtonText(window, "T1,17,233,140,18,", page), "tea");
+  Screenshot("option-main-keys-assigned");
 
   // German: hovering Apply shows the German help text.
   OpenLanguages(window);
