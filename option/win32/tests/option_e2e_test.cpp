@@ -326,7 +326,9 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   for (WORD vk : {WORD('K'), WORD(VK_LSHIFT), WORD(VK_LCONTROL)}) ReleaseKey(vk);
   Click(Centre(shortcut, "BUTTON_OK,14,162,60,30,"));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(shortcut); }, 5000));
-  EXPECT_EQ(ButtonText(window, "M2,17,124,140,18,", page), "Ctrl+Shift+K");
+  EXPECT_TRUE(WaitUntil([&] { return ButtonText(window, "M2,17,124,140,18,", page) == "Ctrl+Shift+K"; },
+                        5000))
+      << ButtonText(window, "M2,17,124,140,18,", page);
   ASSERT_EQ(Sim("capture clear").exitCode, 0u);
   Click(Centre(window, layout::kApply));
   ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
@@ -360,7 +362,8 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   Click(Centre(timer, "BUTTON_OK,14,310,60,26,"));
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(timer); }, 5000));
   ChooseFromKeyMenu(window, "T1,17,233,140,18,", {3, 4}, "xxx-x");
-  EXPECT_EQ(ButtonText(window, "T1,17,233,140,18,", page), "tea");
+  EXPECT_TRUE(WaitUntil([&] { return ButtonText(window, "T1,17,233,140,18,", page) == "tea"; }, 5000))
+      << ButtonText(window, "T1,17,233,140,18,", page);
   Screenshot("option-main-keys-assigned");
 
   // German: hovering Apply shows the German help text.
