@@ -6,6 +6,7 @@
 #include "option/app/advanced_page/configuration_reset.h"
 #include "option/app/languages.h"
 #include "option/app/program_identity.h"
+#include "platform/path.h"
 #include "settings/firmware_version_text.h"
 
 namespace brelfx {
@@ -37,9 +38,9 @@ void MainWindowModel::Start() {
   // section (the shared-memory seam opens both together) and fills the saved
   // and the edited block from the monitor, or from the files without it.
   link_.Start();
-  // The macro presets and the timers are read with the macro library; here
-  // only the on-screen display settings.
+  // The macro presets are read with the macro library.
   osd_ = files_.ReadOsdSetting();
+  timers_ = LoadTimers(TimerFilePath(), services_.fs);
   ReloadDeviceList();
   // The files already brought the registry's key repeat; the monitor's block
   // carries what the keyboard had.
@@ -55,6 +56,12 @@ void MainWindowModel::AttachPage(PageId id, Page& page) {
   page.Reload(edited());
   NoStrings none;
   page.ReloadStrings(helpLibrary_ ? *helpLibrary_ : static_cast<StringSource&>(none));
+}
+
+bool MainWindowModel::SaveTimers() { return brelfx::SaveTimers(TimerFilePath(), timers_, services_.fs); }
+
+std::string MainWindowModel::TimerFilePath() const {
+  return JoinPath(JoinPath(services_.programFolder, "config"), "Timer.ini");
 }
 
 bool MainWindowModel::SelectTab(PageId id) { return pages_.Select(id); }
@@ -107,6 +114,10 @@ PublishOutcome MainWindowModel::Apply(ApplyMode mode) { return link_.Apply(mode)
 void MainWindowModel::ResetConfiguration() {
   brelfx::ResetConfiguration(edited());
   RefreshEverything();
+}
+
+void MainWindowModel::OnKeysChanged() {
+  for (PageId id : {PageId::kMain, PageId::kZonix, PageId::kMediaF}) pages_.Reload(id, edited());
 }
 
 void MainWindowModel::OnProfileColorsChanged() { ShowMainView(); }

@@ -19,9 +19,11 @@
 #include "platform/shared_memory.h"
 #include "platform/window_messenger.h"
 #include "settings/companion_device.h"
+#include "settings/macro_library.h"
 #include "settings/option_settings_link.h"
 #include "settings/osd_setting.h"
 #include "settings/settings_files.h"
+#include "settings/timer_file.h"
 
 namespace brelfx {
 
@@ -58,6 +60,11 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   const OSDSetting& osdSetting() const { return osd_; }
   const CompanionDeviceList& deviceList() const { return *deviceList_; }
   const MainHelpTexts& helpTexts() const { return helpTexts_; }
+  // The key pages' timer list (config\Timer.ini, read at start-up) and the
+  // macro library their menus offer.
+  TimerList& timers() { return timers_; }
+  bool SaveTimers();
+  const MacroLibrary& macros() const { return macros_; }
 
   // Tab click; false when the page already is the current one.
   bool SelectTab(PageId id);
@@ -82,6 +89,8 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   // The Advanced page's reset, confirmed: the edited block becomes the
   // defaults and every page and slot shows them; Apply sends them.
   void ResetConfiguration();
+  // A key page changed a key of the active profile: the key pages all show it.
+  void OnKeysChanged();
   // The Advanced page changed a colour: the slot swatches follow.
   void OnProfileColorsChanged();
   // The monitor's notifications; false for any other message.
@@ -105,6 +114,7 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   void ShowMainView();
   void LoadHelpLibrary();
   ProfileRecord& ActiveProfile();
+  std::string TimerFilePath() const;
 
   MainWindowServices services_;
   SettingsFiles files_;
@@ -114,6 +124,8 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   VersionTexts versions_;
   OSDSetting osd_{};
   std::unique_ptr<CompanionDeviceList> deviceList_;
+  TimerList timers_;
+  MacroLibrary macros_;
   MainHelpTexts helpTexts_;
   std::unique_ptr<StringSource> helpLibrary_;
 };

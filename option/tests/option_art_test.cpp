@@ -11,6 +11,7 @@
 
 #include "option/app/advanced_page/advanced_page_layout.h"
 #include "option/app/advanced_page/key_repeat_layout.h"
+#include "option/app/key_pages/key_page_layout.h"
 #include "option/app/slot_colors.h"
 #include "option/app/update_page_layout.h"
 #include "option/skin/layout_string.h"
@@ -230,6 +231,33 @@ TEST(OptionArt, PlacesTheWindowCodeWritesOnAreLeftFree) {
   EXPECT_EQ(well(main), (SkinRect{help.left + 2, help.top + 2, help.right - 2, help.bottom - 2}));
   EXPECT_EQ(well(LoadRecipe("option_help_area.skin")),
             (SkinRect{2, 2, help.Width() - 2, help.Height() - 2}));
+}
+
+// The key pages place their buttons and light their keys from the tables in
+// option/app/key_pages: each must find its artwork in the page's picture.
+TEST(OptionArt, KeyPagesHaveArtworkAtEveryButtonAndKey) {
+  const std::pair<KeyPageKind, const char*> pages[] = {{KeyPageKind::kMain, "option_key_main.skin"},
+                                                       {KeyPageKind::kZonix, "option_key_zonix.skin"},
+                                                       {KeyPageKind::kMedia, "option_key_media.skin"}};
+  for (const auto& [kind, file] : pages) {
+    SCOPED_TRACE(file);
+    const SkinRecipe recipe = LoadRecipe(file);
+    EXPECT_EQ(recipe.width, 774);
+    EXPECT_EQ(recipe.height, 312);
+    std::vector<const char*> layout{key_page::kMacroManager};
+    for (const KeyButton& button : KeyButtons(kind)) {
+      layout.push_back(button.layout);
+      layout.push_back(button.keyBox);
+    }
+    if (kind == KeyPageKind::kMedia) layout.push_back(key_page::kSelectPlayer);
+    if (kind == KeyPageKind::kMain) layout.push_back(key_page::kVexaPicture);
+    for (const char* text : layout) {
+      const LayoutItem item = ParseLayoutString(text);
+      bool found = false;
+      for (const Element& e : recipe.elements) found |= e.name == item.name && e.rect == item.rect;
+      EXPECT_TRUE(found) << "no artwork at \"" << text << "\"";
+    }
+  }
 }
 
 }  // namespace

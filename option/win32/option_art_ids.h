@@ -2,7 +2,8 @@
 // at build time from assets/skins/option_*.skin and the language recipes.
 // Plain macros: the resource script includes this file too. Fixed by the
 // program's windows: 128, 292, 427; the hand cursor 426 comes with the skin
-// toolkit's resources. Everything else lies in 3000-3199.
+// toolkit's resources. Everything else lies in 3000-3199, the key pages'
+// pictures in 3200-3299.
 #pragma once
 
 #define BRELFX_IDI_OPTION 128        // big and small window icon
@@ -43,3 +44,14 @@
 #define BRELFX_IDB_FLAG_NORMAL 3100
 #define BRELFX_IDB_FLAG_HOVER 3120
 #define BRELFX_IDB_FLAG_PRESSED 3140
+
+// The key pages (Main, Zonix, Media F), 774 x 312 skin sets without a shape,
+// and the second skin of their function buttons, 140 x 18.
+#define BRELFX_IDB_KEY_MAIN 3200
+#define BRELFX_IDB_KEY_ZONIX 3205
+#define BRELFX_IDB_KEY_MEDIA 3210
+#define BRELFX_IDB_KEY_BLOCKED 3215
+// The Main page's Vexa key pictures, 174 x 53: base + Vexa key position 0-9.
+#define BRELFX_IDB_VEXA_KEY 3220
+// The Main page's layer tabs, 69 x 21: base + row (0-8 standard, 9-17 Vexa).
+#define BRELFX_IDB_LAYER_TAB 3240

@@ -10,6 +10,7 @@
 #include "option/skin/win32/placement.h"
 #include "option/win32/advanced_page/advanced_page_wnd.h"
 #include "option/win32/file_dialogs.h"
+#include "option/win32/key_pages/key_page_wnd.h"
 #include "option/win32/main_window_layout.h"
 #include "option/win32/option_art_ids.h"
 #include "option/win32/profile_edit_dialog.h"
@@ -111,7 +112,7 @@ void COptionMainWnd::PlaceControls() {
   for (int i = 0; i < kPageCount; ++i) PlaceSkinButton(self, tabs_[i], layout::kTabs[i], set);
   // Only the page shown first is built before the first paint.
   const RECT pageRect = ToRect(ParseLayoutString(layout::kPagePosition).rect);
-  pages_[0] = std::make_unique<CPageWnd>(UnshapedIdsFrom(BRELFX_IDB_PAGE));
+  pages_[0] = MakePage(PageId::kMain);
   pages_[0]->Create(self, pageRect);
   model_->AttachPage(PageId::kMain, *pages_[0]);
   tabs_[0].SetChecked(true);
@@ -154,10 +155,8 @@ void COptionMainWnd::BuildRemainingPages() {
       auto update = std::make_unique<CUpdatePage>();
       updatePage_ = update.get();
       pages_[i] = std::move(update);
-    } else if (static_cast<PageId>(i) == PageId::kAdvanced) {
-      pages_[i] = std::make_unique<CAdvancedPage>([this] { ResetConfiguration(); });
     } else {
-      pages_[i] = std::make_unique<CPageWnd>(UnshapedIdsFrom(BRELFX_IDB_PAGE));
+      pages_[i] = MakePage(static_cast<PageId>(i));
     }
     pages_[i]->Create(hwnd(), pageRect);
     model_->AttachPage(static_cast<PageId>(i), *pages_[i]);
@@ -181,6 +180,22 @@ void COptionMainWnd::ShowFirstPicture() {
   // Windows it changes nothing.
   MsgWaitForMultipleObjects(0, nullptr, FALSE, 0, QS_ALLINPUT);
 }
+
+std::unique_ptr<CPageWnd> COptionMainWnd::MakePage(PageId id) {
+  KeyPageHost& host = *this;
+  switch (id) {
+    case PageId::kMain: return std::make_unique<CKeyPageWnd>(KeyPageKind::kMain, host);
+    case PageId::kZonix: return std::make_unique<CKeyPageWnd>(KeyPageKind::kZonix, host);
+    case PageId::kMediaF: return std::make_unique<CKeyPageWnd>(KeyPageKind::kMedia, host);
+    case PageId::kAdvanced:
+      return std::make_unique<CAdvancedPage>([this] { ResetConfiguration(); });
+    default: return std::make_unique<CPageWnd>(UnshapedIdsFrom(BRELFX_IDB_PAGE));
+  }
+}
+
+// The macro manager is not part of this program yet: its button and menu
+// items open nothing until it is.
+void COptionMainWnd::OpenMacroManager(int) {}
 
 void COptionMainWnd::ShowMainView(const MainViewState& state) {
   for (int i = 0; i < kProfileCount; ++i) {

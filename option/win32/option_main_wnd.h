@@ -16,6 +16,7 @@
 #include "option/win32/apply_runner.h"
 #include "option/win32/help_area.h"
 #include "option/win32/help_library.h"
+#include "option/win32/key_pages/key_page_host.h"
 #include "option/win32/option_pages.h"
 #include "option/win32/progress_bar.h"
 #include "option/win32/slot_name_label.h"
@@ -24,7 +25,10 @@
 
 namespace brelfx {
 
-class COptionMainWnd final : public SkinDialog, private MainWindowView, private OptionUi {
+class COptionMainWnd final : public SkinDialog,
+                             private MainWindowView,
+                             private OptionUi,
+                             private KeyPageHost {
  public:
   explicit COptionMainWnd(std::string programFolder);
   ~COptionMainWnd() override;
@@ -48,11 +52,19 @@ class COptionMainWnd final : public SkinDialog, private MainWindowView, private 
   void EndWaitCursor() override;
   void EnableOkAndApply(bool enabled) override;
   void ShowMessageBox(const char* text) override;
+  // KeyPageHost
+  TimerList& Timers() override { return model_->timers(); }
+  bool SaveTimers() override { return model_->SaveTimers(); }
+  const MacroLibrary& Macros() override { return model_->macros(); }
+  const CompanionDeviceList& Devices() override { return model_->deviceList(); }
+  void ProfileModified() override { model_->OnKeysChanged(); }
+  void OpenMacroManager(int set) override;
 
   void PlaceControls();
   LRESULT OnPaintMain();
   void ShowFirstPicture();
   void BuildRemainingPages();
+  std::unique_ptr<CPageWnd> MakePage(PageId id);
   void ShowLanguageFlag(int flagIndex);
   void SelectTab(int tab);
   void EditProfile(bool create);

@@ -182,7 +182,8 @@ TEST_F(MainWindowModelTest, StartUpWithTheMonitorTakesItsBlockAndTheRegistryRepe
   StartMonitor(3);
   Start();
   EXPECT_EQ(events, (Events{"read config.ini", "show versions", "open shared", "copy from shared",
-                            "read config.ini", "read DeviceInfo.ini", "registry KeyboardDelay",
+                            "read config.ini", "read Timer.ini", "read DeviceInfo.ini",
+                            "registry KeyboardDelay",
                             "registry KeyboardSpeed", "show view", "page reload",
                             "load German_help.dll", "show help texts"}));
   EXPECT_TRUE(model.sharedAvailable());
@@ -203,10 +204,23 @@ TEST_F(MainWindowModelTest, StartUpWithoutTheMonitorReadsTheFiles) {
             (Events{"read config.ini", "show versions", "open shared", "read config.ini",
                     "read Default0.tkp", "read Default1.tkp", "read Default2.tkp",
                     "read Default3.tkp", "read Default4.tkp", "registry KeyboardDelay",
-                    "registry KeyboardSpeed", "read config.ini", "read DeviceInfo.ini",
+                    "registry KeyboardSpeed", "read config.ini", "read Timer.ini", "read DeviceInfo.ini",
                     "show view", "page reload", "load German_help.dll", "show help texts"}));
   EXPECT_FALSE(model.sharedAvailable());
   EXPECT_EQ(window.shown.activeSlot, 1);
+}
+
+TEST_F(MainWindowModelTest, TimerListComesFromTheTimerFileAndGoesBackToIt) {
+  const std::string path = JoinPath(JoinPath(folder.path(), "config"), "Timer.ini");
+  ASSERT_TRUE(SaveTimers(path, {TimerRecord{90, "Eggs"}}));
+  Start();
+  ASSERT_EQ(model.timers().size(), 1u);
+  EXPECT_STREQ(model.timers()[0].name, "Eggs");
+  model.timers().push_back(TimerRecord{300, "Tea"});
+  ASSERT_TRUE(model.SaveTimers());
+  const TimerList stored = LoadTimers(path);
+  ASSERT_EQ(stored.size(), 2u);
+  EXPECT_EQ(stored[1].seconds, 300);
 }
 
 TEST_F(MainWindowModelTest, ActiveSlotOutsideTheFiveBecomesSlotOneBeforeAnyPageSeesIt) {

@@ -148,6 +148,8 @@ void CSkinButton::SetTmMark(bool on) {
 
 void CSkinButton::SetCaption(const std::string& text) {
   caption_ = text;
+  // Also the window text, so screen readers (and tests) can read it.
+  if (hwnd()) SetWindowTextA(hwnd(), caption_.c_str());
   Repaint();
 }
 

@@ -17,12 +17,15 @@
 #include <thread>
 #include <utility>
 
+#include "device/key_layer_reports.h"
 #include "device/profile_reports.h"
+#include "monitor/tests/win32/input_witness_process.h"
 #include "monitor/win32/tests/monitor_folder_test.h"
 #include "option/app/advanced_page/advanced_page_layout.h"
 #include "option/app/advanced_page/key_repeat_layout.h"
 #include "option/skin/layout_string.h"
 #include "option/win32/main_window_layout.h"
+#include "settings/profile_file.h"
 #include "settings/settings_block.h"
 #include "settings/shared_catalogue.h"
 #include "tests/support/win32/screen_input.h"
@@ -105,6 +108,36 @@ void TypeOver(const std::string& text) {
 
 HWND FindChild(HWND parent, const char* className) {
   return FindWindowExA(parent, nullptr, className, nullptr);
+}
+
+// The popup menus on the screen, left to right (a submenu opens to the right).
+std::vector<HWND> OpenMenus() {
+  std::vector<HWND> menus;
+  HWND menu = nullptr;
+  while ((menu = FindWindowExA(nullptr, menu, "#32768", nullptr)))
+    if (IsWindowVisible(menu)) menus.push_back(menu);
+  std::sort(menus.begin(), menus.end(), [](HWND a, HWND b) {
+    RECT ra, rb;
+    GetWindowRect(a, &ra);
+    GetWindowRect(b, &rb);
+    return ra.left < rb.left;
+  });
+  return menus;
+}
+
+// The middle of item `index` of a menu whose items are 18 pixels high and
+// separators 5: the frame is what the window has beyond the items.
+POINT MenuItemCentre(HWND menu, int index, const std::string& items) {
+  RECT frame;
+  GetWindowRect(menu, &frame);
+  const auto height = [](char c) { return c == '-' ? 5 : 18; };
+  int total = 0, above = 0;
+  for (std::size_t i = 0; i < items.size(); ++i) {
+    if (static_cast<int>(i) < index) above += height(items[i]);
+    total += height(items[i]);
+  }
+  const int border = (frame.bottom - frame.top - total) / 2;
+  return POINT{(frame.left + frame.right) / 2, frame.top + border + above + height(items[index]) / 2};
 }
 
 std::wstring WindowTextW(HWND window) {
@@ -348,6 +381,34 @@ class OptionEndToEnd : public MonitorFolderTest {
     ClickAt(LayoutCentre(window, layout::kTabs[0]));
   }
 
+  // Opens the function menu of a Main page key and clicks through it: the
+  // item at each position, submenus by hovering. The menu is that of a
+  // standard-layer key (Vexa, Talk, six submenus, a separator, nine
+  // commands); `submenu` gives the items of the one opened (x an item, - a
+  // separator).
+  void ChooseFromKeyMenu(HWND window, const char* button, std::vector<int> path,
+                         const std::string& submenu = {}) {
+    ClickAt(LayoutCentre(window, button, {12, 124}));
+    ASSERT_TRUE(WaitUntil([] { return OpenMenus().size() == 1; }, 5000));
+    const std::string trees[] = {"xxxxxxxx-xxxxxxxxx", submenu};
+    for (std::size_t level = 0; level < path.size(); ++level) {
+      const POINT item = MenuItemCentre(OpenMenus()[level], path[level], trees[level]);
+      if (level + 1 == path.size()) {
+        ClickAt(item);
+      } else {
+        MoveMouseTo(item);
+        ASSERT_TRUE(WaitUntil([&] { return OpenMenus().size() == level + 2; }, 5000));
+      }
+    }
+    ASSERT_TRUE(WaitUntil([] { return OpenMenus().empty(); }, 5000));
+  }
+
+  static std::string ButtonText(HWND window, const char* button, POINT page) {
+    char text[200] = "";
+    GetWindowTextA(WindowFromPoint(LayoutCentre(window, button, page)), text, sizeof(text));
+    return text;
+  }
+
   std::vector<UniqueHandle> options_;
 };
 
@@ -406,6 +467,90 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
     ClickAt(LayoutCentre(window, layout::kTabs[tab]));
     SaveScreenshot(std::string("option-tab-") + tabNames[tab]);
   }
+
+  // Main page, M1's function menu: Profile, then Profile 3; Apply sends
+  // the macro key layer of the active slot and the stamp.
+  const POINT page{12, 124};
+  ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+  ClickAt(LayoutCentre(window, "M1,17,102,140,18,", page));
+  ASSERT_TRUE(WaitUntil([] { return OpenMenus().size() == 1; }, 5000));
+  // Vexa, Talk, six submenus, a separator and nine commands.
+  const std::string mainItems = "xxxxxxxx-xxxxxxxxx";
+  MoveMouseTo(MenuItemCentre(OpenMenus()[0], 4, mainItems));
+  ASSERT_TRUE(WaitUntil([] { return OpenMenus().size() == 2; }, 5000));
+  SaveScreenshot("option-menu-profile");
+  ClickAt(MenuItemCentre(OpenMenus()[1], 5, "xxxxxxxx"));
+  ASSERT_TRUE(WaitUntil([] { return OpenMenus().empty(); }, 5000));
+  SaveScreenshot("option-main-m1-profile3");
+  ClickAt(LayoutCentre(window, layout::kApply));
+  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+      << Sim("capture").output;
+  {
+    auto applied = std::make_unique<ProfileRecord>();
+    ASSERT_TRUE(ReadProfileFile(SystemFileSystem(), Path("config\\Default3.tkp"), *applied));
+    EXPECT_EQ(applied->MacroKeyInfo[0].FunctionCode, 181);  // Profile 3
+    const auto layer = BuildKeyLayerReport(kMacroKeyLayer, *applied, 3);
+    const auto keys = SentReports(Sim("capture").output);
+    ASSERT_EQ(keys.size(), 3u) << Sim("capture").output;
+    EXPECT_EQ(keys[0], std::vector<std::uint8_t>(layer.begin(), layer.end()));
+    EXPECT_EQ(keys[1].at(0), 0x14);  // the stamp
+    EXPECT_EQ(keys[2].at(0), 0x15);  // the host state
+  }
+
+  // M2 gets Ctrl+Shift+K through the shortcut dialog, typed on the
+  // keyboard; pressed on the keyboard after Apply, it types that.
+  ChooseFromKeyMenu(window, "M2,17,124,140,18,", {10});
+  HWND shortcut = WaitForWindow("Pelko Key Shortcut Dialog");
+  ASSERT_NE(shortcut, nullptr);
+  for (WORD vk : {WORD(VK_LCONTROL), WORD(VK_LSHIFT), WORD('K')}) PressKey(vk);
+  for (WORD vk : {WORD('K'), WORD(VK_LSHIFT), WORD(VK_LCONTROL)}) ReleaseKey(vk);
+  ClickAt(LayoutCentre(shortcut, "BUTTON_OK,14,162,60,30,"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(shortcut); }, 5000));
+  EXPECT_TRUE(WaitUntil([&] { return ButtonText(window, "M2,17,124,140,18,", page) == "Ctrl+Shift+K"; },
+                        5000))
+      << ButtonText(window, "M2,17,124,140,18,", page);
+  ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+  ClickAt(LayoutCentre(window, layout::kApply));
+  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+      << Sim("capture").output;
+  {
+    InputWitness witness;
+    ASSERT_TRUE(witness.WaitReady());
+    ASSERT_EQ(Sim("press 2").exitCode, 0u);
+    ASSERT_EQ(Sim("release 2").exitCode, 0u);
+    std::this_thread::sleep_for(500ms);
+    std::vector<std::string> seen = witness.Seen();
+    // A slow machine can hold the key past its first repeat: K again.
+    const std::string kDown = WitnessKeyLine('K', false), kUp = WitnessKeyLine('K', true);
+    for (auto at = seen.begin(); at + 3 < seen.end();) {
+      if (at[0] == kDown && at[1] == kUp && at[2] == kDown && at[3] == kUp) at = seen.erase(at + 2, at + 4) - 2;
+      else ++at;
+    }
+    ASSERT_EQ(seen.size(), 6u) << ::testing::PrintToString(seen);
+    EXPECT_EQ(std::vector<std::string>(seen.begin(), seen.begin() + 4),
+              (std::vector<std::string>{WitnessKeyLine(VK_CONTROL, false), WitnessKeyLine(VK_SHIFT, false),
+                                        WitnessKeyLine('K', false), WitnessKeyLine('K', true)}));
+    std::sort(seen.begin() + 4, seen.end());
+    std::vector<std::string> ups{WitnessKeyLine(VK_CONTROL, true), WitnessKeyLine(VK_SHIFT, true)};
+    std::sort(ups.begin(), ups.end());
+    EXPECT_EQ(std::vector<std::string>(seen.begin() + 4, seen.end()), ups);
+  }
+
+  // A new timer "tea" from T1's menu, then assigned to T1: its caption.
+  ChooseFromKeyMenu(window, "T1,17,233,140,18,", {3, 0}, "xxx");
+  HWND timer = WaitForWindow("Create Timer");
+  ASSERT_NE(timer, nullptr);
+  ClickAt(LayoutCentre(timer, "EDIT_PROFILE_NAME,116,90,182,15,"));
+  for (WORD vk : {WORD('T'), WORD('E'), WORD('A')}) {
+    PressKey(vk);
+    ReleaseKey(vk);
+  }
+  ClickAt(LayoutCentre(timer, "BUTTON_OK,14,310,60,26,"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(timer); }, 5000));
+  ChooseFromKeyMenu(window, "T1,17,233,140,18,", {3, 4}, "xxx-x");
+  EXPECT_TRUE(WaitUntil([&] { return ButtonText(window, "T1,17,233,140,18,", page) == "tea"; }, 5000))
+      << ButtonText(window, "T1,17,233,140,18,", page);
+  SaveScreenshot("option-main-keys-assigned");
 
   DriveTheAdvancedPage(window, 3);
 
