@@ -41,10 +41,13 @@ void Monitor::OnDeviceEvent(DeviceEvent event) {
     case DeviceAction::kRemoval:
       OnRemoval();
       break;
-    // Quick launch, media keys, usage counters and Talk keys are taken up by
-    // the features that own them.
     case DeviceAction::kQuickLaunch:
+      QuickLaunch(event.item() - 1);
+      break;
     case DeviceAction::kMediaKey:
+      if (features_.media) features_.media->OnMediaKey(event.item(), event.state());
+      break;
+    // Usage counters and Talk keys are taken up by the features that own them.
     case DeviceAction::kUsageCounter:
     case DeviceAction::kTalkKey:
     case DeviceAction::kNone:

@@ -116,6 +116,22 @@ bool FakeShell::BringToFront(WindowId) {
   return true;
 }
 
+bool FakeShell::Run(const std::string& commandLine) {
+  log.Add("run " + commandLine);
+  return opens;
+}
+
+std::optional<std::string> FakeForegroundProcess::ExecutableName(std::uint32_t processId) {
+  for (const Process& process : processes)
+    if (process.id == processId) return process.executable;
+  return std::nullopt;
+}
+
+void FakeForegroundProcess::BringUp(std::uint32_t id, std::string executable) {
+  processes.push_back({id, std::move(executable)});
+  foregroundId = id;
+}
+
 void FakeKeyboardRepeat::Apply(int delay, int speed) {
   log.Add("repeat " + std::to_string(delay) + " " + std::to_string(speed));
 }
@@ -228,7 +244,9 @@ MonitorRig::MonitorRig() {
   messenger.Name(monitorWindow, "monitor");
   monitor = std::make_unique<Monitor>(
       MonitorServices{messenger, timers, tray, shell, repeat, settingsMutex, files, clock},
-      keyboard, settings, MonitorFeatureSet{jobs, announcements, keys, player, &firmware, nullptr});
+      keyboard, settings,
+      MonitorFeatureSet{jobs, announcements, keys, player, &firmware, nullptr, nullptr,
+                        &foreground});
 }
 
 MonitorRig::~MonitorRig() {

@@ -100,6 +100,7 @@ struct FakeShell final : ProgramShell {
   explicit FakeShell(EventLog& log) : log(log) {}
   bool Open(const std::string& path, const std::string& parameters) override;
   bool BringToFront(WindowId window) override;
+  bool Run(const std::string& commandLine) override;
   EventLog& log;
   bool opens = true;  // false: every program is missing
 };
@@ -177,6 +178,20 @@ struct FakeFirmwareCheck final : FirmwareCheck {
   bool upgrade = false;
 };
 
+// Running processes as a Toolhelp snapshot lists them, walked in order.
+struct FakeForegroundProcess final : ForegroundProcess {
+  struct Process {
+    std::uint32_t id;
+    std::string executable;
+  };
+  std::uint32_t ForegroundProcessId() override { return foregroundId; }
+  std::optional<std::string> ExecutableName(std::uint32_t processId) override;
+  // Adds a process and makes it the foreground one.
+  void BringUp(std::uint32_t id, std::string executable);
+  std::vector<Process> processes;
+  std::uint32_t foregroundId = 0;
+};
+
 // A monitor over fakes, its own and the option application's windows on a
 // fake desktop. The real worker thread runs its jobs.
 class MonitorRig {
@@ -213,6 +228,7 @@ class MonitorRig {
   FakeKeys keys{log};
   FakePlayer player{log};
   FakeFirmwareCheck firmware{log};
+  FakeForegroundProcess foreground;
   KeyboardLink keyboard{loader, clock};
   MonitorSettingsLink settings{shared, messenger};
   FakeJobs jobs{log, keyboard.workerFlags.cancel()};
