@@ -121,17 +121,6 @@ bool FakeShell::Run(const std::string& commandLine) {
   return opens;
 }
 
-std::optional<std::string> FakeForegroundProcess::ExecutableName(std::uint32_t processId) {
-  for (const Process& process : processes)
-    if (process.id == processId) return process.executable;
-  return std::nullopt;
-}
-
-void FakeForegroundProcess::BringUp(std::uint32_t id, std::string executable) {
-  processes.push_back({id, std::move(executable)});
-  foregroundId = id;
-}
-
 void FakeKeyboardRepeat::Apply(int delay, int speed) {
   log.Add("repeat " + std::to_string(delay) + " " + std::to_string(speed));
 }

@@ -13,6 +13,7 @@
 
 #include "monitor/monitor.h"
 #include "tests/support/fake_desktop.h"
+#include "tests/support/fake_foreground_process.h"
 #include "tests/support/fake_shared_memory.h"
 #include "tests/support/fake_zendrel.h"
 #include "tests/support/virtual_clock.h"
@@ -176,20 +177,6 @@ struct FakeFirmwareCheck final : FirmwareCheck {
   bool StartUpgradeIfNeeded() override;
   EventLog& log;
   bool upgrade = false;
-};
-
-// Running processes as a Toolhelp snapshot lists them, walked in order.
-struct FakeForegroundProcess final : ForegroundProcess {
-  struct Process {
-    std::uint32_t id;
-    std::string executable;
-  };
-  std::uint32_t ForegroundProcessId() override { return foregroundId; }
-  std::optional<std::string> ExecutableName(std::uint32_t processId) override;
-  // Adds a process and makes it the foreground one.
-  void BringUp(std::uint32_t id, std::string executable);
-  std::vector<Process> processes;
-  std::uint32_t foregroundId = 0;
 };
 
 // A monitor over fakes, its own and the option application's windows on a
