@@ -59,16 +59,6 @@ class FakeDesktopWindows final : public DesktopWindows {
   std::vector<Entry> windows_;
 };
 
-class NoMachineRegistry final : public Registry {
- public:
-  std::optional<std::string> ReadUserString(std::string_view, std::string_view) override {
-    return std::nullopt;
-  }
-  bool WriteUserString(std::string_view, std::string_view, std::string_view) override {
-    return false;
-  }
-};
-
 struct Message {
   WindowId window;
   unsigned int message;
@@ -112,12 +102,11 @@ class MediaKeysTest : public ::testing::Test {
   FakeDesktopWindows windows{desktop};
   test::EventLog log;
   test::FakeShell shell{log};
-  NoMachineRegistry registry;
   test::VirtualClock clock;
   WindowId ownWindow = desktop.AddWindow(
       "monitor", [](unsigned, std::uintptr_t, std::intptr_t) { return std::intptr_t{0}; });
   WindowId vlc = 0, itunes = 0, winamp = 0;
-  MediaKeys keys{*settings, MediaKeyServices{desktop, windows, shell, registry, clock}, ownWindow};
+  MediaKeys keys{*settings, MediaKeyServices{desktop, windows, shell, NoRegistry(), clock}, ownWindow};
 };
 
 // The key messages the players would get from the keyboard itself.
@@ -190,7 +179,7 @@ TEST_F(MediaKeysTest, NoPlayerChosenOrNoPlayerRunningDoesNothing) {
   }
   FakeDesktop empty;
   FakeDesktopWindows none{empty};
-  MediaKeys alone{*settings, MediaKeyServices{empty, none, shell, registry, clock}, 0};
+  MediaKeys alone{*settings, MediaKeyServices{empty, none, shell, NoRegistry(), clock}, 0};
   for (int player : {1, 2, 3}) {
     settings->Profiles[1].MediaOption = player;
     for (int item = 0x21; item <= 0x24; ++item) alone.OnMediaKey(item, 0);

@@ -19,6 +19,7 @@
 #include "option/win32/main_window_layout.h"
 #include "settings/settings_block.h"
 #include "settings/shared_catalogue.h"
+#include "tests/support/win32/screenshot.h"
 
 namespace brelfx::test {
 namespace {
@@ -56,32 +57,10 @@ void Click(POINT at) {
   std::this_thread::sleep_for(400ms);
 }
 
-// The whole screen as a 24-bit BMP.
+// The whole screen as a 24-bit BMP, once the window has settled.
 void Screenshot(const std::string& name) {
-  const char* folder = std::getenv("BRELFX_SCREENSHOTS");
-  if (!folder) return;
   std::this_thread::sleep_for(500ms);
-  HDC screen = GetDC(nullptr);
-  const int width = GetSystemMetrics(SM_CXSCREEN), height = GetSystemMetrics(SM_CYSCREEN);
-  HDC memory = CreateCompatibleDC(screen);
-  HBITMAP bitmap = CreateCompatibleBitmap(screen, width, height);
-  HGDIOBJ old = SelectObject(memory, bitmap);
-  BitBlt(memory, 0, 0, width, height, screen, 0, 0, SRCCOPY);
-  SelectObject(memory, old);
-  BITMAPINFOHEADER info{sizeof(info), width, height, 1, 24, BI_RGB, 0, 0, 0, 0, 0};
-  const DWORD stride = ((width * 3 + 3) / 4) * 4;
-  std::string pixels(stride * height, '\0');
-  GetDIBits(memory, bitmap, 0, height, pixels.data(), reinterpret_cast<BITMAPINFO*>(&info),
-            DIB_RGB_COLORS);
-  BITMAPFILEHEADER file{0x4D42, static_cast<DWORD>(sizeof(BITMAPFILEHEADER) + sizeof(info) + pixels.size()),
-                        0, 0, sizeof(BITMAPFILEHEADER) + sizeof(info)};
-  std::ofstream out(std::string(folder) + "\\" + name + ".bmp", std::ios::binary);
-  out.write(reinterpret_cast<const char*>(&file), sizeof(file));
-  out.write(reinterpret_cast<const char*>(&info), sizeof(info));
-  out.write(pixels.data(), static_cast<std::streamsize>(pixels.size()));
-  DeleteObject(bitmap);
-  DeleteDC(memory);
-  ReleaseDC(nullptr, screen);
+  test::SaveScreenshot(name);
 }
 
 // How blue the middle row of a control is on the screen: the selected slot
