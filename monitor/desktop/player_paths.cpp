@@ -45,9 +45,16 @@ std::string VlcPathFromCommand(std::string_view command) {
   return std::string(command.substr(0, command.find("--started")));
 }
 
+// A command that starts with its quoted program gives the quoted text; one
+// whose program stands unquoted before quoted arguments gives the text
+// before them (the second character onwards would cut the drive letter).
 std::string WinampPathFromCommand(std::string_view command) {
-  if (command.find('"') != std::string_view::npos) return QuotedPath(command);
-  return std::string(command);
+  const std::size_t quote = command.find('"');
+  if (quote == 0) return QuotedPath(command);
+  if (quote == std::string_view::npos) return std::string(command);
+  std::string_view program = command.substr(0, quote);
+  while (!program.empty() && program.back() == ' ') program.remove_suffix(1);
+  return std::string(program);
 }
 
 std::string InstalledPlayerPath(MediaPlayer player, Registry& registry) {

@@ -17,7 +17,8 @@ std::string InstalledPlayerPath(MediaPlayer player, Registry& registry);
 
 // VLC's open command: the quoted program, or the text before "--started".
 std::string VlcPathFromCommand(std::string_view command);
-// Winamp's open command: the quoted program, or the whole text.
+// Winamp's open command: the quoted program, the program before quoted
+// arguments, or the whole text.
 std::string WinampPathFromCommand(std::string_view command);
 
 bool ContainsIgnoringCase(std::string_view text, std::string_view part);

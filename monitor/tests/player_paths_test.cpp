@@ -70,6 +70,8 @@ TEST_F(PlayerPaths, WinampFallsBackToTheStreamHandlerWhenItsTextIsShort) {
   Set(kWinampKey, "", "\"C:\\Program Files\\Winamp\\winamp.exe\" \"%1\"");
   Set(kIcyKey, "", "C:\\Other\\Winamp.exe %1");
   EXPECT_EQ(Path(MediaPlayer::kWinamp), "C:\\Program Files\\Winamp\\winamp.exe");
+  Set(kWinampKey, "", "C:\\Winamp\\winamp.exe \"%1\"");  // program unquoted, argument quoted
+  EXPECT_EQ(Path(MediaPlayer::kWinamp), "C:\\Winamp\\winamp.exe");
   Set(kWinampKey, "", "wa.exe %1");  // nine characters
   EXPECT_EQ(Path(MediaPlayer::kWinamp), "C:\\Other\\Winamp.exe %1");
   registry.values.erase(std::string(kWinampKey) + "|");
