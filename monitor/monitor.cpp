@@ -44,10 +44,13 @@ void Monitor::OnDeviceEvent(DeviceEvent event) {
     case DeviceAction::kUsageCounter:
       if (features_.counters) features_.counters->OnCounterEvent(event.type, event.value);
       break;
-    // Quick launch, media keys and Talk keys are taken up by the features
-    // that own them.
     case DeviceAction::kQuickLaunch:
+      QuickLaunch(event.item() - 1);
+      break;
     case DeviceAction::kMediaKey:
+      if (features_.media) features_.media->OnMediaKey(event.item(), event.state());
+      break;
+    // Talk keys are taken up by the feature that owns them.
     case DeviceAction::kTalkKey:
     case DeviceAction::kNone:
       break;

@@ -18,6 +18,7 @@
 #include "monitor/talk/talk_state.h"
 #include "monitor/tray/tray_icon_state.h"
 #include "platform/clock.h"
+#include "platform/foreground_process.h"
 #include "platform/named_mutex.h"
 #include "platform/program_shell.h"
 #include "platform/system_keyboard_repeat.h"
@@ -50,6 +51,9 @@ struct MonitorFeatureSet {
   FirmwareCheck* firmware = nullptr;
   TalkDeviceStatus* talkStatus = nullptr;
   UsageCounters* counters = nullptr;
+  // The media keys and the foreground-program watch; absent: nothing happens.
+  MediaKeySink* media = nullptr;
+  ForegroundProcess* foreground = nullptr;
 };
 
 struct MonitorStart {
@@ -77,6 +81,9 @@ class Monitor {
   void OnDeviceEvent(DeviceEvent event);
   // Timer 502: the first full sync after start-up.
   void OnFirstSyncTimer();
+  // Timer 500 while the keyboard is open: the profile of the game in the
+  // foreground, or the Windows profile.
+  void OnForegroundWatch();
   // Timer 503, started by the worker thread: takes what finished jobs read
   // from the keyboard into the settings, the files and the shared block.
   void OnJobResults();
@@ -102,9 +109,15 @@ class Monitor {
   // Keyboard events that change the settings.
   void OnProfileChanged(int profileNumber);
   void OnBrightnessChanged(int level);
+  void QuickLaunch(int keyIndex);
+  // The automatic switch; CurrentProfile is not stored in config.ini.
+  void SwitchProfile(int target);
   // Apply from the option application.
   void Apply(bool restoreDefaults);
   void PassDisplayValuesToOsd();
+  // The on-screen display shows profile and brightness changes.
+  void NotifyDisplay(unsigned int message);
+  void CloseDisplay();
   void KeepJobSettings(const DeviceWorker::Result& result);
 
   void SendTalkStatus(bool connected);

@@ -1,6 +1,6 @@
 // The monitor's other features as its lifecycle and event dispatch call
-// them: announcements, the programmable keys, the player thread, and the
-// firmware check and Talk status, which may be absent.
+// them: announcements, the programmable keys, the media keys, the player
+// thread, and the firmware check and Talk status, which may be absent.
 #pragma once
 
 #include <cstdint>
@@ -22,6 +22,13 @@ class KeyEventSink {
   virtual void OnKeyEvent(std::uint16_t value) = 0;
   // The keyboard left or the monitor closes: no key it pressed stays down.
   virtual void ReleaseHeldKeys() = 0;
+};
+
+// Media keys (event type 0x0B00, items 0x20-0x27; state 0 key down).
+class MediaKeySink {
+ public:
+  virtual ~MediaKeySink() = default;
+  virtual void OnMediaKey(int item, int state) = 0;
 };
 
 // A background thread started at window creation and ended at destruction.

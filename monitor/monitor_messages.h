@@ -78,5 +78,10 @@ constexpr char kPackagedFirmwareFile[] = "config.ini";
 // it the two display values of the OSD settings after an apply.
 constexpr char kOsdWindowTitle[] = "Tarvek Brel FX Keyboard OSD";
 constexpr unsigned int WM_OSD_DISPLAY_VALUES = 1326;
+// Every window of the on-screen display program, closed in this order when
+// the monitor ends.
+constexpr const char* kOsdWindowTitles[] = {kOsdWindowTitle, "Tarvek Brel FX Keyboard Pop3",
+                                            "Tarvek Brel FX Keyboard CPU RAM",
+                                            "Tarvek Brel FX Keyboard OSD SKYPE"};
 
 }  // namespace brelfx

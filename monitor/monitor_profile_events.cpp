@@ -28,6 +28,7 @@ void Monitor::OnProfileChanged(int profileNumber) {
   ApplyKeyboardRepeat(local, services_.keyboardRepeat);
 
   settings_.NotifyOption(WM_PROFILE_SWITCHED);
+  NotifyDisplay(WM_PROFILE_SWITCHED);
   talk_.toggle = 0;
 }
 
@@ -38,6 +39,7 @@ void Monitor::OnBrightnessChanged(int level) {
   local.Profiles[index].LtBrightness = level - 1;
   settings_.Publish();
   settings_.NotifyOption(WM_BRIGHTNESS_CHANGED);
+  NotifyDisplay(WM_BRIGHTNESS_CHANGED);
 }
 
 }  // namespace brelfx

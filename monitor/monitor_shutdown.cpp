@@ -32,6 +32,7 @@ void Monitor::Destroy() {
     services_.timers.StopTimer(timer);
 
   option_.Close();
+  CloseDisplay();
 
   worker_.Stop(kThreadEndMs);
   keyboard_.binding.Release();

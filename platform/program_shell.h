@@ -17,6 +17,9 @@ class ProgramShell {
   // Restores the window when minimised, brings it to the foreground and
   // activates it.
   virtual bool BringToFront(WindowId window) = 0;
+  // Runs a command line (a program path, possibly quoted, and its arguments)
+  // shown normally; false when it could not be started.
+  virtual bool Run(const std::string& commandLine) = 0;
 };
 
 }  // namespace brelfx

@@ -116,6 +116,11 @@ bool FakeShell::BringToFront(WindowId) {
   return true;
 }
 
+bool FakeShell::Run(const std::string& commandLine) {
+  log.Add("run " + commandLine);
+  return opens;
+}
+
 void FakeKeyboardRepeat::Apply(int delay, int speed) {
   log.Add("repeat " + std::to_string(delay) + " " + std::to_string(speed));
 }
@@ -228,7 +233,9 @@ MonitorRig::MonitorRig() {
   messenger.Name(monitorWindow, "monitor");
   monitor = std::make_unique<Monitor>(
       MonitorServices{messenger, timers, tray, shell, repeat, settingsMutex, files, clock},
-      keyboard, settings, MonitorFeatureSet{jobs, announcements, keys, player, &firmware, nullptr});
+      keyboard, settings,
+      MonitorFeatureSet{jobs, announcements, keys, player, &firmware, nullptr, nullptr,
+                        &foreground});
 }
 
 MonitorRig::~MonitorRig() {

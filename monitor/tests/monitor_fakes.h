@@ -13,6 +13,7 @@
 
 #include "monitor/monitor.h"
 #include "tests/support/fake_desktop.h"
+#include "tests/support/fake_foreground_process.h"
 #include "tests/support/fake_shared_memory.h"
 #include "tests/support/fake_zendrel.h"
 #include "tests/support/virtual_clock.h"
@@ -100,6 +101,7 @@ struct FakeShell final : ProgramShell {
   explicit FakeShell(EventLog& log) : log(log) {}
   bool Open(const std::string& path, const std::string& parameters) override;
   bool BringToFront(WindowId window) override;
+  bool Run(const std::string& commandLine) override;
   EventLog& log;
   bool opens = true;  // false: every program is missing
 };
@@ -213,6 +215,7 @@ class MonitorRig {
   FakeKeys keys{log};
   FakePlayer player{log};
   FakeFirmwareCheck firmware{log};
+  FakeForegroundProcess foreground;
   KeyboardLink keyboard{loader, clock};
   MonitorSettingsLink settings{shared, messenger};
   FakeJobs jobs{log, keyboard.workerFlags.cancel()};

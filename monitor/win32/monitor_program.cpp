@@ -8,25 +8,28 @@
 #include "device/win32/win32_library_loader.h"
 #include "monitor/achievements/achievements.h"
 #include "monitor/sound/announcer.h"
+#include "monitor/desktop/media_keys.h"
 #include "monitor/keyboard/apply_progress.h"
-#include "monitor/sound/countdown.h"
 #include "monitor/keyboard/deferred_sync_effects.h"
 #include "monitor/keyboard/firmware_launcher.h"
+#include "monitor/keyboard/sync_device_jobs.h"
+#include "monitor/monitor_messages.h"
 #include "monitor/playback/key_functions.h"
 #include "monitor/playback/key_sender.h"
 #include "monitor/playback/macro_player.h"
-#include "monitor/monitor_messages.h"
 #include "monitor/playback/player_thread.h"
+#include "monitor/playback/shortcut_keys.h"
 #include "monitor/program_folder.h"
 #include "monitor/settings_files_store.h"
-#include "monitor/playback/shortcut_keys.h"
-#include "monitor/keyboard/sync_device_jobs.h"
+#include "monitor/sound/announcer.h"
+#include "monitor/sound/countdown.h"
+#include "monitor/sound/wave_file_player.h"
 #include "monitor/talk/talk_registration.h"
 #include "monitor/timer_ids.h"
 #include "monitor/tray/tray_icon_thread.h"
-#include "monitor/sound/wave_file_player.h"
 #include "monitor/win32/window_thread_timers.h"
 #include "platform/win32/current_keyboard_layout.h"
+#include "platform/win32/desktop_windows.h"
 #include "platform/win32/high_resolution_clock.h"
 #include "platform/win32/locked_sound_output.h"
 #include "platform/win32/named_mutex.h"
@@ -34,6 +37,7 @@
 #include "platform/win32/system_input.h"
 #include "platform/win32/system_keyboard_repeat.h"
 #include "platform/win32/system_registry.h"
+#include "platform/win32/toolhelp_foreground_process.h"
 #include "platform/win32/tray_icon.h"
 #include "platform/win32/window_messenger.h"
 #include "settings/shared_catalogue.h"
@@ -143,11 +147,14 @@ struct MonitorProgram::Parts {
         macroPlayer(keySender, playerClock),
         shortcuts(keySender, windowClock, timers),
         playback(settings.local(), shortcuts, countdown, macroPlayer),
+        mediaKeys(settings.local(),
+                  MediaKeyServices{messenger, desktop, shell, SystemRegistry(), windowClock},
+                  reinterpret_cast<WindowId>(window)),
         monitor(MonitorServices{messenger, timers, trayThread, shell, keyboardRepeat, settingsMutex,
                                 files, windowClock},
                 keyboard, settings,
                 MonitorFeatureSet{jobs, announcements, playback, playback, &firmware, nullptr,
-                                  &achievements}) {}
+                                  &achievements, &mediaKeys, &foreground}) {}
 
   std::string folder;
   Win32WindowMessenger messenger;
@@ -189,6 +196,10 @@ struct MonitorProgram::Parts {
   ShortcutKeys shortcuts;
   Playback playback;
 
+  Win32DesktopWindows desktop;
+  MediaKeys mediaKeys;
+  ToolhelpForegroundProcess foreground;
+
   Monitor monitor;
 };
 
@@ -213,6 +224,9 @@ bool MonitorProgram::OnTimer(int id) {
   switch (id) {
     case kTimerShortcutRepeat:
       parts_->shortcuts.OnRepeatTimer();
+      return true;
+    case kTimerForegroundWatch:
+      parts_->monitor.OnForegroundWatch();
       return true;
     case kTimerFirstSync:
       parts_->monitor.OnFirstSyncTimer();

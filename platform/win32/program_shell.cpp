@@ -30,4 +30,14 @@ bool Win32ProgramShell::BringToFront(WindowId window) {
   return foreground;
 }
 
+// WinExec takes the command line as the installed players note it: a path
+// with blanks may come unquoted, and the system tries its parts in turn.
+bool Win32ProgramShell::Run(const std::string& commandLine) {
+  const UINT result = WinExec(commandLine.c_str(), SW_SHOWNORMAL);
+  if (result > 31) return true;
+  SetLastError(result);
+  LogLastError(("WinExec " + commandLine).c_str());
+  return false;
+}
+
 }  // namespace brelfx

@@ -1,4 +1,5 @@
-// ShellExecuteA with the "open" verb and foreground activation of a window.
+// ShellExecuteA with the "open" verb, WinExec of a command line and
+// foreground activation of a window.
 #pragma once
 
 #include "platform/program_shell.h"
@@ -9,6 +10,7 @@ class Win32ProgramShell final : public ProgramShell {
  public:
   bool Open(const std::string& path, const std::string& parameters) override;
   bool BringToFront(WindowId window) override;
+  bool Run(const std::string& commandLine) override;
 };
 
 }  // namespace brelfx

@@ -22,6 +22,16 @@ UniqueKey OpenUserKey(std::string_view key) {
   return UniqueKey(handle);
 }
 
+// Opens a key of the machine for reading: creating keys there needs an
+// administrator, and reading finds the same values.
+UniqueKey OpenMachineKeyForReading(std::string_view key) {
+  HKEY handle = nullptr;
+  const std::string name(key);
+  const LONG status = RegOpenKeyExA(HKEY_LOCAL_MACHINE, name.c_str(), 0, KEY_READ, &handle);
+  if (status != ERROR_SUCCESS) return UniqueKey();  // not installed: nothing to report
+  return UniqueKey(handle);
+}
+
 class Win32Registry final : public Registry {
  public:
   std::optional<std::string> ReadUserString(std::string_view key, std::string_view value) override {
@@ -37,6 +47,30 @@ class Win32Registry final : public Registry {
       return std::nullopt;
     }
     return std::string(buffer);
+  }
+
+  std::optional<std::string> ReadMachineString(std::string_view key,
+                                               std::string_view value) override {
+    UniqueKey handle = OpenMachineKeyForReading(key);
+    if (!handle) return std::nullopt;
+    char buffer[MAX_PATH + 1] = {};
+    DWORD size = MAX_PATH;
+    DWORD type = 0;
+    const std::string name(value);
+    if (RegQueryValueExA(handle.get(), name.empty() ? nullptr : name.c_str(), nullptr, &type,
+                         reinterpret_cast<BYTE*>(buffer), &size) != ERROR_SUCCESS ||
+        (type != REG_SZ && type != REG_EXPAND_SZ)) {
+      return std::nullopt;
+    }
+    return std::string(buffer);
+  }
+
+  std::string ExpandEnvironment(std::string_view text) override {
+    const std::string source(text);
+    char expanded[MAX_PATH * 2] = {};
+    const DWORD length = ExpandEnvironmentStringsA(source.c_str(), expanded, sizeof(expanded));
+    if (length == 0 || length > sizeof(expanded)) return source;
+    return expanded;
   }
 
   bool WriteUserString(std::string_view key, std::string_view value,

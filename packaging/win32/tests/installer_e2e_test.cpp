@@ -27,7 +27,7 @@ constexpr char kUninstallKey[] = "Software\\Microsoft\\Windows\\CurrentVersion\\
 
 // The folder layout the programs expect, as the product documents it.
 const char* const kLayout[] = {
-    "BrelFXMonitor.exe", "BrelFXOption.exe", "zendrel.dll", "config.ini",
+    "BrelFXMonitor.exe", "BrelFXOption.exe", "BrelOSD.exe", "zendrel.dll", "config.ini",
     "config\\Default0.tkp", "config\\Default1.tkp", "config\\Default2.tkp",
     "config\\Default3.tkp", "config\\Default4.tkp", "Wave\\Volume\\go.wav",
     "Wave\\Volume\\Every_Trophy.wav", "help\\Danish_help.dll", "help\\English_help.dll",
@@ -37,7 +37,7 @@ const char* const kLayout[] = {
     "help\\Spanish_help.dll", "help\\Swedish_help.dll", "help\\Thai_help.dll",
     "help\\TradChinese_help.dll", "help\\Turkish_help.dll", "help\\Vietnamese_help.dll",
     "Gif\\", "FWUpdate\\BrelFX Firmware Upgrade.exe", "FWUpdate\\zendrel.dll", "uninstall.exe"};
-const char* const kPrograms[] = {"BrelFXMonitor.exe", "BrelFXOption.exe", "zendrel.dll",
+const char* const kPrograms[] = {"BrelFXMonitor.exe", "BrelFXOption.exe", "BrelOSD.exe", "zendrel.dll",
                                  "FWUpdate\\", "help\\", "Wave\\", "uninstall.exe"};
 
 std::string KnownFolder(int csidl) {
@@ -201,7 +201,7 @@ TEST(Installer, FreshSilentInstallLaysOutTheFolderRegistersAndStartsTheMonitor) 
   EXPECT_TRUE(MonitorHasTheKeyboard());
   // One version everywhere: the installer's and every shipped program's.
   EXPECT_EQ(VersionText(BRELFX_SETUP, "ProductVersion"), BRELFX_VERSION_TEXT);
-  for (const char* program : {"BrelFXMonitor.exe", "BrelFXOption.exe", "zendrel.dll",
+  for (const char* program : {"BrelFXMonitor.exe", "BrelFXOption.exe", "BrelOSD.exe", "zendrel.dll",
                               "FWUpdate\\BrelFX Firmware Upgrade.exe"})
     EXPECT_EQ(VersionText(InstallFolder() + program, "FileVersion"), BRELFX_VERSION_TEXT) << program;
 }

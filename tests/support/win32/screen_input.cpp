@@ -66,9 +66,9 @@ HWND WaitForWindow(const char* title, int milliseconds) {
   return nullptr;
 }
 
-void SaveScreenshot(const std::string& name, HWND window) {
+bool SaveScreenshot(const std::string& name, HWND window) {
   const char* folder = std::getenv("BRELFX_SCREENSHOTS");
-  if (!folder) return;
+  if (!folder) return true;
   std::this_thread::sleep_for(300ms);  // let the last paint land
   RECT area{0, 0, GetSystemMetrics(SM_CXSCREEN), GetSystemMetrics(SM_CYSCREEN)};
   if (window) GetWindowRect(window, &area);
@@ -93,6 +93,7 @@ void SaveScreenshot(const std::string& name, HWND window) {
   DeleteObject(bitmap);
   DeleteDC(memory);
   ReleaseDC(nullptr, screen);
+  return static_cast<bool>(out);
 }
 
 }  // namespace brelfx::test

@@ -26,7 +26,7 @@ HWND WaitForWindow(const char* title, int milliseconds = 5000);
 
 // The screen within `window` (the whole screen without one) as
 // BRELFX_SCREENSHOTS\<name>.bmp, once the last paint has landed; nothing when
-// the variable is not set.
-void SaveScreenshot(const std::string& name, HWND window = nullptr);
+// the variable is not set. False when the file could not be written.
+bool SaveScreenshot(const std::string& name, HWND window = nullptr);
 
 }  // namespace brelfx::test
