@@ -41,19 +41,21 @@ void Monitor::OnDeviceEvent(DeviceEvent event) {
     case DeviceAction::kRemoval:
       OnRemoval();
       break;
-    // Quick launch, media keys, usage counters and Talk keys are taken up by
-    // the features that own them.
+    case DeviceAction::kTalkKey:
+      if (talkLink_) talkLink_->OnTalkKey(event.value);
+      break;
+    // Quick launch, media keys and usage counters are taken up by the
+    // features that own them.
     case DeviceAction::kQuickLaunch:
     case DeviceAction::kMediaKey:
     case DeviceAction::kUsageCounter:
-    case DeviceAction::kTalkKey:
     case DeviceAction::kNone:
       break;
   }
 }
 
 void Monitor::SendTalkStatus(bool connected) {
-  if (features_.talkStatus) features_.talkStatus->Send(connected);
+  if (talkLink_) talkLink_->SendDeviceStatus(connected);
 }
 
 void Monitor::PostToSelf(unsigned int message, std::uintptr_t wParam) {

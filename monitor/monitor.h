@@ -40,15 +40,13 @@ struct MonitorServices {
   Clock& clock;
 };
 
-// The monitor's other features. The firmware check and the Talk status may
-// be absent (null).
+// The monitor's other features. The firmware check may be absent (null).
 struct MonitorFeatureSet {
   DeviceJobs& jobs;
   Announcements& announcements;
   KeyEventSink& keys;
   MonitorThread& player;
   FirmwareCheck* firmware = nullptr;
-  TalkDeviceStatus* talkStatus = nullptr;
 };
 
 struct MonitorStart {
@@ -84,6 +82,9 @@ class Monitor {
   void OnOptionCommand(unsigned int message, std::uintptr_t wParam);
   // ID_CONFIGURATION.
   void OpenOptionApplication() { option_.Open(); }
+  // The Talk link, made once the monitor's Talk state and tray icon exist;
+  // without one, nothing is told to a hub.
+  void SetTalk(TalkEvents* talk) { talkLink_ = talk; }
 
   const SettingsBlock& settings() const { return settings_.local(); }
   int deviceState() const { return deviceState_.load(); }
@@ -121,6 +122,7 @@ class Monitor {
   HostStateReport hostState_;
   DeviceWorker worker_;
   std::string programFolder_;
+  TalkEvents* talkLink_ = nullptr;
   WindowId window_ = 0;
   bool running_ = false;  // creation went past the settings mutex
 };

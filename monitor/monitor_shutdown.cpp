@@ -39,7 +39,7 @@ void Monitor::Destroy() {
 
   settings_.Close();
   services_.settingsMutex.Close();
-  SendTalkStatus(false);
+  if (talkLink_) talkLink_->Stop();
 }
 
 }  // namespace brelfx

@@ -228,7 +228,7 @@ MonitorRig::MonitorRig() {
   messenger.Name(monitorWindow, "monitor");
   monitor = std::make_unique<Monitor>(
       MonitorServices{messenger, timers, tray, shell, repeat, settingsMutex, files, clock},
-      keyboard, settings, MonitorFeatureSet{jobs, announcements, keys, player, &firmware, nullptr});
+      keyboard, settings, MonitorFeatureSet{jobs, announcements, keys, player, &firmware});
 }
 
 MonitorRig::~MonitorRig() {

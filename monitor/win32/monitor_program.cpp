@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <cstdlib>
+
 #include "device/device_sync.h"
 #include "device/settings_files_sync_store.h"
 #include "device/settings_stamp.h"
@@ -20,11 +22,14 @@
 #include "monitor/settings_files_store.h"
 #include "monitor/playback/shortcut_keys.h"
 #include "monitor/keyboard/sync_device_jobs.h"
+#include "monitor/talk/talk_link.h"
 #include "monitor/talk/talk_registration.h"
 #include "monitor/timer_ids.h"
 #include "monitor/tray/tray_icon_thread.h"
 #include "monitor/sound/wave_file_player.h"
 #include "monitor/win32/window_thread_timers.h"
+#include "platform/win32/ansi_text.h"
+#include "platform/win32/copy_data_sender.h"
 #include "platform/win32/current_keyboard_layout.h"
 #include "platform/win32/high_resolution_clock.h"
 #include "platform/win32/locked_sound_output.h"
@@ -39,6 +44,15 @@
 
 namespace brelfx {
 namespace {
+
+// Test hook: BRELFX_AMBIENT_LIGHT_MS shortens an ambient-light effect so an
+// end-to-end test sees it end.
+int AmbientLightMs() {
+  char text[16] = "";
+  const DWORD length = GetEnvironmentVariableA("BRELFX_AMBIENT_LIGHT_MS", text, sizeof(text));
+  const int ms = length > 0 && length < sizeof(text) ? std::atoi(text) : 0;
+  return ms > 0 ? ms : kAmbientLightMs;
+}
 
 std::string CommonAppDataFolder() {
   char path[MAX_PATH] = "";
@@ -132,7 +146,14 @@ struct MonitorProgram::Parts {
         monitor(MonitorServices{messenger, timers, trayThread, shell, keyboardRepeat, settingsMutex,
                                 files, windowClock},
                 keyboard, settings,
-                MonitorFeatureSet{jobs, announcements, playback, playback, &firmware}) {}
+                MonitorFeatureSet{jobs, announcements, playback, playback, &firmware}),
+        deviceList(files.files()),
+        talk(TalkServices{messenger, hubSender, timers, deviceList, ansi},
+             TalkMonitorParts{monitor.talk(), monitor.tray(), keyboard.reports,
+                              settings.local(), reinterpret_cast<WindowId>(window)},
+             AmbientLightMs()) {
+    monitor.SetTalk(&talk);
+  }
 
   std::string folder;
   Win32WindowMessenger messenger;
@@ -173,6 +194,11 @@ struct MonitorProgram::Parts {
   Playback playback;
 
   Monitor monitor;
+
+  Win32CopyDataSender hubSender;
+  Win32AnsiText ansi;
+  DeviceInfoFile deviceList;
+  TalkLink talk;
 };
 
 MonitorProgram::MonitorProgram(HWND window, const std::string& programPath)
@@ -192,6 +218,10 @@ WindowThreadTimers& MonitorProgram::timers() {
   return parts_->timers;
 }
 
+TalkLink& MonitorProgram::talk() {
+  return parts_->talk;
+}
+
 bool MonitorProgram::OnTimer(int id) {
   switch (id) {
     case kTimerShortcutRepeat:
@@ -207,7 +237,7 @@ bool MonitorProgram::OnTimer(int id) {
       parts_->countdown.Step();
       return true;
     default:
-      return parts_->announcer.OnTimer(id);
+      return parts_->talk.OnTimer(id) || parts_->announcer.OnTimer(id);
   }
 }
 
