@@ -1,20 +1,12 @@
 #include "tools/talk_hub/hub_verbs.h"
 
-#include <cerrno>
 #include <cstdio>
-#include <cstdlib>
 #include <cstring>
+
+#include "platform/number_text.h"
 
 namespace brelfx::talk_hub {
 namespace {
-
-bool ParseNumber(const std::string& text, long long min, long long max, long long& value) {
-  if (text.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  value = std::strtoll(text.c_str(), &end, 0);
-  return errno == 0 && *end == '\0' && value >= min && value <= max;
-}
 
 // The numbers words[first…] into out; false names the bad word in error.
 bool ParseNumbers(const std::vector<std::string>& words, std::size_t first, long long min,
