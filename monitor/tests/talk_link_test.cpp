@@ -208,7 +208,7 @@ TEST(TalkPacket, FunctionCodeDecidesCodeAndTarget) {
     ASSERT_TRUE(message) << c.value;
     EXPECT_EQ(message->tag, 0x07970000u | c.sentCode) << c.value;
     EXPECT_EQ(message->packet.FunctionCode, c.sentCode) << c.value;
-    EXPECT_EQ(message->packet.TargetProductId, c.target) << c.value;
+    EXPECT_EQ(static_cast<int>(message->packet.TargetProductId), c.target) << c.value;
   }
   for (const std::uint16_t value : {0x0000, 0x0038, 0x003A, 0x00A9, 0x00AF, 0x00FB, 0x00FF})
     EXPECT_FALSE(BuildTalkPacket(*profile, value)) << value;
@@ -223,27 +223,27 @@ TEST_F(TalkLinkTest, CompanionDevicesAreKeptByProductIdInTheFileAndAnnounced) {
   talk.OnCopyData(DeviceRecord(0x1002, u"ABCDEFGHIJKLMNOPQRST"));  // 20, no terminator
   talk.OnCopyData(DeviceRecord(0x1001, u"Kalim Mouse II"));
   const CompanionDeviceList& stored = deviceList.stored;
-  ASSERT_EQ(stored.Count, 3);
+  ASSERT_EQ(static_cast<int>(stored.Count), 3);
   EXPECT_EQ(TextField(stored.Devices[0].Name), "Seed Pad");
   EXPECT_EQ(TextField(stored.Devices[1].Name), "Kalim Mouse II");
   EXPECT_EQ(TextField(stored.Devices[2].Name), "ABCDEFGHIJKLMNOPQRS");
-  EXPECT_EQ(stored.Devices[2].VID, kKeyboardVendorId);
-  EXPECT_EQ(stored.Devices[2].CPI[4], 6400);
+  EXPECT_EQ(static_cast<int>(stored.Devices[2].VID), kKeyboardVendorId);
+  EXPECT_EQ(static_cast<int>(stored.Devices[2].CPI[4]), 6400);
   EXPECT_EQ(deviceList.writes, 3);
   EXPECT_EQ(rig.log.Count("post option 1284 0"), 3);
 }
 
 TEST_F(TalkLinkTest, AFullListTakesNoNewDeviceButStillUpdatesOne) {
   for (int i = 1; i <= 100; ++i) talk.OnCopyData(DeviceRecord(static_cast<std::uint16_t>(i), u"Pad"));
-  EXPECT_EQ(deviceList.stored.Count, 100);
+  EXPECT_EQ(static_cast<int>(deviceList.stored.Count), 100);
   EXPECT_EQ(deviceList.writes, 99);  // the 101st device was not taken
   talk.OnCopyData(DeviceRecord(99, u"Last pad"));
   EXPECT_EQ(TextField(deviceList.stored.Devices[99].Name), "Last pad");
-  EXPECT_EQ(deviceList.stored.Count, 100);
+  EXPECT_EQ(static_cast<int>(deviceList.stored.Count), 100);
 }
 
 TEST_F(TalkLinkTest, DeviceListIsReadAtStartUp) {
-  ASSERT_EQ(talk.devices().Count, 1);
+  ASSERT_EQ(static_cast<int>(talk.devices().Count), 1);
   EXPECT_EQ(TextField(talk.devices().Devices[0].Name), "Seed Pad");
 }
 

@@ -22,9 +22,9 @@ TEST(TalkHubVerbs, DeviceNameFillsTheRecordWithoutTerminatorWhenLong) {
   const Verb verb = ParseVerb({"device", "0x1234", "ABCDEFGHIJKLMNOPQRSTUV", "1", "2", "3", "4", "5"});
   ASSERT_TRUE(std::holds_alternative<DeviceVerb>(verb));
   const CompanionDeviceRecord record = std::get<DeviceVerb>(verb).record;
-  EXPECT_EQ(record.ProductId, 0x1234);
-  EXPECT_EQ(record.Name[19], u'T');
-  EXPECT_EQ(record.Cpi[4], 5);
+  EXPECT_EQ(static_cast<int>(record.ProductId), 0x1234);
+  EXPECT_EQ(static_cast<int>(record.Name[19]), 'T');
+  EXPECT_EQ(static_cast<int>(record.Cpi[4]), 5);
 }
 
 TEST(TalkHubVerbs, PrintsTheKeyboardsPacketAndStatus) {
