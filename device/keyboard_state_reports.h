@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <optional>
 #include <span>
+#include <type_traits>
 
 #include "device/report_frame.h"
 #include "settings/settings_block.h"
@@ -25,7 +26,11 @@ struct AmbientLightRecord {
 };
 #pragma pack(pop)
 static_assert(sizeof(AmbientLightRecord) == 20);
+static_assert(offsetof(AmbientLightRecord, ValueA) == 4);
+static_assert(offsetof(AmbientLightRecord, ValueB) == 8);
 static_assert(offsetof(AmbientLightRecord, Effect) == 12);
+static_assert(offsetof(AmbientLightRecord, Unused) == 18);
+static_assert(std::is_trivially_copyable_v<AmbientLightRecord>);
 
 struct FirmwareVersions {
   int firmware;  // byte 2: the version the monitor compares and stores

@@ -50,15 +50,16 @@ void Monitor::OnDeviceEvent(DeviceEvent event) {
     case DeviceAction::kMediaKey:
       if (features_.media) features_.media->OnMediaKey(event.item(), event.state());
       break;
-    // Talk keys are taken up by the feature that owns them.
     case DeviceAction::kTalkKey:
+      if (talkLink_) talkLink_->OnTalkKey(event.value);
+      break;
     case DeviceAction::kNone:
       break;
   }
 }
 
 void Monitor::SendTalkStatus(bool connected) {
-  if (features_.talkStatus) features_.talkStatus->Send(connected);
+  if (talkLink_) talkLink_->SendDeviceStatus(connected);
 }
 
 void Monitor::PostToSelf(unsigned int message, std::uintptr_t wParam) {

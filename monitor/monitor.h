@@ -41,15 +41,14 @@ struct MonitorServices {
   Clock& clock;
 };
 
-// The monitor's other features. The firmware check, the Talk status and the
-// usage counters may be absent (null).
+// The monitor's other features. The firmware check, the usage counters, the
+// media keys and the foreground watch may be absent (null).
 struct MonitorFeatureSet {
   DeviceJobs& jobs;
   Announcements& announcements;
   KeyEventSink& keys;
   MonitorThread& player;
   FirmwareCheck* firmware = nullptr;
-  TalkDeviceStatus* talkStatus = nullptr;
   UsageCounters* counters = nullptr;
   // The media keys and the foreground-program watch; absent: nothing happens.
   MediaKeySink* media = nullptr;
@@ -92,6 +91,9 @@ class Monitor {
   void OnOptionCommand(unsigned int message, std::uintptr_t wParam);
   // ID_CONFIGURATION.
   void OpenOptionApplication() { option_.Open(); }
+  // The Talk link, made once the monitor's Talk state and tray icon exist;
+  // without one, nothing is told to a hub.
+  void SetTalk(TalkEvents* talk) { talkLink_ = talk; }
 
   const SettingsBlock& settings() const { return settings_.local(); }
   int deviceState() const { return deviceState_.load(); }
@@ -135,6 +137,7 @@ class Monitor {
   HostStateReport hostState_;
   DeviceWorker worker_;
   std::string programFolder_;
+  TalkEvents* talkLink_ = nullptr;
   WindowId window_ = 0;
   bool running_ = false;  // creation went past the settings mutex
 };

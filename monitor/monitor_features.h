@@ -1,6 +1,7 @@
 // The monitor's other features as its lifecycle and event dispatch call
 // them: announcements, the programmable keys, the media keys, the player
-// thread, and the firmware check and Talk status, which may be absent.
+// thread, the usage counters, and the firmware check and the Talk link, which
+// may be absent.
 #pragma once
 
 #include <cstdint>
@@ -58,11 +59,18 @@ class UsageCounters {
   virtual void OnStatisticsChanged() = 0;
 };
 
-// Tells a Talk hub, when one is known, whether the keyboard is connected.
-class TalkDeviceStatus {
+// The Talk link as the lifecycle and the keyboard's events drive it.
+class TalkEvents {
  public:
-  virtual ~TalkDeviceStatus() = default;
-  virtual void Send(bool connected) = 0;
+  virtual ~TalkEvents() = default;
+  // Last step of start-up: the companion-device list kept in DeviceInfo.ini.
+  virtual void Start() = 0;
+  // Tells a known hub whether the keyboard is connected.
+  virtual void SendDeviceStatus(bool connected) = 0;
+  // A Talk key went down or up (event type 0xFF00, its value).
+  virtual void OnTalkKey(std::uint16_t value) = 0;
+  // Shutdown: the hub hears that the keyboard is gone, and nothing more.
+  virtual void Stop() = 0;
 };
 
 }  // namespace brelfx

@@ -25,10 +25,6 @@ constexpr unsigned int WM_TRAY_NOTIFY = 1036;
 constexpr unsigned int WM_DEVICE_SPARE = 1327;
 // Commands from a Talk hub.
 constexpr unsigned int WM_TALK_STATUS = 2025;
-// The one copy-data payload meant for the monitor: a Talk hub's
-// companion-device record (vendor and product id, 20 UTF-16 characters of
-// name, five CPI levels).
-constexpr unsigned kCompanionDeviceRecordBytes = 64;
 
 // Thread messages of the player and worker threads.
 constexpr unsigned int WM_PLAY_MACRO = 1648;

@@ -40,7 +40,7 @@ void Monitor::Destroy() {
 
   settings_.Close();
   services_.settingsMutex.Close();
-  SendTalkStatus(false);
+  if (talkLink_) talkLink_->Stop();
 }
 
 }  // namespace brelfx

@@ -44,6 +44,7 @@ bool Monitor::Create(const MonitorStart& start) {
   ApplyKeyboardRepeat(local, services_.keyboardRepeat);
   // The on-screen display program is optional: a failed start is ignored.
   services_.shell.Open(programFolder_ + kOsdProgram, "");
+  if (talkLink_) talkLink_->Start();
   return true;
 }
 

@@ -7,12 +7,11 @@
 namespace brelfx {
 
 SettingsFilesStore::SettingsFilesStore(const std::string& programFolder, std::string talkFolder,
-                                       FileSystem& fs, Registry& registry, int systemLanguageId)
+                                       FileSystem& fs, Registry& registry, int)
     : files_(programFolder, fs, registry),
       talkFolder_(std::move(talkFolder)),
       fs_(fs),
-      registry_(registry),
-      systemLanguageId_(systemLanguageId) {}
+      registry_(registry) {}
 
 void SettingsFilesStore::RegisterWithTalk() {
   if (!RegisterInTalkFile(fs_, talkFolder_))

@@ -32,7 +32,6 @@ class SettingsFilesStore final : public MonitorFiles {
   std::string talkFolder_;
   FileSystem& fs_;
   Registry& registry_;
-  int systemLanguageId_;
 };
 
 }  // namespace brelfx

@@ -17,6 +17,7 @@ constexpr int kTimerRecordAborted = 606;
 constexpr int kTimerRecordKeyUnavailable = 607;
 constexpr int kTimerTrophySound = 610;   // 4000 ms, one-shot: the trophy sound is over
 constexpr int kTimerAmbientLight = 630;  // 120000 ms, one-shot: ambient light off
+constexpr int kTimerTalkHubWatch = 631;  // 1000 ms while a Talk hub is known: is it still there?
 
 constexpr int kShortcutFirstRepeatMs = 1000;
 constexpr int kShortcutRepeatMs = 100;

@@ -10,6 +10,9 @@
 #   bash scripts/run.sh sim CMD...   drive the simulated keyboard of the running
 #                                    session: plug, unplug, press 5, profile 3, ...
 #                                    (bash scripts/run.sh sim help lists them all)
+#   bash scripts/run.sh hub [VERB …]  brelfx-talk-hub in the Talk hub's place: without a
+#                                    verb it prints what the monitor sends and reads
+#                                    verbs from this terminal (Ctrl-D says goodbye)
 #   bash scripts/run.sh option       open the option application again from the monitor
 #   bash scripts/run.sh stop         close the monitor
 #   bash scripts/run.sh upgrade      the firmware upgrade by hand: builds the upgrade program
@@ -53,6 +56,18 @@ case "${1:-start}" in
     in_session "$bin/brelfx-sim.exe" "$@"
     exit $?
     ;;
+  hub)
+    shift
+    if [ $# -gt 0 ]; then
+      in_session "$bin/brelfx-talk-hub.exe" "$@"
+      exit $?
+    fi
+    [ -f "$session" ] || { echo "run.sh: no monitor session is running (start one with: bash scripts/run.sh)" >&2; exit 1; }
+    . "$session"
+    export DISPLAY
+    # Wine's helpers already run with /dev/null: the terminal may be the hub's.
+    exec wine "$bin/brelfx-talk-hub.exe"
+    ;;
   option)
     in_session "$app/BrelFXMonitor.exe" 1
     exit $?
@@ -65,14 +80,14 @@ case "${1:-start}" in
     ;;
   start | upgrade) ;;
   *)
-    sed -n '2,26p' "$0" | sed 's/^# \{0,1\}//'
+    sed -n '2,31p' "$0" | sed 's/^# \{0,1\}//'
     exit 2
     ;;
 esac
 
 bash scripts/install-deps.sh >/dev/null
 cmake --preset windows >/dev/null
-targets=(shipping_folder brelfx-sim)
+targets=(shipping_folder brelfx-sim brelfx-talk-hub)
 [ "${1:-start}" = upgrade ] && targets+=(upgrade_test_firmware)
 cmake --build --preset windows --target "${targets[@]}"
 # Programs and data replaced, settings the session changed kept.

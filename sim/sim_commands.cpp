@@ -5,6 +5,7 @@
 #include <cstdlib>
 #include <fstream>
 
+#include "platform/number_text.h"
 #include "sim/capture.h"
 #include "sim/device_events.h"
 #include "sim/profile_dump.h"
@@ -29,15 +30,6 @@ struct Command {
   int maxArgs;  // -1: any number
   int (*run)(Context&);
 };
-
-// Decimal or 0x-hex, within [min, max].
-bool ParseNumber(const std::string& text, long long min, long long max, long long& value) {
-  if (text.empty()) return false;
-  errno = 0;
-  char* end = nullptr;
-  value = std::strtoll(text.c_str(), &end, 0);
-  return errno == 0 && *end == '\0' && value >= min && value <= max;
-}
 
 int BadArgument(Context& c, const std::string& what) {
   c.err << "brelfx-sim: " << what << "\n";

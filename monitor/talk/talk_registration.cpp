@@ -10,8 +10,6 @@
 namespace brelfx {
 namespace {
 
-constexpr char kKeyboardName[] = "Brel FX";
-
 bool SameIgnoringCase(std::string_view a, std::string_view b) {
   return std::equal(a.begin(), a.end(), b.begin(), b.end(), [](char x, char y) {
     return std::tolower(static_cast<unsigned char>(x)) ==
@@ -32,11 +30,15 @@ bool CreateFolders(FileSystem& fs, const std::string& folder) {
 
 }  // namespace
 
+TalkEntry KeyboardTalkEntry() {
+  return {"BrelFX", "Brel FX", kMonitorWindowTitle, 0};
+}
+
 std::string TalkConfigFolder(const std::string& commonAppData) {
   return JoinPath(JoinPath(JoinPath(commonAppData, "Tarvek"), "Talk"), "");
 }
 
-bool RegisterInTalkFile(FileSystem& fs, const std::string& folder) {
+bool RegisterInTalkFile(FileSystem& fs, const std::string& folder, const TalkEntry& entry) {
   const std::string path = JoinPath(folder, kTalkConfigFileName);
   if (fs.Kind(path) == PathKind::kMissing) {
     if (!CreateFolders(fs, folder) || !fs.WriteFile(path, "")) return false;
@@ -44,10 +46,10 @@ bool RegisterInTalkFile(FileSystem& fs, const std::string& folder) {
   IniDocument document;
   if (!LoadIniDocument(fs, path, document)) return false;
   for (const std::string& section : document.SectionNames())
-    if (SameIgnoringCase(document.ReadString(section, "Name", ""), kKeyboardName)) return true;
-  document.WriteString("BrelFX", "Name", kKeyboardName);
-  document.WriteString("BrelFX", "WindowName", kMonitorWindowTitle);
-  document.WriteString("BrelFX", "Device", "0");
+    if (SameIgnoringCase(document.ReadString(section, "Name", ""), entry.name)) return true;
+  document.WriteString(entry.section, "Name", entry.name);
+  document.WriteString(entry.section, "WindowName", entry.windowName);
+  document.WriteString(entry.section, "Device", std::to_string(entry.device));
   return SaveIniDocument(fs, path, document);
 }
 

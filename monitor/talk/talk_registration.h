@@ -11,12 +11,24 @@ namespace brelfx {
 
 constexpr char kTalkConfigFileName[] = "TConfig.ini";
 
+// One device program's section.
+struct TalkEntry {
+  std::string section;
+  std::string name;  // what the programs know it by, in any case
+  std::string windowName;
+  int device;
+};
+
+// The keyboard's: section BrelFX, "Brel FX", the monitor's window, device 0.
+TalkEntry KeyboardTalkEntry();
+
 // The folder of TConfig.ini below the common application data folder.
 std::string TalkConfigFolder(const std::string& commonAppData);
 
 // Creates the folder and an empty file when missing; unless some section
-// already names the keyboard ("Brel FX", any case), adds section BrelFX.
+// already has the entry's name (any case), adds the entry's section.
 // False when the file could not be made or written.
-bool RegisterInTalkFile(FileSystem& fs, const std::string& folder);
+bool RegisterInTalkFile(FileSystem& fs, const std::string& folder,
+                        const TalkEntry& entry = KeyboardTalkEntry());
 
 }  // namespace brelfx

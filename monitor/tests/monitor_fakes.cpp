@@ -234,7 +234,7 @@ MonitorRig::MonitorRig() {
   monitor = std::make_unique<Monitor>(
       MonitorServices{messenger, timers, tray, shell, repeat, settingsMutex, files, clock},
       keyboard, settings,
-      MonitorFeatureSet{jobs, announcements, keys, player, &firmware, nullptr, nullptr, nullptr,
+      MonitorFeatureSet{jobs, announcements, keys, player, &firmware, nullptr, nullptr,
                         &foreground});
 }
 

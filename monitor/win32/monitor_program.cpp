@@ -2,6 +2,8 @@
 
 #include <shlobj.h>
 
+#include <cstdlib>
+
 #include "device/device_sync.h"
 #include "device/settings_files_sync_store.h"
 #include "device/settings_stamp.h"
@@ -24,10 +26,13 @@
 #include "monitor/sound/announcer.h"
 #include "monitor/sound/countdown.h"
 #include "monitor/sound/wave_file_player.h"
+#include "monitor/talk/talk_link.h"
 #include "monitor/talk/talk_registration.h"
 #include "monitor/timer_ids.h"
 #include "monitor/tray/tray_icon_thread.h"
 #include "monitor/win32/window_thread_timers.h"
+#include "platform/win32/ansi_text.h"
+#include "platform/win32/copy_data_sender.h"
 #include "platform/win32/current_keyboard_layout.h"
 #include "platform/win32/desktop_windows.h"
 #include "platform/win32/high_resolution_clock.h"
@@ -44,6 +49,15 @@
 
 namespace brelfx {
 namespace {
+
+// Test hook: BRELFX_AMBIENT_LIGHT_MS shortens an ambient-light effect so an
+// end-to-end test sees it end.
+int AmbientLightMs() {
+  char text[16] = "";
+  const DWORD length = GetEnvironmentVariableA("BRELFX_AMBIENT_LIGHT_MS", text, sizeof(text));
+  const int ms = length > 0 && length < sizeof(text) ? std::atoi(text) : 0;
+  return ms > 0 ? ms : kAmbientLightMs;
+}
 
 std::string CommonAppDataFolder() {
   char path[MAX_PATH] = "";
@@ -153,8 +167,15 @@ struct MonitorProgram::Parts {
         monitor(MonitorServices{messenger, timers, trayThread, shell, keyboardRepeat, settingsMutex,
                                 files, windowClock},
                 keyboard, settings,
-                MonitorFeatureSet{jobs, announcements, playback, playback, &firmware, nullptr,
-                                  &achievements, &mediaKeys, &foreground}) {}
+                MonitorFeatureSet{jobs, announcements, playback, playback, &firmware,
+                                  &achievements, &mediaKeys, &foreground}),
+        deviceList(files.files()),
+        talk(TalkServices{messenger, hubSender, timers, deviceList, ansi},
+             TalkMonitorParts{monitor.talk(), monitor.tray(), keyboard.reports,
+                              settings.local(), reinterpret_cast<WindowId>(window)},
+             AmbientLightMs()) {
+    monitor.SetTalk(&talk);
+  }
 
   std::string folder;
   Win32WindowMessenger messenger;
@@ -201,6 +222,11 @@ struct MonitorProgram::Parts {
   ToolhelpForegroundProcess foreground;
 
   Monitor monitor;
+
+  Win32CopyDataSender hubSender;
+  Win32AnsiText ansi;
+  DeviceInfoFile deviceList;
+  TalkLink talk;
 };
 
 MonitorProgram::MonitorProgram(HWND window, const std::string& programPath)
@@ -218,6 +244,10 @@ ProgramShell& MonitorProgram::shell() {
 
 WindowThreadTimers& MonitorProgram::timers() {
   return parts_->timers;
+}
+
+TalkLink& MonitorProgram::talk() {
+  return parts_->talk;
 }
 
 bool MonitorProgram::OnTimer(int id) {
@@ -238,7 +268,7 @@ bool MonitorProgram::OnTimer(int id) {
       parts_->countdown.Step();
       return true;
     default:
-      return parts_->announcer.OnTimer(id);
+      return parts_->talk.OnTimer(id) || parts_->announcer.OnTimer(id);
   }
 }
 

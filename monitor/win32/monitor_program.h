@@ -9,6 +9,7 @@
 #include <string>
 
 #include "monitor/monitor.h"
+#include "monitor/talk/talk_link.h"
 #include "monitor/win32/window_thread_timers.h"
 #include "platform/win32/program_shell.h"
 
@@ -24,6 +25,7 @@ class MonitorProgram {
   Monitor& monitor();
   ProgramShell& shell();
   WindowThreadTimers& timers();
+  TalkLink& talk();
   // WM_TIMER of the timers the monitor's features run; false for an id none
   // of them owns.
   bool OnTimer(int id);

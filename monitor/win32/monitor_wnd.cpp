@@ -47,8 +47,8 @@ bool CMonitorWnd::Create() {
                             nullptr, nullptr) != nullptr;
 }
 
-// Not handled here yet, so they get the default answer: the Talk hub's
-// messages, and timers 500 and 630 (foreground watch, ambient light).
+// Not handled here yet, so it gets the default answer: timer 500 (foreground
+// watch).
 LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
   switch (message) {
     case WM_CREATE:
@@ -89,8 +89,11 @@ LRESULT CMonitorWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
     case WindowThreadTimers::kWakeMessage:
       program_->timers().OnWake();
       return 0;
+    case WM_TALK_STATUS:
+      program_->talk().OnCommand(static_cast<unsigned int>(wParam), lParam);
+      return 0;
     default:
-      return Default(message, wParam, lParam);
+      return OnRegisteredMessage(message, wParam, lParam);
   }
 }
 
@@ -117,15 +120,29 @@ LRESULT CMonitorWnd::OnTimer(UINT_PTR id) {
   return 0;
 }
 
-// Any program can send copy-data of any size. Only the Talk hub's
-// companion-device record is meant for the monitor, and no byte of a payload
-// is read unless it has exactly that record's size. The record itself is the
-// Talk link's to take up; the answer is 1 in every case.
+// The registered messages of the Talk link; their numbers are known only at
+// run time.
+LRESULT CMonitorWnd::OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == talkMessages_.talk && talkMessages_.talk != 0) {
+    program_->talk().OnTalkMessage(static_cast<unsigned int>(wParam), lParam);
+    return 0;
+  }
+  if (message == talkMessages_.ambientLightFromTalk && talkMessages_.ambientLightFromTalk != 0) {
+    program_->talk().OnAmbientLightRequest();
+    return 0;
+  }
+  return Default(message, wParam, lParam);
+}
+
+// Any program can send copy-data of any size. The Talk link reads no byte of
+// a payload unless it has exactly the size of a record it takes; the answer
+// is 1 in every case.
 LRESULT CMonitorWnd::OnCopyData(WPARAM wParam, const COPYDATASTRUCT* data) {
-  const DWORD size = data ? data->cbData : 0;
-  const bool record = size == kCompanionDeviceRecordBytes && data->lpData != nullptr;
-  DebugLog("OnCopyData: wParam=%d, %lu bytes%s\r\n", static_cast<int>(wParam),
-           static_cast<unsigned long>(size), record ? ", a companion-device record" : ", ignored");
+  const DWORD size = data && data->lpData ? data->cbData : 0;
+  DebugLog("OnCopyData: wParam=%d, %lu bytes\r\n", static_cast<int>(wParam),
+           static_cast<unsigned long>(size));
+  program_->talk().OnCopyData({size ? static_cast<const std::uint8_t*>(data->lpData) : nullptr,
+                               static_cast<std::size_t>(size)});
   return TRUE;
 }
 

@@ -39,6 +39,7 @@ class CMonitorWnd final : public Window {
   LRESULT OnCreate();
   LRESULT OnDestroy();
   LRESULT OnTimer(UINT_PTR id);
+  LRESULT OnRegisteredMessage(UINT message, WPARAM wParam, LPARAM lParam);
   LRESULT OnCopyData(WPARAM wParam, const COPYDATASTRUCT* data);
   LRESULT OnCommand(UINT id);
   LRESULT OnTrayNotify(UINT mouseMessage);

@@ -4,6 +4,7 @@
 
 #include <cstring>
 
+#include "platform/log.h"
 #include "platform/win32/last_error.h"
 
 namespace brelfx {
@@ -31,6 +32,7 @@ NOTIFYICONDATAA Win32TrayIcon::Data() const {
 bool Win32TrayIcon::Add() {
   NOTIFYICONDATAA data = Data();
   shown_ = Shell_NotifyIconA(NIM_ADD, &data) != FALSE;
+  if (shown_) DebugLog("tray icon added\n");
   return shown_;
 }
 
