@@ -552,8 +552,6 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
       << ButtonText(window, "T1,17,233,140,18,", page);
   SaveScreenshot("option-main-keys-assigned");
 
-  DriveTheAdvancedPage(window, 3);
-
   // German: hovering Apply shows the German help text.
   OpenLanguages(window);
   SaveScreenshot("option-language-popup");
@@ -607,6 +605,10 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   EXPECT_EQ(ReadFile(Path("racing.tkp")), savedText);
   EXPECT_EQ(WindowTextW(FindChild(window, "BrelFX.HelpArea")),
             L"Loaded racing into profile slot 4.");
+
+  // Last before Cancel: the Advanced page ends with the reset, which makes
+  // slot 1 current.
+  DriveTheAdvancedPage(window, 3);
 
   // Cancel after edits: files and keyboard stay as they were.
   const std::string config = ReadFile(Path("config.ini"));
