@@ -37,12 +37,15 @@ DebugOutputListener::~DebugOutputListener() {
 void DebugOutputListener::Follow(DWORD processId) {
   std::lock_guard lock(linesMutex_);
   processId_ = processId;
-  lines_.clear();
+  std::erase_if(lines_, [processId](const Line& line) { return line.writer != processId; });
 }
 
 std::vector<std::string> DebugOutputListener::Lines() {
   std::lock_guard lock(linesMutex_);
-  return lines_;
+  std::vector<std::string> texts;
+  for (const Line& line : lines_)
+    if (line.writer == processId_) texts.push_back(line.text);
+  return texts;
 }
 
 void DebugOutputListener::Listen() {
@@ -57,7 +60,7 @@ void DebugOutputListener::Listen() {
     SetEvent(bufferReady_.get());  // the writer may go on while this one is sorted
     while (!text.empty() && (text.back() == '\n' || text.back() == '\r')) text.pop_back();
     std::lock_guard lock(linesMutex_);
-    if (writer == processId_) lines_.push_back(std::move(text));
+    if (processId_ == 0 || writer == processId_) lines_.push_back({writer, std::move(text)});
   }
 }
 

@@ -29,7 +29,8 @@ class DebugOutputListener {
 
   // False when another listener holds the buffer.
   bool listening() const { return listening_; }
-  // From now on only this process's output is kept.
+  // From now on only this process's output is kept, including what it wrote
+  // before this call: a process may well log before its starter gets here.
   void Follow(DWORD processId);
   // The lines kept so far, each without its line end.
   std::vector<std::string> Lines();
@@ -43,7 +44,11 @@ class DebugOutputListener {
   std::atomic<DWORD> processId_{0};
   std::atomic<bool> stop_{false};
   std::mutex linesMutex_;
-  std::vector<std::string> lines_;
+  struct Line {
+    DWORD writer;
+    std::string text;
+  };
+  std::vector<Line> lines_;  // every process's until Follow, then only the one followed
   std::thread thread_;
 };
 

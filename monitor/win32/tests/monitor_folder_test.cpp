@@ -51,7 +51,7 @@ std::vector<std::vector<std::uint8_t>> SentReports(const std::string& capture) {
 
 bool WaitUntil(const std::function<bool()>& done, int timeoutMs) {
   using Clock = std::chrono::steady_clock;
-  const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs);
+  const auto end = Clock::now() + std::chrono::milliseconds(timeoutMs) * kWaitAllowance;
   while (!done()) {
     if (Clock::now() > end) return false;
     std::this_thread::sleep_for(std::chrono::milliseconds(50));
