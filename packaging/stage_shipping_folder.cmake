@@ -45,7 +45,9 @@ foreach(entry IN LISTS entries)
     string(APPEND install_settings "${line}")
   else()
     string(APPEND install_programs "${line}")
-    string(APPEND remove_programs "  Delete \"$INSTDIR\\${windows_relative}\"\n")
+    # A file still in use (a firmware upgrade running from FWUpdate) goes at
+    # the next start of Windows rather than staying for good.
+    string(APPEND remove_programs "  Delete /REBOOTOK \"$INSTDIR\\${windows_relative}\"\n")
   endif()
 endforeach()
 

@@ -20,6 +20,7 @@ ManifestDPIAware true
 !define COMPANY "Tarvek"
 !define MONITOR_TITLE "Tarvek Brel FX Keyboard Monitor"
 !define OPTION_TITLE "Tarvek Brel FX Keyboard Option"
+!define DISPLAY_TITLE "Tarvek Brel FX Keyboard OSD"
 !define UNINSTALL_KEY "Software\Microsoft\Windows\CurrentVersion\Uninstall\BrelFX"
 !define RUN_KEY "Software\Microsoft\Windows\CurrentVersion\Run"
 !define RUN_VALUE "BrelFXMonitor"
@@ -87,12 +88,16 @@ Function ${UN}CloseByTitle
   done:
 FunctionEnd
 
-; The monitor closes the option application itself; an option application
-; running without a monitor is closed on its own.
+; The monitor closes the option application and the on-screen display
+; itself, but only posts them WM_CLOSE: each may still be ending when the
+; monitor has gone, and a running program's file can be neither replaced nor
+; deleted. So each is closed and waited for on its own too.
 Function ${UN}CloseRunningPrograms
   StrCpy $0 "${MONITOR_TITLE}"
   Call ${UN}CloseByTitle
   StrCpy $0 "${OPTION_TITLE}"
+  Call ${UN}CloseByTitle
+  StrCpy $0 "${DISPLAY_TITLE}"
   Call ${UN}CloseByTitle
 FunctionEnd
 !macroend
