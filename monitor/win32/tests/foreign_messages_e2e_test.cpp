@@ -41,11 +41,12 @@ class ForeignMessages : public test::MonitorFolderTest {
     MonitorFolderTest::TearDown();
   }
 
-  // Sends and waits for the answer; false when none came within 10 s.
+  // Sends and waits for the answer; false when none came within 10 s (on an
+  // idle machine: Wine copies a 64 MB payload far slower on busy cores).
   bool Send(UINT message, WPARAM wParam, LPARAM lParam, DWORD_PTR* result = nullptr) {
     DWORD_PTR answer = 0;
-    const bool answered =
-        SendMessageTimeoutA(window_, message, wParam, lParam, SMTO_NORMAL, 10000, &answer) != 0;
+    const bool answered = SendMessageTimeoutA(window_, message, wParam, lParam, SMTO_NORMAL,
+                                              10000 * test::kWaitAllowance, &answer) != 0;
     if (result) *result = answer;
     return answered;
   }

@@ -182,7 +182,8 @@ TEST_F(TalkEndToEnd, HubHearsTheKeyboardAndDrivesTheMonitorUntilItVanishes) {
   TerminateProcess(hub_, 1);
   WaitForSingleObject(hub_, 5000);
   DWORD_PTR answer = 0;
-  EXPECT_NE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, 1000, &answer), 0);
+  const UINT answerMs = 1000 * test::kWaitAllowance;
+  EXPECT_NE(SendMessageTimeoutA(window, WM_NULL, 0, 0, SMTO_NORMAL, answerMs, &answer), 0);
   EXPECT_TRUE(WaitUntil([&] { return TrayIconsAdded() == 2; }, 5000));
 }
 

@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 #include <shlobj.h>
 #include <windows.h>
+// Needs windows.h first.
 #include <tlhelp32.h>
 
 #include <algorithm>
