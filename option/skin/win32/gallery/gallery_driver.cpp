@@ -228,6 +228,14 @@ void Interact(Driver& d) {
   d.Click(d.At(kLitPicture));
   Check(d.Expect("picture 943"), "the lit switch shows the picture by its other resource id");
 
+  // The animations stop and play again (playing in the first screenshot).
+  d.Mark();
+  d.Click(d.At(kPlay));
+  Check(d.Expect("animations stopped"), "the switch stops the animations");
+  d.Mark();
+  d.Click(d.At(kPlay));
+  Check(d.Expect("animations playing"), "the switch plays them again");
+
   d.Mark();
   d.MoveTo(d.At(kPush, 10));
   d.MoveTo(d.At(kPush));
