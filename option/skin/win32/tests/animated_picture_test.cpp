@@ -110,7 +110,8 @@ TEST_F(AnimatedPicture, AnimatedGifPlaysItsFramesAndStopEndsItAtOnce) {
 
   auto shows = [&](COLORREF left, COLORREF right) {
     return [=, this] {
-      return ScreenPixel(picture.hwnd(), 1, 1) == left && ScreenPixel(picture.hwnd(), 6, 1) == right;
+      return ScreenPixel(picture.hwnd(), 1, 1) == left &&
+             ScreenPixel(picture.hwnd(), 6, 1) == right;
     };
   };
   // The red frame; then it is disposed of to the background and the lime
