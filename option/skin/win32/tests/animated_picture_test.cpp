@@ -130,6 +130,21 @@ TEST_F(AnimatedPicture, AnimatedGifPlaysItsFramesAndStopEndsItAtOnce) {
   EXPECT_TRUE(PumpUntil(shows(kRed, kRed), 1000));
 }
 
+TEST_F(AnimatedPicture, AHiddenAnimationPlaysOnceShown) {
+  // The Trovi page starts its animations hidden and shows one of them.
+  ShowWindow(picture.hwnd(), SW_HIDE);
+  ASSERT_TRUE(Load(testing::kDisposingGif));
+  ASSERT_EQ(picture.Draw(), 0);
+  PumpUntil([] { return false; }, 300);
+  ShowWindow(picture.hwnd(), SW_SHOWNA);
+  EXPECT_TRUE(PumpUntil(
+      [&] {
+        return ScreenPixel(picture.hwnd(), 1, 1) == kBlack &&
+               ScreenPixel(picture.hwnd(), 6, 1) == kLime;
+      },
+      1000));
+}
+
 TEST_F(AnimatedPicture, NothingLoadableFailsAndClearsWhatWasShown) {
   ASSERT_TRUE(Load(testing::kDisposingGif));
   ASSERT_EQ(picture.Draw(), 0);
