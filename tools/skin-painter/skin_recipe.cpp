@@ -37,6 +37,9 @@ const std::map<std::string, KindInfo, std::less<>> kKinds = {
     {"flag", {ElementKind::kFlag, Lettering::kNone}},
     {"pulse", {ElementKind::kPulse, Lettering::kNone}},
     {"shine", {ElementKind::kShine, Lettering::kNone}},
+    {"pips", {ElementKind::kPips, Lettering::kNone}},
+    {"wings", {ElementKind::kWings, Lettering::kNone}},
+    {"sparks", {ElementKind::kSparks, Lettering::kNone}},
     {"minimize", {ElementKind::kMinimize, Lettering::kNone}},
     {"marker", {ElementKind::kMarker, Lettering::kNone}},
 };
@@ -233,6 +236,8 @@ class Parser {
         Color fill = 0;
         if (!ReadColor(o.value, fill)) return Fail("color must be #RRGGBB");
         e.fill = fill;
+      } else if (o.key == "from") {
+        if (!ReadInt(o.value, 1, 99, e.fromLevel)) return Fail("from must be a level from 1 to 99");
       } else if (o.key == "on" && info.kind == ElementKind::kMarker) {
         if (o.value != "yes" && o.value != "no") return Fail("on must be yes or no");
         e.on = o.value == "yes";

@@ -48,6 +48,14 @@
 //                                   without lang= the flag set's language
 //   pulse, shine                    animated: a ring that breathes, a light
 //                                   band that sweeps (see `animation`)
+//   pips, wings, sparks             a level badge's ornaments, animated: 16
+//                                   marks round a medal, `level` of them lit;
+//                                   a chevron per four levels on either side;
+//                                   `level` glints that twinkle
+//
+// Level animations (the painter's gif command with a LEVEL): "{level}" in a
+// wording becomes the level, and any element may carry from=N to appear
+// only from level N on.
 //
 // Picture sets and animations:
 //   picture                         starts the next picture of a picture set;
@@ -87,6 +95,9 @@ enum class ElementKind {
   kFlag,
   kPulse,
   kShine,
+  kPips,
+  kWings,
+  kSparks,
   kMinimize,
   kMarker
 };
@@ -102,6 +113,7 @@ struct Element {
   int language = -1;          // flag: QuickHelpLan index, -1 for the flag set's own
   bool on = false;            // marker: lit
   std::optional<Color> fill;  // swatch: the colour it shows (a palette entry)
+  int fromLevel = 0;          // level animations: painted from this level on
 };
 
 struct Animation {
