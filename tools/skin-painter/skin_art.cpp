@@ -41,7 +41,8 @@ void PaintBackground(Canvas& c, const SkinRecipe& r) {
 
 // Areas and lettering are the same in every picture; controls show the state.
 bool IsStatic(ElementKind kind) {
-  return kind == ElementKind::kPanel || kind == ElementKind::kPicker || kind == ElementKind::kLabel;
+  return kind == ElementKind::kPanel || kind == ElementKind::kPicker ||
+         kind == ElementKind::kLabel || kind == ElementKind::kTrophy;
 }
 
 bool PaintElement(Canvas& c, const Element& e, const PictureRequest& request, TextPainter& text,
