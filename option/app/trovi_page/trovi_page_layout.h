@@ -19,6 +19,10 @@ constexpr const char kLevelStrip[] = "Progress bar,540,70,230,20,";
 // The scroll strip beside the statistics list.
 constexpr const char kListScroll[] = "Trophy Scroll,225,39,15,259,";
 
+// The OK button of the share notices (their close button is the
+// confirmations' "BUTTON_EXIT,274,3,26,22,").
+constexpr const char kNoticeOk[] = "BUTTON_OK,127,200,56,24,";
+
 // Rectangles of the picture controls.
 constexpr const char kTrophyPicture[] = "Trophy picture,302,62,171,197,";
 constexpr const char kTrophyText[] = "Trophy text,521,107,253,151,";
