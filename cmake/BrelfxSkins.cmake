@@ -14,6 +14,7 @@ set(BRELFX_PAINTER_SOURCES
   ${painter_dir}/control_art.cpp
   ${painter_dir}/motion_art.cpp
   ${painter_dir}/trophy_art.cpp
+  ${painter_dir}/level_art.cpp
   ${painter_dir}/recipe_outputs.cpp
   ${painter_dir}/toolkit_art.cpp
   ${painter_dir}/files/image_files.cpp
@@ -120,9 +121,10 @@ function(brelfx_paint_flags out recipe name folder)
   set(${out} ${files} PARENT_SCOPE)
 endfunction()
 
-# brelfx_paint_animation(OUT_VAR RECIPE FILE): one animated GIF.
+# brelfx_paint_animation(OUT_VAR RECIPE FILE [LEVEL]): one animated GIF; with a
+# LEVEL, that level's animation of a level recipe.
 function(brelfx_paint_animation out recipe file)
-  brelfx_run_painter("${file}" ${recipe} "Painting animation ${file}" gif ${recipe} ${file})
+  brelfx_run_painter("${file}" ${recipe} "Painting animation ${file}" gif ${recipe} ${file} ${ARGN})
   set(${out} ${file} PARENT_SCOPE)
 endfunction()
 

@@ -2,7 +2,7 @@
 //   skin-painter skin RECIPE FOLDER NAME           NAME_shape.bmp ... NAME_extra.bmp
 //   skin-painter pictures RECIPE FOLDER NAME COUNT NAME_01.bmp ... NAME_<COUNT>.bmp
 //   skin-painter flags RECIPE FOLDER NAME          NAME_00_normal.bmp ... NAME_16_pressed.bmp
-//   skin-painter gif RECIPE FILE                   one animated GIF
+//   skin-painter gif RECIPE FILE [LEVEL]           one animated GIF (a level animation)
 //   skin-painter toolkit FOLDER                    the toolkit's own pictures
 #include <cstdio>
 #include <cstdlib>
@@ -21,7 +21,7 @@ using namespace brelfx::painter;
 int Usage() {
   std::fprintf(stderr,
                "usage: skin-painter skin RECIPE FOLDER NAME | pictures RECIPE FOLDER NAME COUNT |\n"
-               "       flags RECIPE FOLDER NAME | gif RECIPE FILE | toolkit FOLDER\n");
+               "       flags RECIPE FOLDER NAME | gif RECIPE FILE [LEVEL] | toolkit FOLDER\n");
   return 2;
 }
 
@@ -45,8 +45,8 @@ int PaintRecipe(const std::string& command, char** args, int count) {
       ok = WritePictureSet(recipe, std::atoi(args[3]), out, lettering, error);
     else if (command == "flags" && count == 3)
       ok = WriteFlagSet(recipe, out, lettering, error);
-    else if (command == "gif" && count == 2)
-      ok = WriteAnimation(recipe, args[1], lettering, error);
+    else if (command == "gif" && (count == 2 || count == 3))
+      ok = WriteAnimation(recipe, args[1], lettering, error, count == 3 ? std::atoi(args[2]) : 0);
     else
       return Usage();
   }

@@ -96,14 +96,15 @@ bool WriteFlagSet(const SkinRecipe& recipe, const Output& out, TextPainter& text
 }
 
 bool WriteAnimation(const SkinRecipe& recipe, const std::string& path, TextPainter& text,
-                    std::string& error) {
+                    std::string& error, int level) {
   const Animation& a = recipe.animation;
   if (!Expect(a.frames > 0, "the recipe has no animation line", error)) return false;
+  if (!Expect(level >= 0 && level <= 16, "a level runs from 1 to 16", error)) return false;
   std::vector<Canvas> frames;
   std::vector<int> delays;
   for (int i = 0; i < a.frames; ++i) {
     frames.emplace_back(0, 0, 0);
-    if (!PaintSkin(recipe, PictureRequest{.phase = double(i) / a.frames}, text, frames.back(), error))
+    if (!PaintSkin(recipe, PictureRequest{.phase = double(i) / a.frames, .level = level}, text, frames.back(), error))
       return false;
     delays.push_back(i + 1 == a.frames && a.hold > 0 ? a.hold : a.delay);
   }

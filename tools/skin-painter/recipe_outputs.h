@@ -28,8 +28,9 @@ bool WritePictureSet(const SkinRecipe& recipe, int count, const Output& out, Tex
 bool WriteFlagSet(const SkinRecipe& recipe, const Output& out, TextPainter& text,
                   std::string& error);
 
-// The recipe's animation as one GIF file at `path`.
+// The recipe's animation as one GIF file at `path`; `level` (1-16) paints a
+// level animation, 0 any other.
 bool WriteAnimation(const SkinRecipe& recipe, const std::string& path, TextPainter& text,
-                    std::string& error);
+                    std::string& error, int level = 0);
 
 }  // namespace brelfx::painter

@@ -1,6 +1,7 @@
 #include "tools/skin-painter/skin_art.h"
 
 #include "tools/skin-painter/control_art.h"
+#include "tools/skin-painter/level_art.h"
 #include "tools/skin-painter/motion_art.h"
 #include "tools/skin-painter/palette.h"
 
@@ -39,6 +40,13 @@ void PaintBackground(Canvas& c, const SkinRecipe& r) {
   c.FrameChamfered(window.Inset(1), r.chamfer - 1, kBlack);
 }
 
+// "{level}" in the wording of a level animation's picture becomes the level.
+std::string WithLevel(std::string wording, int level) {
+  const std::size_t at = wording.find("{level}");
+  if (level > 0 && at != std::string::npos) wording.replace(at, 7, std::to_string(level));
+  return wording;
+}
+
 // Areas and lettering are the same in every picture; controls show the state.
 bool IsStatic(ElementKind kind) {
   return kind == ElementKind::kPanel || kind == ElementKind::kPicker ||
@@ -48,20 +56,33 @@ bool IsStatic(ElementKind kind) {
 bool PaintElement(Canvas& c, const Element& e, const PictureRequest& request, TextPainter& text,
                   std::string& error) {
   const Box box{e.rect.left, e.rect.top, e.rect.Width(), e.rect.Height()};
-  if (e.kind == ElementKind::kPulse) {
-    PaintPulse(c, box, request.phase);
-    return true;
-  }
-  if (e.kind == ElementKind::kShine) {
-    PaintShine(c, box, request.phase);
-    return true;
+  if (e.fromLevel > request.level) return true;
+  switch (e.kind) {
+    case ElementKind::kPulse:
+      PaintPulse(c, box, request.phase);
+      return true;
+    case ElementKind::kShine:
+      PaintShine(c, box, request.phase);
+      return true;
+    case ElementKind::kPips:
+      PaintPips(c, box, request.level, request.phase);
+      return true;
+    case ElementKind::kWings:
+      PaintWings(c, box, request.level, request.phase);
+      return true;
+    case ElementKind::kSparks:
+      PaintSparks(c, box, request.level, request.phase);
+      return true;
+    default:
+      break;
   }
   const Look look = IsStatic(e.kind) ? Look::kNormal : LookOf(request.role);
   PaintControl(c, e, look, request.language);
-  if (e.text.empty() || text.Draw(c, WordingBox(e), e.text, e.style, WordingColor(e, look), error))
+  const std::string wording = WithLevel(e.text, request.level);
+  if (wording.empty() || text.Draw(c, WordingBox(e), wording, e.style, WordingColor(e, look), error))
     return true;
   error =
-      "\"" + e.text + "\" at " + std::to_string(box.x) + "," + std::to_string(box.y) + ": " + error;
+      "\"" + wording + "\" at " + std::to_string(box.x) + "," + std::to_string(box.y) + ": " + error;
   return false;
 }
 

@@ -20,6 +20,7 @@ struct PictureRequest {
   int picture = -1;    // picture set: which picture's own elements to add
   int language = 1;    // the flag of `flag` lines without lang=
   double phase = 0.0;  // animation: 0 first frame .. 1 after the last
+  int level = 0;       // level animation: 1-16; 0 for every other picture
 };
 
 // False with a message when a wording cannot be lettered (see TextPainter::Draw).

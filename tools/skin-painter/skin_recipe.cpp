@@ -37,6 +37,9 @@ const std::map<std::string, KindInfo, std::less<>> kKinds = {
     {"flag", {ElementKind::kFlag, Lettering::kNone}},
     {"pulse", {ElementKind::kPulse, Lettering::kNone}},
     {"shine", {ElementKind::kShine, Lettering::kNone}},
+    {"pips", {ElementKind::kPips, Lettering::kNone}},
+    {"wings", {ElementKind::kWings, Lettering::kNone}},
+    {"sparks", {ElementKind::kSparks, Lettering::kNone}},
     {"minimize", {ElementKind::kMinimize, Lettering::kNone}},
     {"marker", {ElementKind::kMarker, Lettering::kNone}},
     {"trophy", {ElementKind::kTrophy, Lettering::kNone}},
@@ -251,6 +254,8 @@ class Parser {
           return Fail("emblem must be cup, medal, star, shield, crown or lock");
       } else if (o.key == "tier" && info.kind == ElementKind::kTrophy) {
         if (!ReadInt(o.value, 1, 4, e.tier)) return Fail("tier must be 1 to 4");
+      } else if (o.key == "from") {
+        if (!ReadInt(o.value, 1, 99, e.fromLevel)) return Fail("from must be a level from 1 to 99");
       } else if (o.key == "on" && info.kind == ElementKind::kMarker) {
         if (o.value != "yes" && o.value != "no") return Fail("on must be yes or no");
         e.on = o.value == "yes";

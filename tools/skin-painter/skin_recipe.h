@@ -51,6 +51,14 @@
 //                                   gold, platinum; lock: the locked trophy
 //   pulse, shine                    animated: a ring that breathes, a light
 //                                   band that sweeps (see `animation`)
+//   pips, wings, sparks             a level badge's ornaments, animated: 16
+//                                   marks round a medal, `level` of them lit;
+//                                   a chevron per four levels on either side;
+//                                   `level` glints that twinkle
+//
+// Level animations (the painter's gif command with a LEVEL): "{level}" in a
+// wording becomes the level, and any element may carry from=N to appear
+// only from level N on.
 //
 // Picture sets and animations:
 //   picture                         starts the next picture of a picture set;
@@ -91,6 +99,9 @@ enum class ElementKind {
   kFlag,
   kPulse,
   kShine,
+  kPips,
+  kWings,
+  kSparks,
   kMinimize,
   kMarker,
   kTrophy
@@ -109,6 +120,7 @@ struct Element {
   std::optional<Color> fill;  // swatch: the colour it shows (a palette entry)
   Emblem emblem = Emblem::kCup;  // trophy
   int tier = 3;                  // trophy: 1 bronze to 4 platinum
+  int fromLevel = 0;          // level animations: painted from this level on
 };
 
 struct Animation {

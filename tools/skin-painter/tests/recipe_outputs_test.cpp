@@ -101,6 +101,28 @@ TEST_F(RecipeOutputs, AnAnimationBecomesALoopingGifWithItsFramesAndDelays) {
   EXPECT_EQ(facts.sizes, (std::vector<std::pair<int, int>>(5, {40, 30})));
 }
 
+TEST_F(RecipeOutputs, ALevelAnimationShowsItsLevelAndTheOrnamentsReachedByIt) {
+  const std::string plain = "size 80 60\nanimation frames=2\npips Medal,10,0,60,60,\n"
+                            "label Level,20,20,40,20, \"{level}\"\n";
+  const SkinRecipe recipe = Recipe(plain + "sparks from=3 Glints,0,0,80,60,\n");
+  const auto differing = [](const Canvas& a, const Canvas& b) {
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+      for (int x = 0; x < a.width(); ++x) count += a.At(x, y) != b.At(x, y);
+    return count;
+  };
+  // Below its level an ornament is left out; from it on it is there.
+  EXPECT_EQ(differing(Paint(recipe, {.level = 2}), Paint(Recipe(plain), {.level = 2})), 0);
+  EXPECT_GT(differing(Paint(recipe, {.level = 3}), Paint(Recipe(plain), {.level = 3})), 10);
+  // The wording and the lit marks follow the level.
+  EXPECT_GT(differing(Paint(Recipe(plain), {.level = 7}), Paint(Recipe(plain), {.level = 8})), 10);
+
+  std::string error;
+  EXPECT_TRUE(WriteAnimation(recipe, (folder_ / "16.gif").string(), Lettering(), error, 16));
+  EXPECT_FALSE(WriteAnimation(recipe, (folder_ / "17.gif").string(), Lettering(), error, 17));
+  EXPECT_FALSE(fs::exists(folder_ / "17.gif"));
+}
+
 TEST_F(RecipeOutputs, EachCommandWritesItsFilesAndRefusesRecipesNotMadeForIt) {
   const SkinRecipe set = Recipe("size 20 14\npicture\npicture\nlabel Name,0,0,20,14, \"B\"\n");
   std::string error;
