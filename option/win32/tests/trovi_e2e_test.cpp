@@ -201,15 +201,14 @@ TEST_F(TroviEndToEnd, CountsReachThePageATrophyUnlocksAndTheResetKeepsTheTrophie
     return std::memcmp(&now, &reset, sizeof(reset)) == 0;
   };
   ASSERT_TRUE(WaitUntil(isReset, 5000)) << "counter 8: " << StoredRecord().Counters[7];
-  EXPECT_TRUE(WaitUntil([&] { return TextOf(page) == Expected(reset, 1, 3); }, 3000)) << TextOf(page);
+  EXPECT_TRUE(WaitUntil([&] { return TextOf(page) == Expected(reset, 1, 3); }, 3000))
+      << TextOf(page);
   ASSERT_EQ(Sim("counter 5 7").exitCode, 0u);
   EXPECT_TRUE(WaitUntil([&] { return StoredRecord().Counters[4] == 7; }, 10000));
   const InfoRecord after = StoredRecord();
   EXPECT_EQ(after.Counters[7], 0);
   EXPECT_EQ(std::vector<int>(after.Trophies, after.Trophies + kTrophyCount),
             std::vector<int>(counted.Trophies, counted.Trophies + kTrophyCount));
-  std::this_thread::sleep_for(2500ms);  // Wine takes the question off the screen
-  SaveScreenshot("trovi-page-after-reset");
   ClickAt(LayoutCentre(window, layout::kCancel));
   EXPECT_EQ(WaitForSingleObject(option_.get(), 10000), WAIT_OBJECT_0);
 }

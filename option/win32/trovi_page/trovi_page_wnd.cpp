@@ -101,14 +101,25 @@ void CTroviPageWnd::OnCreatePage() {
   }
   titles_[static_cast<int>(model_.mode())].Show(true);
   list_ = LoadSkinBitmap(BRELFX_IDB_STATISTICS_LIST);
-  // Every level's animation is ready but hidden; only the current one plays.
+  // Every level's animation is ready but hidden; only the current one plays,
+  // centred in the level banner, which shows the page's own picture around
+  // it and cuts off what does not fit.
   const RECT banner = ToRect(ParseLayoutString(kLevelBanner).rect);
+  banner_.Create(self, banner, false);
+  banner_.SetPictureFromSkin(set.Image(SkinRole::kNormal));
+  SetWindowLongA(banner_.hwnd(), GWL_STYLE,
+                 GetWindowLongA(banner_.hwnd(), GWL_STYLE) | WS_CLIPCHILDREN);
   for (int level = 1; level <= kTrophyCount; ++level) {
     CAnimatedPicture& animation = animations_[level - 1];
-    animation.Create(self, banner.left, banner.top, kFirstAnimationId + level);
+    animation.Create(banner_.hwnd(), 0, 0, kFirstAnimationId + level);
     wchar_t name[16];
     std::swprintf(name, 16, L"Gif\\%02d.gif", level);
-    animation.LoadFromFile(WideFromUtf8(programFolder_) + name);
+    if (!animation.LoadFromFile(WideFromUtf8(programFolder_) + name)) continue;
+    RECT size;
+    GetClientRect(animation.hwnd(), &size);
+    SetWindowPos(animation.hwnd(), nullptr, (banner.right - banner.left - size.right) / 2,
+                 (banner.bottom - banner.top - size.bottom) / 2, 0, 0,
+                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
   }
   Refresh();
 }
@@ -134,6 +145,7 @@ void CTroviPageWnd::ShowLevel(const LevelAnimationChange& change) {
     old.Stop();
     ShowWindow(old.hwnd(), SW_HIDE);
   }
+  banner_.Show(change.show > 0);
   if (change.show > 0) {
     CAnimatedPicture& current = animations_[change.show - 1];
     ShowWindow(current.hwnd(), SW_SHOWNA);

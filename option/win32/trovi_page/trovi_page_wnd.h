@@ -54,6 +54,7 @@ class CTroviPageWnd final : public CPageWnd {
   CSkinButton previousMode_, nextMode_, previousTrophy_, nextTrophy_, share_, reset_;
   std::array<CSkinPicture, kTrophyCount + 1> pictures_, texts_;
   std::array<CSkinPicture, trovi_page::kModeCount> titles_;
+  CSkinPicture banner_;  // holds the level animations, cut to the level banner
   std::array<CAnimatedPicture, kTrophyCount> animations_;
   UniqueBitmap list_;
   UniqueFont numberFont_, countFont_, captionFont_;
