@@ -138,11 +138,17 @@ TEST_F(TroviEndToEnd, CountsReachThePageATrophyUnlocksAndTheResetKeepsTheTrophie
         return (window = FindWindowA(nullptr, kOptionWindowTitle)) && IsWindowVisible(window);
       },
       20000));
-  std::this_thread::sleep_for(1500ms);  // the pages built after the first paint
-  ClickAt(LayoutCentre(window, layout::kTabs[4]));
+  // The Trovi tab, clicked again if the window took the first click before
+  // it was ready for it.
   HWND page = nullptr;
-  ASSERT_TRUE(WaitUntil(
-      [&] { return (page = ShownPage(window)) && TextOf(page).rfind("1/16", 0) == 0; }, 5000));
+  const auto troviShown = [&] {
+    return (page = ShownPage(window)) && TextOf(page).rfind("1/16", 0) == 0;
+  };
+  for (int click = 0; click < 3 && !troviShown(); ++click) {
+    ClickAt(LayoutCentre(window, layout::kTabs[4]));
+    WaitUntil(troviShown, 2000);
+  }
+  ASSERT_TRUE(troviShown());
   EXPECT_EQ(TextOf(page), Expected(start, 0));
 
   // The keyboard counts 1001 macros: trophy 1 unlocks with its sound, and
@@ -168,7 +174,7 @@ TEST_F(TroviEndToEnd, CountsReachThePageATrophyUnlocksAndTheResetKeepsTheTrophie
       << ::testing::PrintToString(output.Lines());
   // The first trophy, unlocked, with its animation playing at level 4.
   MoveMouseTo(LayoutCentre(window, "aside,300,20,10,10,", kPage));
-  std::this_thread::sleep_for(700ms);
+  std::this_thread::sleep_for(500ms);  // a few frames of the animation
   SaveScreenshot("trovi-page-level-4");
 
   // Averages per hour: 48 whole hours since the first start.
