@@ -104,7 +104,8 @@ bool WriteAnimation(const SkinRecipe& recipe, const std::string& path, TextPaint
   std::vector<int> delays;
   for (int i = 0; i < a.frames; ++i) {
     frames.emplace_back(0, 0, 0);
-    if (!PaintSkin(recipe, PictureRequest{.phase = double(i) / a.frames, .level = level}, text, frames.back(), error))
+    if (!PaintSkin(recipe, PictureRequest{.phase = double(i) / a.frames, .level = level}, text,
+                   frames.back(), error))
       return false;
     delays.push_back(i + 1 == a.frames && a.hold > 0 ? a.hold : a.delay);
   }

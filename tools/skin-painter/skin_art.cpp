@@ -79,10 +79,11 @@ bool PaintElement(Canvas& c, const Element& e, const PictureRequest& request, Te
   const Look look = IsStatic(e.kind) ? Look::kNormal : LookOf(request.role);
   PaintControl(c, e, look, request.language);
   const std::string wording = WithLevel(e.text, request.level);
-  if (wording.empty() || text.Draw(c, WordingBox(e), wording, e.style, WordingColor(e, look), error))
+  if (wording.empty() ||
+      text.Draw(c, WordingBox(e), wording, e.style, WordingColor(e, look), error))
     return true;
-  error =
-      "\"" + wording + "\" at " + std::to_string(box.x) + "," + std::to_string(box.y) + ": " + error;
+  error = "\"" + wording + "\" at " + std::to_string(box.x) + "," + std::to_string(box.y) + ": " +
+          error;
   return false;
 }
 

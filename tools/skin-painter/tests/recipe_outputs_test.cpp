@@ -102,8 +102,9 @@ TEST_F(RecipeOutputs, AnAnimationBecomesALoopingGifWithItsFramesAndDelays) {
 }
 
 TEST_F(RecipeOutputs, ALevelAnimationShowsItsLevelAndTheOrnamentsReachedByIt) {
-  const std::string plain = "size 80 60\nanimation frames=2\npips Medal,10,0,60,60,\n"
-                            "label Level,20,20,40,20, \"{level}\"\n";
+  const std::string plain =
+      "size 80 60\nanimation frames=2\npips Medal,10,0,60,60,\n"
+      "label Level,20,20,40,20, \"{level}\"\n";
   const SkinRecipe recipe = Recipe(plain + "sparks from=3 Glints,0,0,80,60,\n");
   const auto differing = [](const Canvas& a, const Canvas& b) {
     int count = 0;

@@ -8,6 +8,7 @@
 
 #include "option/skin/animation/gif_frames.h"
 #include "option/skin/win32/animation/frame_canvas.h"
+#include "option/skin/win32/animation/loop_cache.h"
 #include "platform/log.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window.h"
@@ -75,6 +76,7 @@ class PictureWindow : public Window {
   bool LoadStill(PicturePtr picture, SIZE size, COLORREF background);
   bool LoadFrames(CutGif& cut);
   void ShowCurrentFrame();
+  void Present(HDC target) const;
   void ArmTimer(UINT delayMs);
   LRESULT OnPaint();
   LRESULT OnTimer(UINT_PTR timer);
@@ -82,6 +84,7 @@ class PictureWindow : public Window {
 
   std::vector<AnimationFrame> frames_;  // one for a still picture
   FrameCanvas canvas_;
+  LoopCache cache_;
   SIZE size_{};
   std::size_t current_ = 0;
   bool playing_ = false;
@@ -147,6 +150,7 @@ bool PictureWindow::LoadFrames(CutGif& cut) {
   }
   if (frames_.empty() || cut.header.width <= 0 || cut.header.height <= 0) return false;
   size_ = SIZE{cut.header.width, cut.header.height};
+  cache_.Reset(frames_.size(), size_.cx, size_.cy);
   return canvas_.Create(size_.cx, size_.cy, cut.header.background);
 }
 
@@ -154,6 +158,7 @@ void PictureWindow::Clear() {
   Stop();
   frames_.clear();
   canvas_.Release();
+  cache_.Reset(0, 0, 0);
   size_ = SIZE{};
   current_ = 0;
   // Nothing to show: no stale pixels either.
@@ -183,9 +188,21 @@ void PictureWindow::Stop() {
 }
 
 void PictureWindow::ShowCurrentFrame() {
-  canvas_.ShowFrame(frames_[current_]);
-  InvalidateRect(hwnd(), nullptr, FALSE);
+  if (!cache_.Complete()) {
+    canvas_.ShowFrame(frames_[current_]);
+    cache_.Keep(current_, canvas_.dc());
+  }
+  // Straight to the screen: a WM_PAINT round per frame costs as much again.
+  WindowDc dc(hwnd());
+  Present(dc.get());
   ArmTimer(frames_[current_].delayMs);
+}
+
+void PictureWindow::Present(HDC target) const {
+  if (cache_.Complete())
+    cache_.CopyTo(current_, target);
+  else
+    canvas_.CopyTo(target);
 }
 
 void PictureWindow::ArmTimer(UINT delayMs) {
@@ -218,7 +235,7 @@ LRESULT PictureWindow::OnShowWindow(bool shown) {
 
 LRESULT PictureWindow::OnPaint() {
   PaintDc paint(hwnd());
-  canvas_.CopyTo(paint.get());
+  Present(paint.get());
   return 0;
 }
 

@@ -62,7 +62,8 @@ void FrameCanvas::ShowFrame(const AnimationFrame& frame) {
   DisposePrevious();
   const RECT& place = frame.place;
   if (frame.disposal == kRestorePrevious) {
-    savedBackground_ = std::make_unique<OffscreenBuffer>(canvas_->dc(), Width(place), Height(place));
+    savedBackground_ =
+        std::make_unique<OffscreenBuffer>(canvas_->dc(), Width(place), Height(place));
     if (savedBackground_->ok())
       BitBlt(savedBackground_->dc(), 0, 0, Width(place), Height(place), canvas_->dc(), place.left,
              place.top, SRCCOPY);

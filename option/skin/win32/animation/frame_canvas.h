@@ -31,6 +31,7 @@ class FrameCanvas {
   void Clear();
   void ShowFrame(const AnimationFrame& frame);
   void CopyTo(HDC target) const;
+  HDC dc() const { return canvas_ ? canvas_->dc() : nullptr; }
 
  private:
   void DisposePrevious();

@@ -31,7 +31,8 @@ PicturePtr LoadOlePicture(std::span<const std::uint8_t> bytes) {
   }
   std::unique_ptr<IStream, ComRelease> streamOwner(stream);
   void* picture = nullptr;
-  if (FAILED(OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE, IID_IPicture, &picture)))
+  if (FAILED(
+          OleLoadPicture(stream, static_cast<LONG>(bytes.size()), FALSE, IID_IPicture, &picture)))
     return nullptr;
   return PicturePtr(static_cast<IPicture*>(picture));
 }

@@ -2,8 +2,8 @@
 // PNG …) from bytes in memory, and drawn at a place and size of our choice.
 #pragma once
 
-#include <windows.h>
 #include <olectl.h>
+#include <windows.h>
 
 #include <cstdint>
 #include <memory>

@@ -222,11 +222,20 @@ POINT Inside(HWND window, const char* layout) {
   return p;
 }
 
+// Clicks the control at `layout` and checks the line its owner records.
+void ClickExpecting(Driver& d, const char* layout, const std::string& line, const char* what) {
+  d.Mark();
+  d.Click(d.At(layout));
+  Check(d.Expect(line), what);
+}
+
 void Interact(Driver& d) {
   // The picture control swaps to its lit picture (seen in the first screenshot).
-  d.Mark();
-  d.Click(d.At(kLitPicture));
-  Check(d.Expect("picture 943"), "the lit switch shows the picture by its other resource id");
+  ClickExpecting(d, kLitPicture, "picture 943",
+                 "the lit switch shows the picture by its other resource id");
+  // The animations stop and play again (playing in the first screenshot).
+  ClickExpecting(d, kPlay, "animations stopped", "the switch stops the animations");
+  ClickExpecting(d, kPlay, "animations playing", "the switch plays them again");
 
   d.Mark();
   d.MoveTo(d.At(kPush, 10));
@@ -529,12 +538,8 @@ void PopupChoose(Driver& d) {
   d.Key(VK_RETURN);
   Check(d.Expect("language 1"), "Down, Down, Enter chooses the second item");
 
-  d.Mark();
-  d.Click(d.At(kShowPicture));
-  Check(d.Expect("picture shown 0"), "the picture hides");
-  d.Mark();
-  d.Click(d.At(kShowPicture));
-  Check(d.Expect("picture shown 1"), "and shows again");
+  ClickExpecting(d, kShowPicture, "picture shown 0", "the picture hides");
+  ClickExpecting(d, kShowPicture, "picture shown 1", "and shows again");
 }
 
 void MenuOpen(Driver& d) {

@@ -26,7 +26,7 @@ constexpr COLORREF kLabelColor = RGB(150, 160, 172);
 constexpr COLORREF kCaptionColor = RGB(53, 160, 222);
 constexpr COLORREF kEventColor = RGB(190, 198, 208);
 constexpr std::size_t kShownEvents = 7;
-constexpr int kWidth = 600, kHeight = 640;
+constexpr int kWidth = 820, kHeight = 640;
 
 void Text(HDC dc, int x, int y, COLORREF color, const std::string& text) {
   SetTextColor(dc, color);
@@ -246,6 +246,28 @@ void CSkinGalleryWnd::PlaceListsAndDialogs() {
   showPicture_.SetChecked(true);
   PlaceSkinButton(self, litPicture_, kLitPicture, set, true);
   litPicture_.SetCaption("Lit");
+  PlaceAnimations();
+}
+
+void CSkinGalleryWnd::PlaceAnimations() {
+  wchar_t path[MAX_PATH];
+  std::wstring folder(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
+  folder.resize(folder.find_last_of(L'\\') + 1);
+  for (int i = 0; i < 2; ++i) {
+    wchar_t name[16];
+    swprintf(name, 16, L"Gif\\%02d.gif", kAnimationLevels[i]);
+    CAnimatedPicture& animation = animations_[i];
+    if (animation.Create(hwnd(), kAnimationLeft, kAnimationTops[i], 0) &&
+        animation.LoadFromFile(folder + name)) {
+      ShowWindow(animation.hwnd(), SW_SHOWNA);
+      animation.Draw();
+    } else {
+      Record("animation " + std::to_string(kAnimationLevels[i]) + " did not load", true);
+    }
+  }
+  PlaceSkinButton(hwnd(), play_, kPlay, skin(), true);
+  play_.SetCaption("Playing");
+  play_.SetChecked(true);
 }
 
 LRESULT CSkinGalleryWnd::OnContextMenu(HWND control, LPARAM position) {
@@ -342,6 +364,15 @@ LRESULT CSkinGalleryWnd::OnCommand(unsigned id, HWND control) {
   } else if (control == litPicture_.hwnd()) {
     picture_.SetPicture(kPictureSkin + (litPicture_.IsChecked() ? 3 : 1));
     Record("picture " + std::to_string(picture_.PictureId()), true);
+  } else if (control == play_.hwnd()) {
+    for (CAnimatedPicture& animation : animations_) {
+      if (play_.IsChecked())
+        animation.Draw();
+      else
+        animation.Stop();
+    }
+    play_.SetCaption(play_.IsChecked() ? "Playing" : "Stopped");
+    Record(std::string("animations ") + (play_.IsChecked() ? "playing" : "stopped"), true);
   } else if (control == list_.hwnd()) {
     return 0;  // selection changes
   } else {
@@ -421,6 +452,7 @@ void CSkinGalleryWnd::PaintOver(HDC dc, const RECT&) {
   Text(dc, 72, 320, kCaptionColor, "LIST AND IN-PLACE EDIT");
   Text(dc, 364, 320, kCaptionColor, "DIALOGS AND PICTURE");
   Text(dc, 72, 484, kCaptionColor, "OWNER MESSAGES");
+  Text(dc, 656, 56, kCaptionColor, "ANIMATED PICTURES");
   Text(dc, 324, 79, kLabelColor, "Name");
   Text(dc, 324, 115, kLabelColor, "Bright");
   Text(dc, 324, 149, kLabelColor, "Red");

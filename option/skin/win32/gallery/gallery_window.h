@@ -8,6 +8,7 @@
 #include <string>
 
 #include "option/skin/drop_down_guard.h"
+#include "option/skin/win32/animation/animated_picture.h"
 #include "option/skin/win32/bitmap_edit.h"
 #include "option/skin/win32/color_picker_wnd.h"
 #include "option/skin/win32/color_swatch_button.h"
@@ -38,6 +39,7 @@ class CSkinGalleryWnd : public SkinWindow {
   void OpenEffectMenu();
   void ChooseSwatch(int index);
   void PlaceListsAndDialogs();
+  void PlaceAnimations();
   LRESULT OnContextMenu(HWND control, LPARAM position);
   void RenameRow(int row);
   void AddRow();
@@ -56,6 +58,8 @@ class CSkinGalleryWnd : public SkinWindow {
   CSkinList list_;
   CSkinButton rename_, add_, confirm_, notice_, language_, showPicture_, litPicture_;
   CSkinPicture picture_;
+  CAnimatedPicture animations_[2];
+  CSkinButton play_;
   DropDownGuard effectGuard_;
   unsigned effectChoice_ = 0;
   unsigned speedChoice_ = 0;

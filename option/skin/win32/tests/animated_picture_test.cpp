@@ -110,7 +110,8 @@ TEST_F(AnimatedPicture, AnimatedGifPlaysItsFramesAndStopEndsItAtOnce) {
 
   auto shows = [&](COLORREF left, COLORREF right) {
     return [=, this] {
-      return ScreenPixel(picture.hwnd(), 1, 1) == left && ScreenPixel(picture.hwnd(), 6, 1) == right;
+      return ScreenPixel(picture.hwnd(), 1, 1) == left &&
+             ScreenPixel(picture.hwnd(), 6, 1) == right;
     };
   };
   // The red frame; then it is disposed of to the background and the lime
@@ -127,6 +128,21 @@ TEST_F(AnimatedPicture, AnimatedGifPlaysItsFramesAndStopEndsItAtOnce) {
   // Playing again after a stop starts from the first frame.
   ASSERT_EQ(picture.Draw(), 0);
   EXPECT_TRUE(PumpUntil(shows(kRed, kRed), 1000));
+}
+
+TEST_F(AnimatedPicture, AHiddenAnimationPlaysOnceShown) {
+  // The Trovi page starts its animations hidden and shows one of them.
+  ShowWindow(picture.hwnd(), SW_HIDE);
+  ASSERT_TRUE(Load(testing::kDisposingGif));
+  ASSERT_EQ(picture.Draw(), 0);
+  PumpUntil([] { return false; }, 300);
+  ShowWindow(picture.hwnd(), SW_SHOWNA);
+  EXPECT_TRUE(PumpUntil(
+      [&] {
+        return ScreenPixel(picture.hwnd(), 1, 1) == kBlack &&
+               ScreenPixel(picture.hwnd(), 6, 1) == kLime;
+      },
+      1000));
 }
 
 TEST_F(AnimatedPicture, NothingLoadableFailsAndClearsWhatWasShown) {
