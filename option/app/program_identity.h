@@ -15,4 +15,8 @@ constexpr char kProgramVersionText[] = BRELFX_VERSION_TEXT;
 constexpr char kSupportSiteAddress[] = "https://support.brelfx.com/";
 constexpr char kProductArticleCode[] = "BFX-K710";
 
+// The trophy service the Trovi page's "Share" asks when config.ini names no
+// other ([Share] Url).
+constexpr char kTrophyServiceAddress[] = "https://support.brelfx.com/trophy_share";
+
 }  // namespace brelfx

@@ -20,8 +20,9 @@
 namespace brelfx {
 namespace {
 
-// A few seconds per step and eight in all: the page shows the outcome
-// promptly even when the service is unreachable. The reply is one address.
+// 4 s for each step (resolve, connect, send, the reply's headers, each read)
+// and no reading past 8 s: a silent service fails after 4 s, the slowest
+// possible one after about 20. The reply is one address.
 constexpr HttpGetLimits kShareLimits{4000, 8000, 2 * kMaxWebAddressLength};
 constexpr unsigned kHttpOk = 200;
 

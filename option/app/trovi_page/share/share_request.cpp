@@ -14,7 +14,7 @@ constexpr int kFirstTrophyNumber = 14;
 }  // namespace
 
 std::string ShareServiceUrl(const IniFile& config) {
-  return config.ReadString(kShareSection, kShareUrlKey, kDefaultShareUrl);
+  return config.ReadString(kShareSection, kShareUrlKey, kTrophyServiceAddress);
 }
 
 std::optional<std::string> BuildShareRequestUrl(std::string_view serviceUrl, int trophy,

@@ -17,9 +17,9 @@ class IniFile;
 // local server.
 constexpr char kShareSection[] = "Share";
 constexpr char kShareUrlKey[] = "Url";
-constexpr char kDefaultShareUrl[] = "https://support.brelfx.com/trophy_share";
 
-// The configured service address, or the default when the key is missing.
+// The configured service address, or kTrophyServiceAddress when the key is
+// missing.
 std::string ShareServiceUrl(const IniFile& config);
 
 // The address to fetch for trophy 0-15; nothing when the trophy is out of
