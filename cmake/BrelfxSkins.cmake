@@ -13,6 +13,7 @@ set(BRELFX_PAINTER_SOURCES
   ${painter_dir}/skin_art.cpp
   ${painter_dir}/control_art.cpp
   ${painter_dir}/motion_art.cpp
+  ${painter_dir}/trophy_art.cpp
   ${painter_dir}/level_art.cpp
   ${painter_dir}/recipe_outputs.cpp
   ${painter_dir}/toolkit_art.cpp

@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "monitor/achievements/info_record.h"
+#include "settings/info_record.h"
 
 namespace brelfx {
 

@@ -89,6 +89,9 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   // The Advanced page's reset, confirmed: the edited block becomes the
   // defaults and every page and slot shows them; Apply sends them.
   void ResetConfiguration();
+  // The Trovi page cleared the counters of the edited block: the saved block,
+  // shared memory and config.ini take the record, and the monitor is told.
+  PublishOutcome ChangeStatistics() { return link_.ChangeStatistics(); }
   // A key page changed a key of the active profile: the key pages all show it.
   void OnKeysChanged();
   // The Advanced page changed a colour: the slot swatches follow.

@@ -13,6 +13,7 @@
 #include "option/app/advanced_page/key_repeat_layout.h"
 #include "option/app/key_pages/key_page_layout.h"
 #include "option/app/slot_colors.h"
+#include "option/app/trovi_page/trovi_page_layout.h"
 #include "option/app/update_page_layout.h"
 #include "option/skin/layout_string.h"
 #include "tools/skin-painter/skin_recipe.h"
@@ -165,7 +166,24 @@ const Window kWindows[] = {
      310,
      240,
      {"BUTTON_OK,72,200,56,24,", "BUTTON_CANCEL,136,200,100,24,", "BUTTON_EXIT,274,3,26,22,"}},
+    {"option_trovi_page.skin",
+     774,
+     312,
+     {trovi_page::kPreviousMode, trovi_page::kNextMode, trovi_page::kPreviousTrophy,
+      trovi_page::kNextTrophy, trovi_page::kShare, trovi_page::kReset, trovi_page::kLevelBanner,
+      trovi_page::kLevelStrip, trovi_page::kListScroll, trovi_page::kTrophyPicture,
+      trovi_page::kTrophyText}},
+    {"option_confirm_counter_reset.skin",
+     310,
+     240,
+     {"BUTTON_OK,72,200,56,24,", "BUTTON_CANCEL,136,200,100,24,", "BUTTON_EXIT,274,3,26,22,"}},
+    {"option_share_refused.skin", 310, 240, {trovi_page::kNoticeOk, "BUTTON_EXIT,274,3,26,22,"}},
+    {"option_share_failed.skin", 310, 240, {trovi_page::kNoticeOk, "BUTTON_EXIT,274,3,26,22,"}},
     // Pictures of their own, the size of the control they show.
+    {"option_trophy_pictures.skin", 171, 197, {}},
+    {"option_trophy_texts.skin", 253, 151, {}},
+    {"option_statistics_titles.skin", 173, 39, {}},
+    {"option_statistics_list.skin", trovi_page::kListWidth, trovi_page::kListHeight, {}},
     {"option_marker_on.skin", 22, 22, {"windows profile,0,0,22,22,"}},
     {"option_help_area.skin", 529, 20, {}},
     {"option_picture_area.skin", 171, 45, {}},

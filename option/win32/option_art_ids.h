@@ -3,7 +3,7 @@
 // Plain macros: the resource script includes this file too. Fixed by the
 // program's windows: 128, 292, 427; the hand cursor 426 comes with the skin
 // toolkit's resources. Everything else lies in 3000-3199, the key pages'
-// pictures in 3200-3299.
+// pictures in 3200-3299, the Trovi page's in 3340-3419.
 #pragma once
 
 #define BRELFX_IDI_OPTION 128        // big and small window icon
@@ -55,3 +55,19 @@
 #define BRELFX_IDB_VEXA_KEY 3220
 // The Main page's layer tabs, 69 x 21: base + row (0-8 standard, 9-17 Vexa).
 #define BRELFX_IDB_LAYER_TAB 3240
+
+// The Trovi page, 774 x 312 (a skin set without a shape), its reset
+// confirmation, 310 x 240, and the two notices of a share that did not
+// open (the service's answer was no web address; no answer), 310 x 240.
+#define BRELFX_IDB_TROVI_PAGE 3340
+#define BRELFX_IDB_CONFIRM_COUNTER_RESET 3345
+#define BRELFX_IDB_SHARE_REFUSED 3350
+#define BRELFX_IDB_SHARE_FAILED 3355
+// Trophy pictures, 171 x 197, and texts, 253 x 151: base + trophy 0-15,
+// base + 16 for a locked trophy.
+#define BRELFX_IDB_TROPHY_PICTURE 3360
+#define BRELFX_IDB_TROPHY_TEXT 3377
+// The statistics mode titles, 173 x 39: base + mode (totals, per hour, per day).
+#define BRELFX_IDB_STATISTICS_TITLE 3394
+// The statistics list with its labels, 205 x 542.
+#define BRELFX_IDB_STATISTICS_LIST 3397

@@ -15,6 +15,7 @@
 #include "option/win32/option_art_ids.h"
 #include "option/win32/profile_edit_dialog.h"
 #include "option/win32/startup_trace.h"
+#include "option/win32/trovi_page/trovi_page_wnd.h"
 #include "platform/file_system.h"
 #include "platform/win32/system_registry.h"
 #include "settings/shared_catalogue.h"
@@ -189,6 +190,8 @@ std::unique_ptr<CPageWnd> COptionMainWnd::MakePage(PageId id) {
     case PageId::kMediaF: return std::make_unique<CKeyPageWnd>(KeyPageKind::kMedia, host);
     case PageId::kAdvanced:
       return std::make_unique<CAdvancedPage>([this] { ResetConfiguration(); });
+    case PageId::kTrovi:
+      return std::make_unique<CTroviPageWnd>(programFolder_, [this] { model_->ChangeStatistics(); });
     default: return std::make_unique<CPageWnd>(UnshapedIdsFrom(BRELFX_IDB_PAGE));
   }
 }

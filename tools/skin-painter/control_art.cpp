@@ -5,6 +5,7 @@
 
 #include "tools/skin-painter/flags/flag_art.h"
 #include "tools/skin-painter/palette.h"
+#include "tools/skin-painter/trophy_art.h"
 
 namespace brelfx::painter {
 namespace {
@@ -361,6 +362,9 @@ void PaintControl(Canvas& c, const Element& e, Look look, int language) {
       break;
     case ElementKind::kFlag:
       PaintFlagButton(c, box, e.language >= 0 ? e.language : language, look);
+      break;
+    case ElementKind::kTrophy:
+      PaintTrophy(c, box, e.emblem, e.tier);
       break;
     case ElementKind::kLabel:
     case ElementKind::kPulse:

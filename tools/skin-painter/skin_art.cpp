@@ -49,7 +49,8 @@ std::string WithLevel(std::string wording, int level) {
 
 // Areas and lettering are the same in every picture; controls show the state.
 bool IsStatic(ElementKind kind) {
-  return kind == ElementKind::kPanel || kind == ElementKind::kPicker || kind == ElementKind::kLabel;
+  return kind == ElementKind::kPanel || kind == ElementKind::kPicker ||
+         kind == ElementKind::kLabel || kind == ElementKind::kTrophy;
 }
 
 bool PaintElement(Canvas& c, const Element& e, const PictureRequest& request, TextPainter& text,

@@ -42,6 +42,7 @@ const std::map<std::string, KindInfo, std::less<>> kKinds = {
     {"sparks", {ElementKind::kSparks, Lettering::kNone}},
     {"minimize", {ElementKind::kMinimize, Lettering::kNone}},
     {"marker", {ElementKind::kMarker, Lettering::kNone}},
+    {"trophy", {ElementKind::kTrophy, Lettering::kNone}},
 };
 
 bool ReadInt(std::string_view text, int low, int high, int& value) {
@@ -81,6 +82,18 @@ bool ReadColor(std::string_view text, Color& color) {
   const auto [stop, failure] = std::from_chars(text.data() + 1, text.data() + 7, value, 16);
   color = value;
   return failure == std::errc{} && stop == text.data() + 7;
+}
+
+bool ReadEmblem(std::string_view text, Emblem& emblem) {
+  constexpr std::pair<std::string_view, Emblem> kNames[] = {
+      {"cup", Emblem::kCup},       {"medal", Emblem::kMedal}, {"star", Emblem::kStar},
+      {"shield", Emblem::kShield}, {"crown", Emblem::kCrown}, {"lock", Emblem::kLock}};
+  for (const auto& [name, value] : kNames)
+    if (text == name) {
+      emblem = value;
+      return true;
+    }
+  return false;
 }
 
 // "\n" breaks a line, "\\" is a backslash.
@@ -236,6 +249,11 @@ class Parser {
         Color fill = 0;
         if (!ReadColor(o.value, fill)) return Fail("color must be #RRGGBB");
         e.fill = fill;
+      } else if (o.key == "emblem" && info.kind == ElementKind::kTrophy) {
+        if (!ReadEmblem(o.value, e.emblem))
+          return Fail("emblem must be cup, medal, star, shield, crown or lock");
+      } else if (o.key == "tier" && info.kind == ElementKind::kTrophy) {
+        if (!ReadInt(o.value, 1, 4, e.tier)) return Fail("tier must be 1 to 4");
       } else if (o.key == "from") {
         if (!ReadInt(o.value, 1, 99, e.fromLevel)) return Fail("from must be a level from 1 to 99");
       } else if (o.key == "on" && info.kind == ElementKind::kMarker) {

@@ -46,6 +46,9 @@
 //                                   selected / nothing
 //   flag lang=NAME                  a language's flag (names: kLanguages);
 //                                   without lang= the flag set's language
+//   trophy emblem=cup|medal|star|shield|crown|lock tier=1-4
+//                                   a trophy on its pedestal: bronze, silver,
+//                                   gold, platinum; lock: the locked trophy
 //   pulse, shine                    animated: a ring that breathes, a light
 //                                   band that sweeps (see `animation`)
 //   pips, wings, sparks             a level badge's ornaments, animated: 16
@@ -72,6 +75,7 @@
 #include "option/skin/layout_string.h"
 #include "tools/skin-painter/canvas.h"
 #include "tools/skin-painter/text/text_style.h"
+#include "tools/skin-painter/trophy_art.h"
 
 namespace brelfx::painter {
 
@@ -99,7 +103,8 @@ enum class ElementKind {
   kWings,
   kSparks,
   kMinimize,
-  kMarker
+  kMarker,
+  kTrophy
 };
 
 struct Element {
@@ -113,6 +118,8 @@ struct Element {
   int language = -1;          // flag: QuickHelpLan index, -1 for the flag set's own
   bool on = false;            // marker: lit
   std::optional<Color> fill;  // swatch: the colour it shows (a palette entry)
+  Emblem emblem = Emblem::kCup;  // trophy
+  int tier = 3;                  // trophy: 1 bronze to 4 platinum
   int fromLevel = 0;          // level animations: painted from this level on
 };
 

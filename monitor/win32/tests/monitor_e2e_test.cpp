@@ -15,7 +15,7 @@
 
 #include "device/profile_reports.h"
 #include "device/zendrel_api.h"
-#include "monitor/achievements/info_record.h"
+#include "settings/info_record.h"
 #include "monitor/win32/tests/monitor_folder_test.h"
 #include "platform/win32/shared_memory.h"
 #include "settings/ini_file.h"
