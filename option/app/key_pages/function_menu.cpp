@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "option/app/key_pages/function_command_ids.h"
-#include "option/app/trimmed_name.h"
+#include "settings/trimmed_name.h"
 #include "settings/text_field.h"
 
 namespace brelfx {
