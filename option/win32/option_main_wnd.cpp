@@ -195,7 +195,7 @@ std::unique_ptr<CPageWnd> COptionMainWnd::MakePage(PageId id) {
 
 // The macro manager is not part of this program yet: its button and menu
 // items open nothing until it is.
-void COptionMainWnd::OpenMacroManager(int) {}
+void COptionMainWnd::OpenMacroManager(bool, int, const KeyAssignment*) {}
 
 void COptionMainWnd::ShowMainView(const MainViewState& state) {
   for (int i = 0; i < kProfileCount; ++i) {
