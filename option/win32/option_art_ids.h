@@ -3,7 +3,8 @@
 // Plain macros: the resource script includes this file too. Fixed by the
 // program's windows: 128, 292, 427; the hand cursor 426 comes with the skin
 // toolkit's resources. Everything else lies in 3000-3199, the key pages'
-// pictures in 3200-3299.
+// pictures in 3200-3299, the macro manager's in 3260-3299
+// (its dialog) and 3300-3339 (its editor views).
 #pragma once
 
 #define BRELFX_IDI_OPTION 128        // big and small window icon
@@ -55,3 +56,9 @@
 #define BRELFX_IDB_VEXA_KEY 3220
 // The Main page's layer tabs, 69 x 21: base + row (0-8 standard, 9-17 Vexa).
 #define BRELFX_IDB_LAYER_TAB 3240
+
+// The macro manager's editor views, 490 x 365 skin sets without a shape, and
+// the record button while recording, 133 x 23.
+#define BRELFX_IDB_MACRO_LIST_EDITOR 3300
+#define BRELFX_IDB_MACRO_TIMELINE 3305
+#define BRELFX_IDB_MACRO_RECORDING 3310
