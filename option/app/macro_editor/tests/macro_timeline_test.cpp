@@ -102,6 +102,8 @@ TEST(TimelineGeometry, TheMouseFindsBarsAndTheirEnds) {
   while (geometry.ZoomOut()) {
   }
   EXPECT_EQ(geometry.MsPerPixel(), 200);
+  geometry.FitTo(3000, 400);  // 7.5 ms per pixel would do: the next step out
+  EXPECT_EQ(geometry.MsPerPixel(), 10);
 }
 
 }  // namespace

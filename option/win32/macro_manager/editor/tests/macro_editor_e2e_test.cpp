@@ -170,13 +170,13 @@ TEST(MacroEditorPane, ContextMenuInsertsAMouseClickAndTheTimelineEditsBars) {
   host.pane().SwitchView();
   EXPECT_EQ(std::memcmp(&before, &macro, sizeof macro), 0);
 
-  // Drag the mouse button's bar 30 pixels (300 ms at the first zoom) to the
-  // right, behind the A bar.
+  // The zoom fits the 200 ms macro: 1 ms per pixel. Drag the mouse button's
+  // bar 30 pixels (30 ms) to the right, behind the A bar.
   host.pane().SwitchView();
   const HWND timeline = host.View(kTimelineView);
   const int editsBefore = host.edits;
   WithPerson([&] {
-    const POINT bar = LayoutCentre(timeline, "Click,102,77,2,1,");  // lane 1 at 200 ms
+    const POINT bar = LayoutCentre(timeline, "Click,282,77,2,1,");  // lane 1 at 200 ms
     MoveMouseTo(bar);
     INPUT press{};
     press.type = INPUT_MOUSE;
@@ -197,12 +197,12 @@ TEST(MacroEditorPane, ContextMenuInsertsAMouseClickAndTheTimelineEditsBars) {
   const std::uint8_t codes[] = {0x04, 0x04, kMouseLeft, kMouseLeft};
   for (int i = 0; i < 4; ++i) EXPECT_EQ(macro.Events[i].Code, codes[i]) << i;
   EXPECT_EQ(macro.Events[0].Delay, 200);
-  EXPECT_NEAR(macro.Events[1].Delay, 300, 10);
+  EXPECT_NEAR(macro.Events[1].Delay, 30, 2);
   EXPECT_EQ(macro.Events[3].Delay, 0);
 
   // Select the A bar and delete it with the button.
   WithPerson([&] {
-    ClickAt(LayoutCentre(timeline, "A,88,55,2,1,"));
+    ClickAt(LayoutCentre(timeline, "A,103,55,2,1,"));
     ClickAt(LayoutCentre(timeline, kDeleteBar));
   });
   ASSERT_EQ(macro.EventCount, 2);
