@@ -38,16 +38,41 @@ void WithPerson(const std::function<void()>& person) {
   PumpMessages(100);
 }
 
-// A key stroke as the keyboard sends it; the tick count when it went.
-DWORD SendKeyNow(WORD vk, bool release) {
+// When a key stroke went: its time stamp lies between these tick counts
+// (SendInput returns once the low-level hooks have seen the key).
+struct Sent {
+  DWORD before, after;
+};
+
+Sent SendKeyNow(WORD vk, bool release) {
   INPUT input{};
   input.type = INPUT_KEYBOARD;
   input.ki.wVk = vk;
   input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
   input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  const DWORD sent = GetTickCount();
+  const DWORD before = GetTickCount();
   SendInput(1, &input, sizeof input);
-  return sent;
+  return {before, GetTickCount()};
+}
+
+void RightClickAt(POINT at) {
+  MoveMouseTo(at);
+  for (DWORD flag : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
+    INPUT input{};
+    input.type = INPUT_MOUSE;
+    input.mi.dwFlags = flag;
+    SendInput(1, &input, sizeof input);
+  }
+}
+
+void Tap(WORD vk) {
+  PressKey(vk);
+  ReleaseKey(vk);
+}
+
+// The middle of row `row` of the event list.
+POINT EventRow(HWND list, int row) {
+  return LayoutCentre(list, kEventList, {0, -142 + 16 * row});
 }
 
 void Wait(int milliseconds) {
@@ -67,7 +92,7 @@ TEST(MacroEditorPane, RecordsTypedKeysWithTheirDelaysAndFreesTheKeyboard) {
   host.pane().ShowMacro(&macro, true);
   const HWND list = host.View(kListView);
   ASSERT_TRUE(list);
-  std::vector<DWORD> sent;
+  std::vector<Sent> sent;
   WithPerson([&] {
     ClickAt(LayoutCentre(list, kRecord));
     for (WORD vk : {WORD('H'), WORD('E'), WORD('L'), WORD('L'), WORD('O')}) {
@@ -91,7 +116,8 @@ TEST(MacroEditorPane, RecordsTypedKeysWithTheirDelaysAndFreesTheKeyboard) {
     EXPECT_EQ(macro.Events[i].Code, hello[i / 2]);
     EXPECT_EQ(macro.Events[i].Type, i % 2 ? 2 : 1);
     if (i < 9) {
-      EXPECT_NEAR(macro.Events[i].Delay, sent[i + 1] - sent[i], 5);
+      EXPECT_GE(macro.Events[i].Delay + 1u, sent[i + 1].before - sent[i].after);
+      EXPECT_LE(macro.Events[i].Delay, sent[i + 1].after - sent[i].before + 1u);
     }
   }
   EXPECT_EQ(macro.Events[9].Delay, 0);
@@ -105,6 +131,24 @@ TEST(MacroEditorPane, RecordsTypedKeysWithTheirDelaysAndFreesTheKeyboard) {
     Wait(100);
   });
   EXPECT_EQ(host.keysSeen, std::vector<WPARAM>{'X'});
+  EXPECT_EQ(macro.EventCount, 10);
+
+  host.pane().SwitchView();
+  PumpMessages(200);
+  SaveScreenshot("macro-editor-timeline", host.hwnd());
+  host.pane().SwitchView();
+
+  // "Edit Delay" on the first delay row: 70000 typed is held to 65535.
+  WithPerson([&] {
+    RightClickAt(EventRow(list, 1));
+    Wait(300);
+    for (WORD vk : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RETURN}) Tap(vk);
+    Wait(200);
+    for (WORD vk : {WORD('7'), WORD('0'), WORD('0'), WORD('0'), WORD('0'), WORD(VK_RETURN)})
+      Tap(vk);
+    Wait(200);
+  });
+  EXPECT_EQ(macro.Events[0].Delay, 65535);
   EXPECT_EQ(macro.EventCount, 10);
 }
 
@@ -136,23 +180,12 @@ TEST(MacroEditorPane, ContextMenuInsertsAMouseClickAndTheTimelineEditsBars) {
   const HWND list = host.View(kListView);
   // Right-click the first row, then "Insert Mouse Event" > "Left Button" > "Click".
   WithPerson([&] {
-    const POINT firstRow = LayoutCentre(list, kEventList, {0, -142});
-    MoveMouseTo(firstRow);
-    for (DWORD flag : {MOUSEEVENTF_RIGHTDOWN, MOUSEEVENTF_RIGHTUP}) {
-      INPUT input{};
-      input.type = INPUT_MOUSE;
-      input.mi.dwFlags = flag;
-      SendInput(1, &input, sizeof input);
-    }
+    RightClickAt(EventRow(list, 0));
     Wait(300);
-    for (WORD vk : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN}) {
-      PressKey(vk);
-      ReleaseKey(vk);
-      Wait(60);
-    }
+    for (WORD vk : {VK_DOWN, VK_DOWN, VK_DOWN, VK_DOWN, VK_RIGHT, VK_RIGHT, VK_DOWN, VK_DOWN})
+      Tap(vk);
     SaveScreenshot("macro-editor-context-menu");
-    PressKey(VK_RETURN);
-    ReleaseKey(VK_RETURN);
+    Tap(VK_RETURN);
     Wait(200);
   });
   ASSERT_EQ(macro.EventCount, 5);
@@ -166,7 +199,7 @@ TEST(MacroEditorPane, ContextMenuInsertsAMouseClickAndTheTimelineEditsBars) {
   const MacroRecord before = macro;
   host.pane().SwitchView();
   PumpMessages(200);
-  SaveScreenshot("macro-editor-timeline", host.hwnd());
+  SaveScreenshot("macro-editor-timeline-unpaired", host.hwnd());
   host.pane().SwitchView();
   EXPECT_EQ(std::memcmp(&before, &macro, sizeof macro), 0);
 
