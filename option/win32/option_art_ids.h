@@ -72,3 +72,5 @@
 #define BRELFX_IDB_MACRO_LIST_EDITOR 3300
 #define BRELFX_IDB_MACRO_TIMELINE 3305
 #define BRELFX_IDB_MACRO_RECORDING 3310
+// A bar of the timeline, 49 x 14 (the pressed picture is the lit bar).
+#define BRELFX_IDB_MACRO_BAR 3315

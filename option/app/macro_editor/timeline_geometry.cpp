@@ -28,6 +28,13 @@ bool TimelineGeometry::ZoomOut() {
   return true;
 }
 
+void TimelineGeometry::FitTo(std::uint32_t endTime, int width) {
+  zoom_ = 0;
+  while (static_cast<std::int64_t>(endTime) / MsPerPixel() > width && ZoomOut()) {
+  }
+  firstTime = 0;
+}
+
 int TimelineGeometry::XOfTime(std::uint32_t time) const {
   const std::int64_t offset = static_cast<std::int64_t>(time) - firstTime;
   return kLabelWidth + static_cast<int>(offset / MsPerPixel());

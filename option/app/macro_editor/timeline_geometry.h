@@ -21,6 +21,8 @@ class TimelineGeometry {
   int MsPerPixel() const;
   bool ZoomIn();
   bool ZoomOut();
+  // The finest zoom that shows `endTime` within `width` pixels of lanes.
+  void FitTo(std::uint32_t endTime, int width);
 
   // Scrolling: the time at the left edge of the lanes and the top lane.
   std::uint32_t firstTime = 0;

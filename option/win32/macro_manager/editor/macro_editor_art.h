@@ -21,5 +21,9 @@ inline SkinSetIds MacroTimelineSkin() {
 inline SkinSetIds MacroRecordingSkin() {
   return MacroEditorSkinAt(BRELFX_IDB_MACRO_RECORDING);
 }
+// A timeline bar: its pressed picture is the lit bar.
+inline SkinSetIds MacroBarSkin() {
+  return MacroEditorSkinAt(BRELFX_IDB_MACRO_BAR);
+}
 
 }  // namespace brelfx

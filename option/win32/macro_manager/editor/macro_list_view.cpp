@@ -180,8 +180,8 @@ void CMacroListView::StopRecording() {
 
 void CMacroListView::OnCapturedKey(WPARAM vk, LPARAM info) {
   if (!recorder_.Recording()) return;
-  // The time the hook saw the key, not the time this message is handled.
-  const auto tick = static_cast<std::uint32_t>(GetMessageTime());
+  // The key's own time stamp, not the time this message is handled.
+  const std::uint32_t tick = CapturedKeyTime(info);
   const MacroRecorder::Outcome outcome = recorder_.OnKey(
       static_cast<unsigned>(vk), CapturedKeyScanCode(info), CapturedKeyReleased(info), tick);
   if (outcome == MacroRecorder::Outcome::kIgnored) return;

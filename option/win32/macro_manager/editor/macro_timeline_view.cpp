@@ -62,7 +62,7 @@ void CMacroTimelineView::ShowMacro(MacroRecord* macro, bool setSelected) {
   else
     timeline_.Clear();
   canvas_.SelectBar(-1);
-  canvas_.Refresh();
+  canvas_.FitAll();
 }
 
 void CMacroTimelineView::CommitEdits() {

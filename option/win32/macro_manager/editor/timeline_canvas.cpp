@@ -6,6 +6,7 @@
 #include <string>
 
 #include "option/skin/win32/offscreen.h"
+#include "option/win32/macro_manager/editor/macro_editor_art.h"
 #include "platform/win32/current_keyboard_layout.h"
 #include "settings/key_names.h"
 
@@ -18,11 +19,14 @@ constexpr COLORREF kLaneShade = RGB(16, 18, 22);
 constexpr COLORREF kGrid = RGB(34, 38, 46);
 constexpr COLORREF kLabelText = RGB(200, 208, 218);
 constexpr COLORREF kAxisText = RGB(150, 160, 172);
-constexpr COLORREF kBar = RGB(53, 160, 222);
-constexpr COLORREF kBarEdge = RGB(120, 200, 245);
+constexpr COLORREF kBarFallback = RGB(53, 160, 222);  // without the bar picture
 constexpr COLORREF kSelectedBar = RGB(255, 191, 68);
 constexpr COLORREF kMouseBar = RGB(230, 120, 60);
 constexpr std::uint32_t kNewBarLength = 100;
+constexpr int kFitMargin = 24;  // room behind the last bar when the zoom fits a macro
+// The bar picture: caps at both ends, repeating 7-pixel segments between.
+constexpr int kBarCap = 2;
+constexpr int kBarSegment = 7;
 
 void FillBox(HDC dc, const RECT& rect, COLORREF color) {
   UniqueBrush brush(CreateSolidBrush(color));
@@ -51,6 +55,7 @@ bool CTimelineCanvas::Create(HWND parent, const RECT& rect) {
     return false;
   }
   font_ = CreateSkinFont("Arial", 14, 5);
+  barSkin_.Load(MacroBarSkin());
   Refresh();
   return true;
 }
@@ -58,6 +63,14 @@ bool CTimelineCanvas::Create(HWND parent, const RECT& rect) {
 void CTimelineCanvas::SelectBar(int bar) {
   selected_ = bar;
   InvalidateRect(hwnd(), nullptr, FALSE);
+}
+
+void CTimelineCanvas::FitAll() {
+  RECT client{};
+  GetClientRect(hwnd(), &client);
+  geometry_.FitTo(timeline_.EndTime(), client.right - TimelineGeometry::kLabelWidth - kFitMargin);
+  geometry_.firstLane = 0;
+  Refresh();
 }
 
 void CTimelineCanvas::Refresh() {
@@ -110,6 +123,7 @@ void CTimelineCanvas::Paint(HDC dc, const RECT& client) {
   SetBkMode(dc, TRANSPARENT);
   PaintLanes(dc, client);
   PaintAxis(dc, client);
+  PaintBars(dc, client);
   SelectObject(dc, oldFont);
 }
 
@@ -155,6 +169,9 @@ void CTimelineCanvas::PaintLanes(HDC dc, const RECT& client) {
   FillBox(dc,
           RECT{TimelineGeometry::kLabelWidth - 1, 0, TimelineGeometry::kLabelWidth, client.bottom},
           kGrid);
+}
+
+void CTimelineCanvas::PaintBars(HDC dc, const RECT& client) {
   const HRGN lanesArea = CreateRectRgn(TimelineGeometry::kLabelWidth, TimelineGeometry::kAxisHeight,
                                        client.right, client.bottom);
   SelectClipRgn(dc, lanesArea);
@@ -168,13 +185,38 @@ void CTimelineCanvas::PaintLanes(HDC dc, const RECT& client) {
     const RECT box{left, top, right,
                    top + TimelineGeometry::kLaneHeight - 2 * TimelineGeometry::kBarInset};
     if (box.right < TimelineGeometry::kLabelWidth || box.left > client.right) continue;
-    const COLORREF fill = i == selected_ ? kSelectedBar : (bar.code >= 0xF0 ? kMouseBar : kBar);
-    FillBox(dc, box, fill);
-    FillBox(dc, RECT{box.left, box.top, box.right, box.top + 1},
-            i == selected_ ? RGB(255, 230, 170) : kBarEdge);
-    FillBox(dc, RECT{box.right - 2, box.top, box.right, box.bottom}, RGB(255, 255, 255));
+    PaintBar(dc, box, i == selected_, bar.code >= 0xF0);
   }
   SelectClipRgn(dc, nullptr);
+}
+
+void CTimelineCanvas::PaintBar(HDC dc, const RECT& box, bool selected, bool mouse) const {
+  const HBITMAP lit = barSkin_.Image(SkinRole::kPressed);
+  const SIZE size = BitmapSize(lit);
+  const int width = box.right - box.left, height = box.bottom - box.top;
+  if (!lit || size.cx < 2 * kBarCap + kBarSegment || width < 2 * kBarCap) {
+    FillBox(dc, box, kBarFallback);
+  } else {
+    UniqueMemoryDc source(CreateCompatibleDC(dc));
+    const HGDIOBJ old = SelectObject(source.get(), lit);
+    SetStretchBltMode(dc, COLORONCOLOR);
+    const auto copy = [&](int x, int w, int sourceX, int sourceW) {
+      StretchBlt(dc, box.left + x, box.top, w, height, source.get(), sourceX, 0, sourceW, size.cy,
+                 SRCCOPY);
+    };
+    copy(0, kBarCap, 0, kBarCap);
+    for (int x = kBarCap; x < width - kBarCap; x += kBarSegment)
+      copy(x, std::min(kBarSegment, width - kBarCap - x), kBarCap,
+           std::min(kBarSegment, width - kBarCap - x));
+    copy(width - kBarCap, kBarCap, size.cx - kBarCap, kBarCap);
+    SelectObject(source.get(), old);
+  }
+  // Mouse buttons wear an amber top line; the selected bar an amber frame.
+  if (mouse) FillBox(dc, RECT{box.left, box.top, box.right, box.top + 2}, kMouseBar);
+  if (selected) {
+    UniqueBrush frame(CreateSolidBrush(kSelectedBar));
+    FrameRect(dc, &box, frame.get());
+  }
 }
 
 LRESULT CTimelineCanvas::OnLeftButtonDown(LPARAM lParam) {

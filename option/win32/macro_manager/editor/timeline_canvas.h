@@ -9,6 +9,7 @@
 #include <functional>
 
 #include "option/app/macro_editor/timeline_geometry.h"
+#include "option/skin/win32/skin_image.h"
 #include "platform/win32/handles.h"
 #include "platform/win32/window.h"
 
@@ -26,6 +27,8 @@ class CTimelineCanvas final : public Window {
   void SelectBar(int bar);
   // The bars changed from outside (a new macro, added or deleted bars).
   void Refresh();
+  // A new macro: the zoom fits its bars and the view starts at its beginning.
+  void FitAll();
   TimelineGeometry& geometry() { return geometry_; }
 
  protected:
@@ -35,6 +38,8 @@ class CTimelineCanvas final : public Window {
   void Paint(HDC dc, const RECT& client);
   void PaintAxis(HDC dc, const RECT& client);
   void PaintLanes(HDC dc, const RECT& client);
+  void PaintBars(HDC dc, const RECT& client);
+  void PaintBar(HDC dc, const RECT& box, bool selected, bool mouse) const;
   LRESULT OnLeftButtonDown(LPARAM lParam);
   LRESULT OnMouseMove(LPARAM lParam);
   LRESULT OnLeftButtonUp();
@@ -49,6 +54,7 @@ class CTimelineCanvas final : public Window {
   std::function<void()> edited_;
   TimelineGeometry geometry_;
   UniqueFont font_;
+  SkinSet barSkin_;
   int selected_ = -1;
   enum class Drag { kNone, kMove, kRelease } drag_ = Drag::kNone;
   std::int64_t grabOffset_ = 0;  // press time minus the time under the mouse
