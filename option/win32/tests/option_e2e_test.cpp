@@ -410,6 +410,26 @@ class OptionEndToEnd : public MonitorFolderTest {
     return text;
   }
 
+  // Apply, until the keyboard has taken it (the host state comes last).
+  void ApplyToKeyboard(HWND window) {
+    ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+    ClickAt(LayoutCentre(window, layout::kApply));
+    ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+        << Sim("capture").output;
+  }
+
+  // What the witness sees (and when, with `times`) while key `item` of the
+  // keyboard is pressed and released and `settle` passes.
+  std::vector<std::string> PlayedByKey(int item, std::chrono::milliseconds settle,
+                                       std::vector<unsigned>* times = nullptr) {
+    InputWitness witness;
+    if (!witness.WaitReady()) return {};
+    EXPECT_EQ(Sim("press " + std::to_string(item)).exitCode, 0u);
+    EXPECT_EQ(Sim("release " + std::to_string(item)).exitCode, 0u);
+    std::this_thread::sleep_for(settle);
+    return witness.Seen(times);
+  }
+
   std::vector<UniqueHandle> options_;
 };
 
@@ -510,17 +530,9 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   EXPECT_TRUE(WaitUntil([&] { return ButtonText(window, "M2,17,124,140,18,", page) == "Ctrl+Shift+K"; },
                         5000))
       << ButtonText(window, "M2,17,124,140,18,", page);
-  ASSERT_EQ(Sim("capture clear").exitCode, 0u);
-  ClickAt(LayoutCentre(window, layout::kApply));
-  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
-      << Sim("capture").output;
+  ApplyToKeyboard(window);
   {
-    InputWitness witness;
-    ASSERT_TRUE(witness.WaitReady());
-    ASSERT_EQ(Sim("press 2").exitCode, 0u);
-    ASSERT_EQ(Sim("release 2").exitCode, 0u);
-    std::this_thread::sleep_for(500ms);
-    std::vector<std::string> seen = witness.Seen();
+    std::vector<std::string> seen = PlayedByKey(2, 500ms);
     // A slow machine can hold the key past its first repeat: K again.
     const std::string kDown = WitnessKeyLine('K', false), kUp = WitnessKeyLine('K', true);
     for (auto at = seen.begin(); at + 3 < seen.end();) {
@@ -707,18 +719,9 @@ TEST_F(OptionEndToEnd, AMacroRecordedInTheManagerPlaysFromItsKey) {
   // Macro + Preset Function > Raid > open door, then Apply.
   std::this_thread::sleep_for(2000ms);  // Wine takes the manager off the screen
   ChooseFromKeyMenu(window, kM3, {2, 3, 2}, "xx-x", "x-x");
-  ASSERT_EQ(Sim("capture clear").exitCode, 0u);
-  ClickAt(LayoutCentre(window, layout::kApply));
-  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
-      << Sim("capture").output;
-
-  InputWitness witness;
-  ASSERT_TRUE(witness.WaitReady());
-  ASSERT_EQ(Sim("press 3").exitCode, 0u);
-  ASSERT_EQ(Sim("release 3").exitCode, 0u);
-  std::this_thread::sleep_for(1000ms);
+  ApplyToKeyboard(window);
   std::vector<unsigned> times;
-  const std::vector<std::string> seen = witness.Seen(&times);
+  const std::vector<std::string> seen = PlayedByKey(3, 1000ms, &times);
   std::vector<std::string> expected;
   for (const char key : std::string("HELLO"))
     for (const bool up : {false, true}) expected.push_back(WitnessKeyLine(key, up));
