@@ -17,6 +17,7 @@
 #include <thread>
 #include <vector>
 
+#include "option/app/macro_editor/macro_editor_layout.h"
 #include "option/win32/macro_manager/editor/tests/editor_test_host.h"
 #include "tests/support/win32/screen_input.h"
 
@@ -24,7 +25,6 @@ namespace brelfx::test {
 namespace {
 
 constexpr int kGaps = 200;
-constexpr const char* kRecord = "BUTTON_Start_Record,263,57,133,23,";
 
 double Milliseconds(LONGLONG ticks) {
   static const LONGLONG frequency = [] {
@@ -62,15 +62,6 @@ void WaitUntil(LONGLONG deadline) {
   }
 }
 
-void SendKey(WORD vk, bool release) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
-}
-
 struct Spread {
   double p50, p99, max;
 };
@@ -87,7 +78,7 @@ int Run() {
   EditorTestHost host;
   MacroRecord macro{};
   host.pane().ShowMacro(&macro, true);
-  ClickAt(LayoutCentre(host.View("BrelFX.MacroListEditor"), kRecord));
+  ClickAt(LayoutCentre(host.View("BrelFX.MacroListEditor"), macro_editor::kRecord));
   PumpMessages(300);
   if (!host.pane().Recording()) {
     std::printf("the pane did not start recording\n");
@@ -106,7 +97,7 @@ int Run() {
       WaitUntil(next);
       // Press and release of A, B, C ...: no two strokes in a row are equal.
       sent[static_cast<std::size_t>(i)] = Now();
-      SendKey(static_cast<WORD>('A' + (i / 2) % 26), i % 2 == 1);
+      SendKeyStroke(static_cast<WORD>('A' + (i / 2) % 26), i % 2 == 1);
       if (i < kGaps)
         next = sent[static_cast<std::size_t>(i)] + TicksOf(gaps[static_cast<std::size_t>(i)]);
     }
