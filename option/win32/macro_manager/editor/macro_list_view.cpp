@@ -2,6 +2,7 @@
 
 #include <cstdlib>
 
+#include "option/app/macro_editor/macro_editor_layout.h"
 #include "option/app/macro_editor/macro_key_codes.h"
 #include "option/skin/layout_string.h"
 #include "option/skin/skin_messages.h"
@@ -17,11 +18,7 @@ namespace brelfx {
 namespace {
 
 constexpr const char* kViewClass = "BrelFX.MacroListEditor";
-constexpr const char* kRecord = "BUTTON_Start_Record,263,57,133,23,";
-constexpr const char* kDelaySwitch = "BUTTON_Delay_ON_OFF,262,97,150,23,";
-constexpr const char* kLoopSwitch = "BUTTON_LoopTimes_ON_OFF,262,164,120,15,";
-constexpr const char* kLoopField = "Edit_Times,284,184,30,15,";
-constexpr const char* kEventList = "BUTTON_List_key_sequence,6,49,234,301,";
+using namespace macro_editor;
 constexpr std::size_t kDelayTextLimit = 20;
 
 int ReadNumber(const std::string& text) {

@@ -1,5 +1,6 @@
 #include "option/win32/macro_manager/editor/macro_timeline_view.h"
 
+#include "option/app/macro_editor/macro_editor_layout.h"
 #include "option/app/macro_editor/macro_key_codes.h"
 #include "option/skin/layout_string.h"
 #include "option/skin/win32/placement.h"
@@ -9,11 +10,7 @@ namespace brelfx {
 namespace {
 
 constexpr const char* kViewClass = "BrelFX.MacroTimeline";
-constexpr const char* kAdd = "BUTTON_ADD,4,330,30,20,";
-constexpr const char* kDelete = "BUTTON_DELETE,34,330,30,20,";
-constexpr const char* kZoomIn = "BUTTON_ZOOM_IN,457,1,22,20,";
-constexpr const char* kZoomOut = "BUTTON_ZOOM_OUT,435,1,22,20,";
-constexpr RECT kCanvas{4, 24, 486, 326};
+using namespace macro_editor;
 constexpr std::uint32_t kGapBeforeNewBar = 50;
 constexpr std::uint32_t kNewBarLength = 100;
 
@@ -47,11 +44,11 @@ LRESULT CMacroTimelineView::HandleMessage(UINT message, WPARAM wParam, LPARAM lP
 LRESULT CMacroTimelineView::OnCreate() {
   if (!LoadSkin(MacroTimelineSkin())) return -1;
   const HWND self = hwnd();
-  PlaceSkinButton(self, add_, kAdd, skin());
-  PlaceSkinButton(self, delete_, kDelete, skin());
+  PlaceSkinButton(self, add_, kAddBar, skin());
+  PlaceSkinButton(self, delete_, kDeleteBar, skin());
   PlaceSkinButton(self, zoomIn_, kZoomIn, skin());
   PlaceSkinButton(self, zoomOut_, kZoomOut, skin());
-  return canvas_.Create(self, kCanvas) ? 0 : -1;
+  return canvas_.Create(self, ToRect(ParseLayoutString(kCanvas).rect)) ? 0 : -1;
 }
 
 void CMacroTimelineView::ShowMacro(MacroRecord* macro, bool setSelected) {

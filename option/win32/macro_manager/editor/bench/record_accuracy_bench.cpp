@@ -2,7 +2,8 @@
 // by hand (scripts/macro-record-bench.sh). A recording pane in the test
 // host receives 201 key strokes (SendInput from a second thread) whose gaps
 // are 1 to 200 ms in a shuffled order; the recorded delays are compared
-// with the gaps measured at the sender. A second low-level hook, installed
+// with the gaps measured at the sender (the tick counts around each
+// SendInput bound the key's time stamp). A second low-level hook, installed
 // after the recorder's and so called first, times the recorder's hook
 // procedure around CallNextHookEx.
 //   macro-record-bench.exe
@@ -17,6 +18,7 @@
 #include <thread>
 #include <vector>
 
+#include "option/app/macro_editor/macro_editor_layout.h"
 #include "option/win32/macro_manager/editor/tests/editor_test_host.h"
 #include "tests/support/win32/screen_input.h"
 
@@ -24,7 +26,6 @@ namespace brelfx::test {
 namespace {
 
 constexpr int kGaps = 200;
-constexpr const char* kRecord = "BUTTON_Start_Record,263,57,133,23,";
 
 double Milliseconds(LONGLONG ticks) {
   static const LONGLONG frequency = [] {
@@ -62,15 +63,6 @@ void WaitUntil(LONGLONG deadline) {
   }
 }
 
-void SendKey(WORD vk, bool release) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  SendInput(1, &input, sizeof input);
-}
-
 struct Spread {
   double p50, p99, max;
 };
@@ -87,7 +79,7 @@ int Run() {
   EditorTestHost host;
   MacroRecord macro{};
   host.pane().ShowMacro(&macro, true);
-  ClickAt(LayoutCentre(host.View("BrelFX.MacroListEditor"), kRecord));
+  ClickAt(LayoutCentre(host.View("BrelFX.MacroListEditor"), macro_editor::kRecord));
   PumpMessages(300);
   if (!host.pane().Recording()) {
     std::printf("the pane did not start recording\n");
@@ -98,7 +90,9 @@ int Run() {
   std::vector<int> gaps(kGaps);
   std::iota(gaps.begin(), gaps.end(), 1);
   std::shuffle(gaps.begin(), gaps.end(), std::mt19937(16));
-  std::vector<LONGLONG> sent(kGaps + 1);
+  // Each stroke's time stamp lies between these two readings (SendInput
+  // returns once the hooks have seen the key).
+  std::vector<LONGLONG> sent(kGaps + 1), returned(kGaps + 1);
   std::atomic<bool> done{false};
   std::thread sender([&] {
     LONGLONG next = Now();
@@ -106,7 +100,8 @@ int Run() {
       WaitUntil(next);
       // Press and release of A, B, C ...: no two strokes in a row are equal.
       sent[static_cast<std::size_t>(i)] = Now();
-      SendKey(static_cast<WORD>('A' + (i / 2) % 26), i % 2 == 1);
+      SendKeyStroke(static_cast<WORD>('A' + (i / 2) % 26), i % 2 == 1);
+      returned[static_cast<std::size_t>(i)] = Now();
       if (i < kGaps)
         next = sent[static_cast<std::size_t>(i)] + TicksOf(gaps[static_cast<std::size_t>(i)]);
     }
@@ -124,16 +119,19 @@ int Run() {
   }
   std::vector<double> errorToSent, errorToNominal, hook;
   for (int i = 0; i < kGaps; ++i) {
-    const double measured =
-        Milliseconds(sent[static_cast<std::size_t>(i) + 1] - sent[static_cast<std::size_t>(i)]);
+    const auto k = static_cast<std::size_t>(i);
+    // The true gap lies between the shortest and the longest the readings allow.
+    const double shortest = Milliseconds(sent[k + 1] - returned[k]);
+    const double longest = Milliseconds(returned[k + 1] - sent[k]);
     const double recorded = macro.Events[i].Delay;
-    errorToSent.push_back(std::abs(recorded - measured));
+    // Tick counts are whole milliseconds: one of rounding is no error.
+    errorToSent.push_back(std::max({0.0, shortest - 1 - recorded, recorded - longest - 1}));
     errorToNominal.push_back(std::abs(recorded - gaps[static_cast<std::size_t>(i)]));
   }
   for (LONGLONG t : hookTimes) hook.push_back(Milliseconds(t) * 1000.0);
   const Spread sentSpread = SpreadOf(errorToSent), nominalSpread = SpreadOf(errorToNominal),
                hookSpread = SpreadOf(hook);
-  std::printf("recorded delay - gap measured at the sender, ms: p50 %.2f  p99 %.2f  max %.2f\n",
+  std::printf("recorded delay outside the sender's bounds, ms:    p50 %.2f  p99 %.2f  max %.2f\n",
               sentSpread.p50, sentSpread.p99, sentSpread.max);
   std::printf("recorded delay - nominal gap (1-200 ms), ms:      p50 %.2f  p99 %.2f  max %.2f\n",
               nominalSpread.p50, nominalSpread.p99, nominalSpread.max);

@@ -56,4 +56,15 @@ void PumpMessages(int milliseconds) {
   } while (std::chrono::steady_clock::now() < end);
 }
 
+KeyStrokeTimes SendKeyStroke(WORD vk, bool release) {
+  INPUT input{};
+  input.type = INPUT_KEYBOARD;
+  input.ki.wVk = vk;
+  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
+  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
+  const DWORD before = GetTickCount();
+  SendInput(1, &input, sizeof input);
+  return {before, GetTickCount()};
+}
+
 }  // namespace brelfx::test

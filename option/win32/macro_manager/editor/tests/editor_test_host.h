@@ -42,4 +42,12 @@ class EditorTestHost final : public MacroEditorHost {
 // Dispatches messages for `milliseconds`.
 void PumpMessages(int milliseconds);
 
+// A key stroke as the keyboard sends it, at once. Its time stamp lies
+// between the returned tick counts: SendInput returns once the low-level
+// hooks have seen the key.
+struct KeyStrokeTimes {
+  DWORD before, after;
+};
+KeyStrokeTimes SendKeyStroke(WORD vk, bool release);
+
 }  // namespace brelfx::test

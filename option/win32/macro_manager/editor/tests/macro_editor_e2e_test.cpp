@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "option/app/macro_editor/macro_bars.h"
+#include "option/app/macro_editor/macro_editor_layout.h"
 #include "option/app/macro_editor/macro_key_codes.h"
 #include "option/win32/macro_manager/editor/tests/editor_test_host.h"
 #include "tests/support/win32/screen_input.h"
@@ -21,9 +22,7 @@ namespace {
 
 constexpr const char* kListView = "BrelFX.MacroListEditor";
 constexpr const char* kTimelineView = "BrelFX.MacroTimeline";
-constexpr const char* kRecord = "BUTTON_Start_Record,263,57,133,23,";
-constexpr const char* kEventList = "BUTTON_List_key_sequence,6,49,234,301,";
-constexpr const char* kDeleteBar = "BUTTON_DELETE,34,330,30,20,";
+using namespace macro_editor;
 constexpr int kGap = 45;  // ms between the key strokes typed
 
 // Runs `person` on its own thread while this thread runs the windows.
@@ -36,23 +35,6 @@ void WithPerson(const std::function<void()>& person) {
   while (!done) PumpMessages(10);
   thread.join();
   PumpMessages(100);
-}
-
-// When a key stroke went: its time stamp lies between these tick counts
-// (SendInput returns once the low-level hooks have seen the key).
-struct Sent {
-  DWORD before, after;
-};
-
-Sent SendKeyNow(WORD vk, bool release) {
-  INPUT input{};
-  input.type = INPUT_KEYBOARD;
-  input.ki.wVk = vk;
-  input.ki.wScan = static_cast<WORD>(MapVirtualKeyA(vk, MAPVK_VK_TO_VSC));
-  input.ki.dwFlags = release ? KEYEVENTF_KEYUP : 0;
-  const DWORD before = GetTickCount();
-  SendInput(1, &input, sizeof input);
-  return {before, GetTickCount()};
 }
 
 void RightClickAt(POINT at) {
@@ -92,13 +74,13 @@ TEST(MacroEditorPane, RecordsTypedKeysWithTheirDelaysAndFreesTheKeyboard) {
   host.pane().ShowMacro(&macro, true);
   const HWND list = host.View(kListView);
   ASSERT_TRUE(list);
-  std::vector<Sent> sent;
+  std::vector<KeyStrokeTimes> sent;
   WithPerson([&] {
     ClickAt(LayoutCentre(list, kRecord));
     for (WORD vk : {WORD('H'), WORD('E'), WORD('L'), WORD('L'), WORD('O')}) {
-      sent.push_back(SendKeyNow(vk, false));
+      sent.push_back(SendKeyStroke(vk, false));
       Wait(kGap);
-      sent.push_back(SendKeyNow(vk, true));
+      sent.push_back(SendKeyStroke(vk, true));
       Wait(kGap);
     }
     SaveScreenshot("macro-editor-recording", host.hwnd());
