@@ -12,6 +12,7 @@
 #include "option/app/advanced_page/advanced_page_layout.h"
 #include "option/app/advanced_page/key_repeat_layout.h"
 #include "option/app/key_pages/key_page_layout.h"
+#include "option/app/macro_editor/macro_editor_layout.h"
 #include "option/app/slot_colors.h"
 #include "option/app/trovi_page/trovi_page_layout.h"
 #include "option/app/update_page_layout.h"
@@ -179,12 +180,23 @@ const Window kWindows[] = {
      {"BUTTON_OK,72,200,56,24,", "BUTTON_CANCEL,136,200,100,24,", "BUTTON_EXIT,274,3,26,22,"}},
     {"option_share_refused.skin", 310, 240, {trovi_page::kNoticeOk, "BUTTON_EXIT,274,3,26,22,"}},
     {"option_share_failed.skin", 310, 240, {trovi_page::kNoticeOk, "BUTTON_EXIT,274,3,26,22,"}},
+    {"option_macro_list_editor.skin",
+     490,
+     365,
+     {macro_editor::kRecord, macro_editor::kDelaySwitch, macro_editor::kLoopSwitch,
+      macro_editor::kLoopField, macro_editor::kEventList}},
+    {"option_macro_timeline.skin",
+     490,
+     365,
+     {macro_editor::kAddBar, macro_editor::kDeleteBar, macro_editor::kZoomIn,
+      macro_editor::kZoomOut}},
     // Pictures of their own, the size of the control they show.
     {"option_trophy_pictures.skin", 171, 197, {}},
     {"option_trophy_texts.skin", 253, 151, {}},
     {"option_statistics_titles.skin", 173, 39, {}},
     {"option_statistics_list.skin", trovi_page::kListWidth, trovi_page::kListHeight, {}},
     {"option_marker_on.skin", 22, 22, {"windows profile,0,0,22,22,"}},
+    {"option_macro_recording.skin", 133, 23, {"BUTTON_Start_Record,0,0,133,23,"}},
     {"option_help_area.skin", 529, 20, {}},
     {"option_picture_area.skin", 171, 45, {}},
 };

@@ -3,7 +3,8 @@
 // Plain macros: the resource script includes this file too. Fixed by the
 // program's windows: 128, 292, 427; the hand cursor 426 comes with the skin
 // toolkit's resources. Everything else lies in 3000-3199, the key pages'
-// pictures in 3200-3299, the Trovi page's in 3340-3419.
+// pictures in 3200-3259, the macro manager's in 3260-3299 (its dialog) and
+// 3300-3339 (its editor views), the Trovi page's in 3340-3419.
 #pragma once
 
 #define BRELFX_IDI_OPTION 128        // big and small window icon
@@ -71,3 +72,20 @@
 #define BRELFX_IDB_STATISTICS_TITLE 3394
 // The statistics list with its labels, 205 x 542.
 #define BRELFX_IDB_STATISTICS_LIST 3397
+// The macro manager and its small dialogs (skin sets).
+#define BRELFX_IDB_MACRO_MANAGER 3260  // the macro manager, 720 x 466
+#define BRELFX_IDB_MACRO_SWITCH 3265  // its view switch while the timeline shows, 197 x 25 (no shape)
+#define BRELFX_IDB_MACRO_SET_NAME 3270  // the new set's name, 305 x 215
+#define BRELFX_IDB_DELETE_MACRO_SET 3275  // delete-set confirmation, 305 x 215
+#define BRELFX_IDB_DELETE_MACRO 3280  // delete-macro confirmation, 305 x 215
+#define BRELFX_IDB_SELECT_MACRO 3285  // notice: a macro to delete, 305 x 215
+#define BRELFX_IDB_NO_MACRO_SET 3290  // notice: no set chosen, 305 x 215
+#define BRELFX_IDB_NO_MACRO 3295  // notice: no macro selected, 305 x 215
+
+// The macro manager's editor views, 490 x 365 skin sets without a shape, and
+// the record button while recording, 133 x 23.
+#define BRELFX_IDB_MACRO_LIST_EDITOR 3300
+#define BRELFX_IDB_MACRO_TIMELINE 3305
+#define BRELFX_IDB_MACRO_RECORDING 3310
+// A bar of the timeline, 49 x 14 (the pressed picture is the lit bar).
+#define BRELFX_IDB_MACRO_BAR 3315

@@ -17,7 +17,8 @@ LRESULT CALLBACK CaptureKeyboardProc(int code, WPARAM wParam, LPARAM lParam) {
   // by any program listening there.
   const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
   const LPARAM info = static_cast<LPARAM>((key->flags & LLKHF_UP) ? 0x80 : 0) |
-                      static_cast<LPARAM>((key->scanCode & 0xFF) << 16);
+                      static_cast<LPARAM>((key->scanCode & 0xFF) << 16) |
+                      static_cast<LPARAM>(static_cast<ULONG_PTR>(key->time) << 32);
   PostMessageA(captureTarget, WM_CAPTURED_KEY, key->vkCode, info);
   return 1;  // consumed: the key reaches no window
 }

@@ -11,13 +11,19 @@
 namespace brelfx {
 
 // wParam the virtual key; lParam bit 7 (0x80) set for a release, bits 16-23
-// the scan code.
+// the scan code, bits 32-63 the tick count at which the key went (the
+// event's own time stamp: a busy window handles the message later, but the
+// recorder measures the delays between the keys themselves).
 constexpr UINT WM_CAPTURED_KEY = WM_USER + 10;
 static_assert(WM_CAPTURED_KEY == 1034);
 
 inline bool CapturedKeyReleased(LPARAM lParam) { return (lParam & 0x80) != 0; }
 inline unsigned CapturedKeyScanCode(LPARAM lParam) {
   return static_cast<unsigned>((lParam >> 16) & 0xFF);
+}
+static_assert(sizeof(LPARAM) == 8, "the key's time rides in the upper half of lParam");
+inline DWORD CapturedKeyTime(LPARAM lParam) {
+  return static_cast<DWORD>(static_cast<ULONG_PTR>(lParam) >> 32);
 }
 
 class KeyboardCapture {
