@@ -180,4 +180,9 @@ function(brelfx_program_art library)
   set_source_files_properties(${ARG_SCRIPT} PROPERTIES
     OBJECT_DEPENDS "${ARG_PICTURE_FILES};${icon};${toolkit_art}")
   add_dependencies(${library} ${ARG_PICTURES} ${library}_icon skin_toolkit_art)
+  # The pictures make the program tens of megabytes. With its sections at page
+  # offsets in the file Wine maps them and reads only the pages used; at the
+  # linker's default of 512 it copies the whole file into memory at every
+  # start (about 130 ms of CPU for the option application).
+  target_link_options(${library} INTERFACE -Wl,--file-alignment=4096)
 endfunction()

@@ -13,6 +13,16 @@ constexpr char kProfileFilter[] = "Tarvek Keyboard Profile(*.tkp)\0*.tkp\0";
 // "exe file(*.exe)|*.EXE|": programs only, as a key or a profile starts them.
 constexpr char kProgramFilter[] = "exe file(*.exe)\0*.EXE\0";
 
+// The common dialog library is loaded by the first file dialog: imported,
+// it would bring the common controls into every start (common_controls.h).
+using FileDialogCall = BOOL(WINAPI*)(OPENFILENAMEA*);
+FileDialogCall FileDialog(bool save) {
+  static const HMODULE library = LoadLibraryA("comdlg32.dll");
+  if (!library) return nullptr;
+  return reinterpret_cast<FileDialogCall>(reinterpret_cast<void*>(
+      GetProcAddress(library, save ? "GetSaveFileNameA" : "GetOpenFileNameA")));
+}
+
 std::optional<std::string> Ask(HWND owner, const std::string& initialFile, const char* filter,
                                const char* extension, DWORD flags, bool save,
                                const char* initialFolder = nullptr) {
@@ -28,8 +38,8 @@ std::optional<std::string> Ask(HWND owner, const std::string& initialFile, const
   // Used while the initial file names no folder of its own.
   dialog.lpstrInitialDir = initialFolder;
   dialog.Flags = flags | OFN_HIDEREADONLY | OFN_NOCHANGEDIR | OFN_EXPLORER;
-  const BOOL chosen = save ? GetSaveFileNameA(&dialog) : GetOpenFileNameA(&dialog);
-  if (!chosen) return std::nullopt;
+  const FileDialogCall run = FileDialog(save);
+  if (!run || !run(&dialog)) return std::nullopt;
   return std::string(path);
 }
 

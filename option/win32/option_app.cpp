@@ -2,8 +2,6 @@
 // long as its main window.
 #include <windows.h>
 
-#include <commctrl.h>
-
 #include "option/skin/win32/help_text.h"
 #include "option/win32/option_main_wnd.h"
 #include "option/win32/startup_trace.h"
@@ -29,8 +27,8 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   brelfx::UniqueHandle instance(CreateMutexA(nullptr, FALSE, brelfx::kOptionInstanceMutexName));
   if (!instance || GetLastError() == ERROR_ALREADY_EXISTS) return 0;
 
-  INITCOMMONCONTROLSEX controls{sizeof(controls), ICC_STANDARD_CLASSES | ICC_WIN95_CLASSES};
-  InitCommonControlsEx(&controls);
+  // The common controls are enabled once the first picture is on the screen
+  // (COptionMainWnd), or before when a tooltip comes first.
   brelfx::RegisterSkinMessages();
 
   brelfx::COptionMainWnd mainWindow(ProgramFolder());

@@ -4,6 +4,7 @@
 
 #include "option/app/languages.h"
 #include "option/skin/skin_messages.h"
+#include "option/skin/win32/common_controls.h"
 #include "option/skin/win32/dialog/message_dialogs.h"
 #include "option/skin/win32/help_text.h"
 #include "option/skin/win32/lists/popup_list.h"
@@ -276,6 +277,7 @@ LRESULT COptionMainWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam
       if (wParam != kBuildPagesTimer) return SkinDialog::HandleMessage(message, wParam, lParam);
       KillTimer(hwnd(), kBuildPagesTimer);
       ShowFirstPicture();
+      EnableCommonControls();
       BuildRemainingPages();
       TraceStartup("remaining pages built");
       return 0;

@@ -5,6 +5,7 @@
 #include <utility>
 
 #include "option/skin/skin_messages.h"
+#include "option/skin/win32/common_controls.h"
 #include "option/skin/win32/help_text.h"
 #include "option/skin/win32/offscreen.h"
 #include "option/skin/win32/skin_image.h"
@@ -118,7 +119,7 @@ void CSkinButton::UpdateTooltipText() {
 bool CSkinButton::CreateTooltipWindow() {
   // A tip without text never shows; such buttons (most of them) get no
   // tooltip window at all.
-  if (!hwnd() || tooltip_.empty()) return false;
+  if (!hwnd() || tooltip_.empty() || !EnableCommonControls()) return false;
   tooltipWindow_.reset(CreateWindowExA(WS_EX_TOPMOST, TOOLTIPS_CLASSA, nullptr,
                                        WS_POPUP | TTS_ALWAYSTIP, CW_USEDEFAULT, CW_USEDEFAULT,
                                        CW_USEDEFAULT, CW_USEDEFAULT, hwnd(), nullptr,

@@ -1,12 +1,11 @@
 // skin-gallery: shows every skinned control in one window.
 //   skin-gallery.exe [--trace FILE]   FILE receives one line per owner message
 #include <windows.h>
-// commctrl.h needs windows.h first.
-#include <commctrl.h>
 
 #include <cstdio>
 #include <cstring>
 
+#include "option/skin/win32/common_controls.h"
 #include "option/skin/win32/dialog/dialog_key_handler.h"
 #include "option/skin/win32/gallery/gallery_layout.h"
 #include "option/skin/win32/gallery/gallery_window.h"
@@ -19,10 +18,7 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
   for (int i = 1; i + 1 < __argc; ++i) {
     if (std::strcmp(__argv[i], gallery::kTraceOption) == 0) trace = std::fopen(__argv[i + 1], "a");
   }
-  INITCOMMONCONTROLSEX controls{};
-  controls.dwSize = sizeof(controls);
-  controls.dwICC = ICC_WIN95_CLASSES;
-  InitCommonControlsEx(&controls);
+  EnableCommonControls();
   RegisterSkinMessages();
   MenuFrameHook menuFrames;
 

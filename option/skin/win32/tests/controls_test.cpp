@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <stdexcept>
+#include <string>
 
 #include "option/skin/menu_metrics.h"
 #include "option/skin/skin_messages.h"
@@ -170,6 +171,30 @@ TEST_F(SkinControls, HoverIsReportedToParentAndHelpChannel) {
   EXPECT_EQ(hovers[0].lParam, 207);
   EXPECT_EQ(hovers[1].wParam, 0u);
   EXPECT_EQ(owner.Of(WM_HELP_TEXT).size(), 2u);
+}
+
+// Tooltips are made on the first mouse move, not when the button is placed
+// (the common controls are loaded late too). Wine's user32 would load them
+// for the tooltip class by itself, so this cannot tell whether the button
+// enabled them; it tells that the tip exists once the mouse came.
+TEST_F(SkinControls, FirstMouseMoveMakesTheTooltipWindow) {
+  CSkinButton button;
+  ASSERT_TRUE(button.Create(owner.hwnd(), RECT{10, 10, 60, 30}));
+  button.SetTooltip("Press me");
+  SendMessageA(button.hwnd(), WM_MOUSEMOVE, 0, Point(5, 5));
+  HWND tooltip = nullptr;
+  EnumThreadWindows(
+      GetCurrentThreadId(),
+      [](HWND window, LPARAM found) -> BOOL {
+        char name[32] = "";
+        GetClassNameA(window, name, sizeof(name));
+        if (std::string(name) == "tooltips_class32") *reinterpret_cast<HWND*>(found) = window;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&tooltip));
+  ASSERT_NE(tooltip, nullptr);
+  EXPECT_EQ(GetWindow(tooltip, GW_OWNER), GetAncestor(button.hwnd(), GA_ROOT));
+  ReleaseCapture();
 }
 
 TEST_F(SkinControls, NumericEditReducesTypedTextAndNotifies) {
