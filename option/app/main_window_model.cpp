@@ -38,9 +38,13 @@ void MainWindowModel::Start() {
   // section (the shared-memory seam opens both together) and fills the saved
   // and the edited block from the monitor, or from the files without it.
   link_.Start();
-  // The macro presets are read with the macro library.
+  // The library, then the timers; then the library takes back every macro
+  // the profiles hold and is saved, so the file again has them all.
+  macros_ = LoadMacroLibrary(MacroLibraryFilePath(services_.programFolder), services_.fs);
   osd_ = files_.ReadOsdSetting();
   timers_ = LoadTimers(TimerFilePath(), services_.fs);
+  SyncMacroLibraryWithProfiles(macros_, saved().Profiles);
+  SaveMacros();
   ReloadDeviceList();
   // The files already brought the registry's key repeat; the monitor's block
   // carries what the keyboard had.
@@ -56,6 +60,15 @@ void MainWindowModel::AttachPage(PageId id, Page& page) {
   page.Reload(edited());
   NoStrings none;
   page.ReloadStrings(helpLibrary_ ? *helpLibrary_ : static_cast<StringSource&>(none));
+}
+
+bool MainWindowModel::SaveMacros() {
+  return SaveMacroLibrary(MacroLibraryFilePath(services_.programFolder), macros_, services_.fs);
+}
+
+bool MainWindowModel::CommitMacros(MacroLibrary working) {
+  macros_ = std::move(working);
+  return SaveMacros();
 }
 
 bool MainWindowModel::SaveTimers() { return brelfx::SaveTimers(TimerFilePath(), timers_, services_.fs); }
@@ -161,8 +174,11 @@ void MainWindowModel::ShowFirmwareVersion(const std::string& text) {
   services_.view.ShowVersionTexts(versions_);
 }
 
-// The preset lists come with the macro library; until then there are none to reload.
-void MainWindowModel::ReloadMacroPresets() {}
+// The keyboard's profiles were read back: macros it held that the library
+// lacks come into it as at start-up.
+void MainWindowModel::ReloadMacroPresets() {
+  if (SyncMacroLibraryWithProfiles(macros_, saved().Profiles)) SaveMacros();
+}
 
 void MainWindowModel::RefreshEverything() {
   // Pages address the active slot by CurrentProfile; a config.ini without the

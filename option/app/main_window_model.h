@@ -65,6 +65,9 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   TimerList& timers() { return timers_; }
   bool SaveTimers();
   const MacroLibrary& macros() const { return macros_; }
+  // OK of the macro manager: its working copy becomes the library, which is
+  // written (only the changed sets). False when the file could not be written.
+  bool CommitMacros(MacroLibrary working);
 
   // Tab click; false when the page already is the current one.
   bool SelectTab(PageId id);
@@ -115,6 +118,7 @@ class MainWindowModel final : private OptionFiles, private OptionViews {
   void LoadHelpLibrary();
   ProfileRecord& ActiveProfile();
   std::string TimerFilePath() const;
+  bool SaveMacros();
 
   MainWindowServices services_;
   SettingsFiles files_;

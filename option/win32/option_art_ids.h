@@ -57,6 +57,16 @@
 // The Main page's layer tabs, 69 x 21: base + row (0-8 standard, 9-17 Vexa).
 #define BRELFX_IDB_LAYER_TAB 3240
 
+// The macro manager and its small dialogs (skin sets).
+#define BRELFX_IDB_MACRO_MANAGER 3260  // the macro manager, 720 x 466
+#define BRELFX_IDB_MACRO_SWITCH 3265  // its view switch while the timeline shows, 197 x 25 (no shape)
+#define BRELFX_IDB_MACRO_SET_NAME 3270  // the new set's name, 305 x 215
+#define BRELFX_IDB_DELETE_MACRO_SET 3275  // delete-set confirmation, 305 x 215
+#define BRELFX_IDB_DELETE_MACRO 3280  // delete-macro confirmation, 305 x 215
+#define BRELFX_IDB_SELECT_MACRO 3285  // notice: a macro to delete, 305 x 215
+#define BRELFX_IDB_NO_MACRO_SET 3290  // notice: no set chosen, 305 x 215
+#define BRELFX_IDB_NO_MACRO 3295  // notice: no macro selected, 305 x 215
+
 // The macro manager's editor views, 490 x 365 skin sets without a shape, and
 // the record button while recording, 133 x 23.
 #define BRELFX_IDB_MACRO_LIST_EDITOR 3300

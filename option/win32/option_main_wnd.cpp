@@ -11,6 +11,7 @@
 #include "option/win32/advanced_page/advanced_page_wnd.h"
 #include "option/win32/file_dialogs.h"
 #include "option/win32/key_pages/key_page_wnd.h"
+#include "option/win32/macro_manager/macro_manager_dialog.h"
 #include "option/win32/main_window_layout.h"
 #include "option/win32/option_art_ids.h"
 #include "option/win32/profile_edit_dialog.h"
@@ -193,9 +194,14 @@ std::unique_ptr<CPageWnd> COptionMainWnd::MakePage(PageId id) {
   }
 }
 
-// The macro manager is not part of this program yet: its button and menu
-// items open nothing until it is.
-void COptionMainWnd::OpenMacroManager(int) {}
+// The manager edits a deep copy; only OK makes it the library (and writes the
+// file), so the pages' menus offer the new macros from then on.
+void COptionMainWnd::OpenMacroManager(bool newMacro, int set, const KeyAssignment* key) {
+  MacroManagerModel working(model_->macros());
+  CMacroManagerDialog dialog(working, MacroManagerRequest{newMacro, set, key});
+  if (dialog.RunModal(hwnd()) != kDialogOk) return;
+  model_->CommitMacros(working.TakeLibrary());
+}
 
 void COptionMainWnd::ShowMainView(const MainViewState& state) {
   for (int i = 0; i < kProfileCount; ++i) {

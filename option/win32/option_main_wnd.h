@@ -58,7 +58,7 @@ class COptionMainWnd final : public SkinDialog,
   const MacroLibrary& Macros() override { return model_->macros(); }
   const CompanionDeviceList& Devices() override { return model_->deviceList(); }
   void ProfileModified() override { model_->OnKeysChanged(); }
-  void OpenMacroManager(int set) override;
+  void OpenMacroManager(bool newMacro, int set, const KeyAssignment* key) override;
 
   void PlaceControls();
   LRESULT OnPaintMain();

@@ -7,6 +7,7 @@
 #include <string_view>
 
 #include "settings/ini_document.h"
+#include "settings/macro_library.h"
 #include "settings/profile_file.h"
 #include "settings/text_file_encoding.h"
 
@@ -28,6 +29,14 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   document.ReadInt("Setting", name, 0);
   brelfx::ProfileRecord profile{};
   brelfx::ReadProfile(document, profile);
+  // The input as a macro library: bounded, and every name a C string.
+  std::size_t macros = 0;
+  for (const brelfx::MacroSet& set : brelfx::ReadMacroLibrary(document)) {
+    for (const brelfx::MacroRecord& macro : set.macros)
+      Check(macro.Name[sizeof(macro.Name) - 1] == '\0');
+    macros += set.macros.size();
+  }
+  Check(macros <= 20000);
 
   // Key names are the program's own; the section name comes from the input.
   document.WriteString(name, "Key", "value");

@@ -1,6 +1,7 @@
 // Helper process of the input injection test: watches the system's input
 // with low-level keyboard and mouse hooks and writes every injected event to
-// a file, one line each, when told to stop.
+// a file, one line each, when told to stop, and the event times (system
+// milliseconds, one line each) to the same file name with ".times".
 //   input_witness.exe LOG_FILE READY_EVENT STOP_EVENT
 #include <windows.h>
 
@@ -11,11 +12,13 @@
 namespace {
 
 std::vector<std::string> seen;
+std::vector<DWORD> times;
 
-void Note(const char* format, unsigned a, unsigned b) {
+void Note(DWORD time, const char* format, unsigned a, unsigned b) {
   char line[64];
   std::snprintf(line, sizeof(line), format, a, b);
   seen.emplace_back(line);
+  times.push_back(time);
 }
 
 // Left and right modifiers are reported as one, as the player sends them.
@@ -30,7 +33,7 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
   const auto* key = reinterpret_cast<const KBDLLHOOKSTRUCT*>(lParam);
   if (code == HC_ACTION && (key->flags & LLKHF_INJECTED)) {
     const bool up = wParam == WM_KEYUP || wParam == WM_SYSKEYUP;
-    Note(up ? "%x- %x" : "%x+ %x", Unsided(key->vkCode), key->scanCode);
+    Note(key->time, up ? "%x- %x" : "%x+ %x", Unsided(key->vkCode), key->scanCode);
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -38,7 +41,7 @@ LRESULT CALLBACK KeyboardHook(int code, WPARAM wParam, LPARAM lParam) {
 LRESULT CALLBACK MouseHook(int code, WPARAM wParam, LPARAM lParam) {
   const auto* mouse = reinterpret_cast<const MSLLHOOKSTRUCT*>(lParam);
   if (code == HC_ACTION && (mouse->flags & LLMHF_INJECTED) && wParam != WM_MOUSEMOVE) {
-    Note("mouse %x/%u", static_cast<unsigned>(wParam), HIWORD(mouse->mouseData));
+    Note(mouse->time, "mouse %x/%u", static_cast<unsigned>(wParam), HIWORD(mouse->mouseData));
   }
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
@@ -70,5 +73,9 @@ int main(int argc, char** argv) {
   if (!log) return 5;
   for (const std::string& line : seen) std::fprintf(log, "%s\n", line.c_str());
   std::fclose(log);
+  std::FILE* timeLog = std::fopen((std::string(argv[1]) + ".times").c_str(), "w");
+  if (!timeLog) return 5;
+  for (const DWORD time : times) std::fprintf(timeLog, "%lu\n", static_cast<unsigned long>(time));
+  std::fclose(timeLog);
   return 0;
 }

@@ -32,6 +32,7 @@ InputWitness::InputWitness() {
 InputWitness::~InputWitness() {
   if (process_) TerminateProcess(process_.get(), 1);
   DeleteFileA(logPath_.c_str());
+  DeleteFileA((logPath_ + ".times").c_str());
 }
 
 bool InputWitness::WaitReady() {
@@ -40,7 +41,7 @@ bool InputWitness::WaitReady() {
   return WaitForMultipleObjects(2, handles, FALSE, 10000) == WAIT_OBJECT_0;
 }
 
-std::vector<std::string> InputWitness::Seen() {
+std::vector<std::string> InputWitness::Seen(std::vector<unsigned>* times) {
   std::vector<std::string> lines;
   if (!process_) return lines;
   SetEvent(stop_.get());
@@ -51,6 +52,10 @@ std::vector<std::string> InputWitness::Seen() {
   if (exitCode != 0) return lines;
   std::ifstream log(logPath_);
   for (std::string line; std::getline(log, line);) lines.push_back(line);
+  if (times) {
+    std::ifstream timeLog(logPath_ + ".times");
+    for (unsigned time = 0; timeLog >> time;) times->push_back(time);
+  }
   return lines;
 }
 

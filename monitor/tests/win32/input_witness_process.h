@@ -22,8 +22,8 @@ class InputWitness {
   // True once the hooks are in place (within 10 s).
   bool WaitReady();
   // Stops the witness and returns what it saw; nothing when it did not end
-  // cleanly.
-  std::vector<std::string> Seen();
+  // cleanly. `times` gets the system time (ms) of each event.
+  std::vector<std::string> Seen(std::vector<unsigned>* times = nullptr);
 
  private:
   std::string readyName_, stopName_, logPath_;

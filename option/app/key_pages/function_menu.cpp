@@ -4,7 +4,7 @@
 #include <cstdio>
 
 #include "option/app/key_pages/function_command_ids.h"
-#include "option/app/trimmed_name.h"
+#include "settings/trimmed_name.h"
 #include "settings/text_field.h"
 
 namespace brelfx {
@@ -22,12 +22,6 @@ MenuEntry Submenu(std::string text, std::vector<MenuEntry> items, bool highlight
                   int minWidth = kMenuMinWidth) {
   return MenuEntry{MenuEntry::Kind::kSubmenu, 0, std::move(text), highlight, minWidth,
                    std::move(items)};
-}
-
-// Sets after which the list is divided: the two game families most users
-// keep their macros in.
-bool EndsGroup(const std::string& setName) {
-  return setName == "World of Warcraft" || setName == "Xfire";
 }
 
 MenuEntry MacroSubmenu(bool withPlayPause, const KeyAssignment& key, const MacroLibrary& library) {
@@ -48,7 +42,7 @@ MenuEntry MacroSubmenu(bool withPlayPause, const KeyAssignment& key, const Macro
       setItems.push_back(Command(id::kFirstMacro + 100 * s + m, name, currentSet && name == keyMacro));
     }
     items.push_back(Submenu(TrimmedName(set.name), std::move(setItems), currentSet));
-    if (EndsGroup(TrimmedName(set.name))) items.push_back(Separator());
+    if (EndsMacroSetGroup(TrimmedName(set.name))) items.push_back(Separator());
   }
   return Submenu("Macro + Preset Function", std::move(items));
 }
@@ -178,6 +172,11 @@ std::vector<MenuEntry> MediaTree(int p, const FunctionMenuSources& sources) {
 }
 
 }  // namespace
+
+// The two game families most users keep their macros in.
+bool EndsMacroSetGroup(std::string_view setName) {
+  return setName == "World of Warcraft" || setName == "Xfire";
+}
 
 MenuEntry BuildFunctionMenu(KeyPageKind kind, int position, const KeyAssignment& key,
                             const FunctionMenuSources& sources) {

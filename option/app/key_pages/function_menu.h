@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "option/app/key_pages/key_page_layout.h"
@@ -26,6 +27,9 @@ struct MenuEntry {
   int minWidth = 0;        // submenus
   std::vector<MenuEntry> items;
 };
+
+// Macro sets after which a menu of sets is divided by a separator.
+bool EndsMacroSetGroup(std::string_view setName);
 
 struct FunctionMenuSources {
   const MacroLibrary& macros;

@@ -103,6 +103,10 @@ bool AskDialogData(unsigned command, KeyAssignment& key, KeyCommandUi& ui) {
   return true;
 }
 
+const KeyAssignment& CurrentKey(const SettingsBlock& block, int keyIndex) {
+  return block.Profiles[block.CurrentProfile].MacroKeyInfo[keyIndex];
+}
+
 }  // namespace
 
 std::optional<std::uint8_t> FunctionCodeFor(unsigned command) {
@@ -149,11 +153,14 @@ bool RunKeyCommand(unsigned command, int keyIndex, KeyCommandContext& context) {
   switch (command) {
     case id::kCreateTimer: AppendTimer(context); return false;
     case id::kEditTimers: EditTimers(context); return false;
-    case id::kCreateMacro: context.ui.OpenMacroManager(-1); return false;
+    case id::kCreateMacro:
+      context.ui.OpenMacroManager(true, -1, &CurrentKey(block, keyIndex));
+      return false;
     default: break;
   }
   if (command >= id::kEditMacroSet && command < id::kEditMacroSet + id::kMaxMacroSets) {
-    context.ui.OpenMacroManager(static_cast<int>(command - id::kEditMacroSet));
+    context.ui.OpenMacroManager(false, static_cast<int>(command - id::kEditMacroSet),
+                                &CurrentKey(block, keyIndex));
     return false;
   }
   const std::optional<std::uint8_t> code = FunctionCodeFor(command);

@@ -33,8 +33,9 @@ class KeyCommandUi {
   virtual bool EditTimers(TimerList& timers) = 0;
   virtual bool AskShortcut(ShortcutKeys& keys) = 0;
   virtual bool AskQuickLaunch(std::string& path) = 0;
-  // The macro manager, on a new macro (set -1) or on the set's macros.
-  virtual void OpenMacroManager(int set) = 0;
+  // The macro manager: "Create New Macro..." (newMacro, set -1) or "Edit
+  // Macro..." of a set; it opens on `key`'s macro when the key holds one.
+  virtual void OpenMacroManager(bool newMacro, int set, const KeyAssignment* key) = 0;
 };
 
 struct KeyCommandContext {

@@ -182,8 +182,8 @@ TEST_F(MainWindowModelTest, StartUpWithTheMonitorTakesItsBlockAndTheRegistryRepe
   StartMonitor(3);
   Start();
   EXPECT_EQ(events, (Events{"read config.ini", "show versions", "open shared", "copy from shared",
-                            "read config.ini", "read Timer.ini", "read DeviceInfo.ini",
-                            "registry KeyboardDelay",
+                            "read Preset_sequence.dat", "read config.ini", "read Timer.ini",
+                            "read Preset_sequence.dat", "read DeviceInfo.ini", "registry KeyboardDelay",
                             "registry KeyboardSpeed", "show view", "page reload",
                             "load German_help.dll", "show help texts"}));
   EXPECT_TRUE(model.sharedAvailable());
@@ -204,7 +204,8 @@ TEST_F(MainWindowModelTest, StartUpWithoutTheMonitorReadsTheFiles) {
             (Events{"read config.ini", "show versions", "open shared", "read config.ini",
                     "read Default0.tkp", "read Default1.tkp", "read Default2.tkp",
                     "read Default3.tkp", "read Default4.tkp", "registry KeyboardDelay",
-                    "registry KeyboardSpeed", "read config.ini", "read Timer.ini", "read DeviceInfo.ini",
+                    "registry KeyboardSpeed", "read Preset_sequence.dat", "read config.ini",
+                    "read Timer.ini", "read Preset_sequence.dat", "read DeviceInfo.ini",
                     "show view", "page reload", "load German_help.dll", "show help texts"}));
   EXPECT_FALSE(model.sharedAvailable());
   EXPECT_EQ(window.shown.activeSlot, 1);
@@ -221,6 +222,37 @@ TEST_F(MainWindowModelTest, TimerListComesFromTheTimerFileAndGoesBackToIt) {
   const TimerList stored = LoadTimers(path);
   ASSERT_EQ(stored.size(), 2u);
   EXPECT_EQ(stored[1].seconds, 300);
+}
+
+TEST_F(MainWindowModelTest, MacroLibraryTakesBackTheProfilesMacrosAtStartAndTheManagersOnOk) {
+  const std::string path = MacroLibraryFilePath(folder.path());
+  MacroLibrary stored{MacroSet{"Farm", {}, MacroSetState::kCreated}};
+  ASSERT_TRUE(SaveMacroLibrary(path, stored));
+  // A key in slot 3 holds a macro of a set the library lost.
+  KeyAssignment& key = files->Profiles[2].MacroKeyInfo[4];
+  key.FunctionCode = kFnMacro;
+  SetTextField(key.MacroSetName, "Raid");
+  SetTextField(key.MacroName, "open door");
+  key.ActionCount = 2;
+  key.Actions[0] = MacroEvent{4, 1, 30};
+  key.Actions[1] = MacroEvent{4, 2, 0};
+  StartMonitor(2);
+  Start();
+  const auto names = [](const MacroLibrary& library) {
+    std::vector<std::string> names;
+    for (const MacroSet& set : library)
+      for (const MacroRecord& macro : set.macros) names.push_back(set.name + "/" + macro.Name);
+    return names;
+  };
+  EXPECT_EQ(names(model.macros()), std::vector<std::string>{"Raid/open door"});
+  EXPECT_EQ(names(LoadMacroLibrary(path)), std::vector<std::string>{"Raid/open door"});
+  EXPECT_EQ(model.macros().size(), 2u);
+
+  MacroLibrary working = model.macros();
+  working.erase(working.begin());
+  ASSERT_TRUE(model.CommitMacros(std::move(working)));
+  EXPECT_EQ(LoadMacroLibrary(path).size(), 1u);
+  EXPECT_EQ(model.macros().size(), 1u);
 }
 
 TEST_F(MainWindowModelTest, ActiveSlotOutsideTheFiveBecomesSlotOneBeforeAnyPageSeesIt) {

@@ -1,7 +1,7 @@
 #include "option/app/timers/timer_editor.h"
 
 #include "option/app/timers/timer_rules.h"
-#include "option/app/trimmed_name.h"
+#include "settings/trimmed_name.h"
 #include "settings/text_field.h"
 
 namespace brelfx {

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "option/app/trimmed_name.h"
+#include "settings/trimmed_name.h"
 #include "settings/text_field.h"
 
 namespace brelfx {

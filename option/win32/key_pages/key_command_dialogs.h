@@ -17,7 +17,9 @@ class KeyCommandDialogs final : public KeyCommandUi {
   bool EditTimers(TimerList& timers) override;
   bool AskShortcut(ShortcutKeys& keys) override;
   bool AskQuickLaunch(std::string& path) override;
-  void OpenMacroManager(int set) override { host_.OpenMacroManager(set); }
+  void OpenMacroManager(bool newMacro, int set, const KeyAssignment* key) override {
+    host_.OpenMacroManager(newMacro, set, key);
+  }
 
  private:
   HWND owner_;

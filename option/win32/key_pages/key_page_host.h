@@ -17,8 +17,8 @@ class KeyPageHost {
   virtual const CompanionDeviceList& Devices() = 0;
   // A key of the active profile was changed by a page.
   virtual void ProfileModified() = 0;
-  // The macro manager, on a new macro (set -1) or on a macro set.
-  virtual void OpenMacroManager(int set) = 0;
+  // The macro manager (see KeyCommandUi); after OK Macros() is the new library.
+  virtual void OpenMacroManager(bool newMacro, int set, const KeyAssignment* key) = 0;
 };
 
 }  // namespace brelfx

@@ -123,7 +123,7 @@ void CKeyPageWnd::OnButton(HWND button) {
   for (std::size_t p = 0; p < keys_.size(); ++p)
     if (keys_[p].button.hwnd() == button) return OpenFunctionMenu(static_cast<int>(p));
   if (button == player_.hwnd()) return OpenPlayerMenu();
-  if (button == macroManager_.hwnd()) host_.OpenMacroManager(-1);
+  if (button == macroManager_.hwnd()) host_.OpenMacroManager(false, -1, nullptr);
 }
 
 void CKeyPageWnd::OpenFunctionMenu(int position) {

@@ -25,6 +25,7 @@
 #include "option/app/advanced_page/key_repeat_layout.h"
 #include "option/skin/layout_string.h"
 #include "option/win32/main_window_layout.h"
+#include "settings/macro_library.h"
 #include "settings/profile_file.h"
 #include "settings/settings_block.h"
 #include "settings/shared_catalogue.h"
@@ -385,12 +386,12 @@ class OptionEndToEnd : public MonitorFolderTest {
   // item at each position, submenus by hovering. The menu is that of a
   // standard-layer key (Vexa, Talk, six submenus, a separator, nine
   // commands); `submenu` gives the items of the one opened (x an item, - a
-  // separator).
+  // separator), `subsubmenu` those of the submenu opened in it.
   void ChooseFromKeyMenu(HWND window, const char* button, std::vector<int> path,
-                         const std::string& submenu = {}) {
+                         const std::string& submenu = {}, const std::string& subsubmenu = {}) {
     ClickAt(LayoutCentre(window, button, {12, 124}));
     ASSERT_TRUE(WaitUntil([] { return OpenMenus().size() == 1; }, 5000));
-    const std::string trees[] = {"xxxxxxxx-xxxxxxxxx", submenu};
+    const std::string trees[] = {"xxxxxxxx-xxxxxxxxx", submenu, subsubmenu};
     for (std::size_t level = 0; level < path.size(); ++level) {
       const POINT item = MenuItemCentre(OpenMenus()[level], path[level], trees[level]);
       if (level + 1 == path.size()) {
@@ -407,6 +408,26 @@ class OptionEndToEnd : public MonitorFolderTest {
     char text[200] = "";
     GetWindowTextA(WindowFromPoint(LayoutCentre(window, button, page)), text, sizeof(text));
     return text;
+  }
+
+  // Apply, until the keyboard has taken it (the host state comes last).
+  void ApplyToKeyboard(HWND window) {
+    ASSERT_EQ(Sim("capture clear").exitCode, 0u);
+    ClickAt(LayoutCentre(window, layout::kApply));
+    ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+        << Sim("capture").output;
+  }
+
+  // What the witness sees (and when, with `times`) while key `item` of the
+  // keyboard is pressed and released and `settle` passes.
+  std::vector<std::string> PlayedByKey(int item, std::chrono::milliseconds settle,
+                                       std::vector<unsigned>* times = nullptr) {
+    InputWitness witness;
+    if (!witness.WaitReady()) return {};
+    EXPECT_EQ(Sim("press " + std::to_string(item)).exitCode, 0u);
+    EXPECT_EQ(Sim("release " + std::to_string(item)).exitCode, 0u);
+    std::this_thread::sleep_for(settle);
+    return witness.Seen(times);
   }
 
   std::vector<UniqueHandle> options_;
@@ -509,17 +530,9 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   EXPECT_TRUE(WaitUntil([&] { return ButtonText(window, "M2,17,124,140,18,", page) == "Ctrl+Shift+K"; },
                         5000))
       << ButtonText(window, "M2,17,124,140,18,", page);
-  ASSERT_EQ(Sim("capture clear").exitCode, 0u);
-  ClickAt(LayoutCentre(window, layout::kApply));
-  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
-      << Sim("capture").output;
+  ApplyToKeyboard(window);
   {
-    InputWitness witness;
-    ASSERT_TRUE(witness.WaitReady());
-    ASSERT_EQ(Sim("press 2").exitCode, 0u);
-    ASSERT_EQ(Sim("release 2").exitCode, 0u);
-    std::this_thread::sleep_for(500ms);
-    std::vector<std::string> seen = witness.Seen();
+    std::vector<std::string> seen = PlayedByKey(2, 500ms);
     // A slow machine can hold the key past its first repeat: K again.
     const std::string kDown = WitnessKeyLine('K', false), kUp = WitnessKeyLine('K', true);
     for (auto at = seen.begin(); at + 3 < seen.end();) {
@@ -628,6 +641,104 @@ TEST_F(OptionEndToEnd, APersonSelectsAppliesFollowsTheKeyboardChangesLanguageAnd
   EXPECT_EQ(ReadFile(Path("config.ini")), config);
   EXPECT_EQ(ReadFile(Path("config\\Default0.tkp")), profile);
   EXPECT_TRUE(SentReports(Sim("capture").output).empty()) << Sim("capture").output;
+}
+
+// A macro recorded in the macro manager and played by the keyboard: opened
+// from M3's menu on an empty library, a set "Raid" and a macro "open door"
+// are made, "hello" is typed on the keyboard while recording, and after OK
+// the macro is assigned to M3 and applied; M3 pressed on the keyboard types
+// it with the recorded delays.
+TEST_F(OptionEndToEnd, AMacroRecordedInTheManagerPlaysFromItsKey) {
+  constexpr const char* kM3 = "M3,17,146,140,18,";
+  constexpr POINT kEditorArea{215, 50};
+  Start();
+  ASSERT_NE(WaitForMonitorWindow(), nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return CaptureHas("set   ok   15 03"); }, 20000))
+      << Sim("capture").output;
+  StartOption();
+  HWND window = WaitForOptionWindow();
+  ASSERT_NE(window, nullptr);
+
+  // "Create New Macro...": the empty library asks for a set first, then the
+  // new macro's name is typed into the list.
+  ChooseFromKeyMenu(window, kM3, {2, 0}, "xx");
+  HWND manager = WaitForWindow("Merlo Beta Macro Manager");
+  ASSERT_NE(manager, nullptr);
+  HWND setName = WaitForWindow("Create Macro Set");
+  ASSERT_NE(setName, nullptr);
+  ClickAt(LayoutCentre(setName, "EDIT_MACRO_SET_NAME,58,100,186,18,"));
+  Type(" Raid ");
+  ClickAt(LayoutCentre(setName, "BUTTON_OK,72,170,56,24,"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(setName); }, 5000));
+  std::this_thread::sleep_for(300ms);
+  Type("open door");
+  Press(VK_RETURN);
+
+  // Record: h-e-l-l-o with 60 ms between the keys, each held 30 ms.
+  const POINT record = LayoutCentre(manager, "BUTTON_Start_Record,263,57,133,23,", kEditorArea);
+  ClickAt(record);
+  std::this_thread::sleep_for(300ms);
+  for (const WORD vk : {WORD('H'), WORD('E'), WORD('L'), WORD('L'), WORD('O')}) {
+    PressKey(vk);
+    std::this_thread::sleep_for(30ms);
+    ReleaseKey(vk);
+    std::this_thread::sleep_for(60ms);
+  }
+  std::this_thread::sleep_for(200ms);
+  SaveScreenshot("macro-manager-recorded", manager);
+  ClickAt(record);
+
+  // The set menu lists the new set, then adding and deleting.
+  ClickAt(LayoutCentre(manager, "BUTTON_combox_macro_select,16,75,196,23,"));
+  ASSERT_TRUE(WaitUntil([] { return OpenMenus().size() == 1; }, 5000));
+  std::this_thread::sleep_for(300ms);
+  SaveScreenshot("macro-manager-set-menu");
+  // Closed by a click beside it (Escape's release would reach the dialog).
+  ClickAt(LayoutCentre(manager, "Title bar,300,8,100,10,"));
+  ASSERT_TRUE(WaitUntil([] { return OpenMenus().empty(); }, 5000));
+  ClickAt(LayoutCentre(manager, "BUTTON_OK,539,430,56,26,"));
+  ASSERT_TRUE(WaitUntil([&] { return !IsWindow(manager); }, 5000));
+
+  // The library file is written once the dialog has gone.
+  MacroLibrary library;
+  WaitUntil([&] { return (library = LoadMacroLibrary(MacroLibraryFilePath(Path("")))).size() == 1; },
+            5000);
+  ASSERT_EQ(library.size(), 1u);
+  EXPECT_EQ(library[0].name, "Raid");
+  ASSERT_EQ(library[0].macros.size(), 1u);
+  const MacroRecord& macro = library[0].macros[0];
+  EXPECT_STREQ(macro.Name, "open door");
+  ASSERT_EQ(macro.EventCount, 10);
+  const std::uint8_t hello[] = {0x0B, 0x08, 0x0F, 0x0F, 0x12};  // HID usages of h, e, l, l, o
+  for (int e = 0; e < 10; ++e) {
+    EXPECT_EQ(macro.Events[e].Code, hello[e / 2]) << e;
+    EXPECT_EQ(macro.Events[e].Type, 1 + e % 2) << e;
+  }
+  EXPECT_EQ(macro.Events[9].Delay, 0);
+
+  // Macro + Preset Function > Raid > open door, then Apply.
+  std::this_thread::sleep_for(2000ms);  // Wine takes the manager off the screen
+  ChooseFromKeyMenu(window, kM3, {2, 3, 2}, "xx-x", "x-x");
+  ApplyToKeyboard(window);
+  std::vector<unsigned> times;
+  const std::vector<std::string> seen = PlayedByKey(3, 1000ms, &times);
+  std::vector<std::string> expected;
+  for (const char key : std::string("HELLO"))
+    for (const bool up : {false, true}) expected.push_back(WitnessKeyLine(key, up));
+  ASSERT_EQ(seen, expected);
+  // The gaps follow the recorded delays within 5 ms; on a busy machine one
+  // event may come late (its neighbour's gap then shrinks by as much), so
+  // the middle error counts, with a coarse bound for every gap.
+  ASSERT_EQ(times.size(), seen.size());
+  std::vector<int> errors;
+  for (int e = 0; e < 9; ++e) {
+    const int played = static_cast<int>(times[e + 1] - times[e]);
+    errors.push_back(std::abs(played - macro.Events[e].Delay));
+    EXPECT_LE(errors.back(), 60) << "after event " << e << ": " << played << " ms played, "
+                                 << macro.Events[e].Delay << " ms recorded";
+  }
+  std::sort(errors.begin(), errors.end());
+  EXPECT_LE(errors[errors.size() / 2], 5) << ::testing::PrintToString(errors);
 }
 
 }  // namespace

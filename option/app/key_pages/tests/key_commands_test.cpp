@@ -40,13 +40,19 @@ class ScriptedUi final : public KeyCommandUi {
     path = chosenPath;
     return ok;
   }
-  void OpenMacroManager(int set) override { macroManagerSet = set; }
+  void OpenMacroManager(bool newMacro, int set, const KeyAssignment* key) override {
+    macroManagerNew = newMacro;
+    macroManagerSet = set;
+    macroManagerKey = key;
+  }
 
   bool ok = true;
   int opened = 0;
   ShortcutKeys shownShortcut;
   std::string shownPath, chosenPath = "C:\\Games\\game.exe";
   int macroManagerSet = -2;
+  bool macroManagerNew = false;
+  const KeyAssignment* macroManagerKey = nullptr;
 };
 
 class KeyCommandsTest : public testing::Test {
@@ -201,10 +207,15 @@ TEST_F(KeyCommandsTest, TimerListCommandsSaveTheListAndLeaveTheKey) {
   EXPECT_EQ(saves_, 2);
   EXPECT_EQ(std::memcmp(&before, &Key(20), sizeof(before)), 0);
 
+  // The manager opens for the key whose menu it came from.
   EXPECT_FALSE(Run(1099, 20));
+  EXPECT_TRUE(ui_.macroManagerNew);
   EXPECT_EQ(ui_.macroManagerSet, -1);
-  EXPECT_FALSE(Run(11101, 20));
+  EXPECT_EQ(ui_.macroManagerKey, &Key(20));
+  EXPECT_FALSE(Run(11101, 21));
+  EXPECT_FALSE(ui_.macroManagerNew);
   EXPECT_EQ(ui_.macroManagerSet, 1);
+  EXPECT_EQ(ui_.macroManagerKey, &Key(21));
 }
 
 TEST_F(KeyCommandsTest, CreateTimerIsRefusedAtFiftyAndEditNeedsATimer) {

@@ -1,4 +1,4 @@
-#include "option/app/trimmed_name.h"
+#include "settings/trimmed_name.h"
 
 namespace brelfx {
 namespace {
