@@ -235,7 +235,8 @@ void CMacroListView::OnMenuCommand(unsigned id) {
   const int after = target.event < 0 ? count : target.event + 1;
   switch (id) {
     case kMenuRecordBefore:
-      StartRecording(target.event < 0 ? count : target.event);
+      // A delay row lies behind its event: "before" it is still behind the event.
+      StartRecording(target.event < 0 || target.delay ? after : target.event);
       return;
     case kMenuRecordAfter:
       StartRecording(after);
