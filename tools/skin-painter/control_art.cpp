@@ -370,7 +370,6 @@ void PaintControl(Canvas& c, const Element& e, Look look, int language) {
     case ElementKind::kPulse:
     case ElementKind::kShine:
     case ElementKind::kPips:
-    case ElementKind::kWings:
     case ElementKind::kSparks:
       break;  // lettering and motion are painted elsewhere
   }

@@ -12,13 +12,6 @@ namespace {
 constexpr int kMarks = 16;
 constexpr double kPi = std::numbers::pi;
 
-// How far a point lies from the segment (ax, ay)-(bx, by).
-double DistanceToSegment(double x, double y, double ax, double ay, double bx, double by) {
-  const double dx = bx - ax, dy = by - ay;
-  const double t = std::clamp(((x - ax) * dx + (y - ay) * dy) / (dx * dx + dy * dy), 0.0, 1.0);
-  return std::hypot(x - (ax + t * dx), y - (ay + t * dy));
-}
-
 // Distance round a loop of `length` between two positions on it.
 double LoopDistance(double a, double b, double length) {
   const double d = std::fmod(std::abs(a - b), length);
@@ -28,51 +21,30 @@ double LoopDistance(double a, double b, double length) {
 }  // namespace
 
 void PaintPips(Canvas& c, const Box& box, int level, double phase) {
-  const double cx = box.x + box.w / 2.0 - 0.5, cy = box.y + box.h / 2.0 - 0.5;
-  const double radius = std::min(box.w, box.h) / 2.0 - 5;
-  c.RingCircle(cx, cy, radius - 9, 1.5, kPanelEdge);
-  c.RingCircle(cx, cy, radius - 12, 2.0, kAccent);
+  // Upright bars side by side across the box, a quarter of their pitch apart.
+  const double pitch = double(box.w) / kMarks;
+  const int gap = std::max(1, int(pitch / 4));
   const double head = phase * std::max(level, 1);
   for (int i = 0; i < kMarks; ++i) {
-    const double angle = -kPi / 2 + 2 * kPi * i / kMarks;
-    const double x = cx + radius * std::cos(angle), y = cy + radius * std::sin(angle);
+    const int left = box.x + int(std::lround(i * pitch));
+    const Box mark{left, box.y, box.x + int(std::lround((i + 1) * pitch)) - gap - left, box.h};
     if (i >= level) {
-      c.FillCircle(x, y, 2.0, kPanelEdge);
+      c.Fill(mark, kWell);
+      c.Frame(mark, kPanelEdge);
       continue;
     }
     const double glow = std::max(0.0, 1.0 - LoopDistance(i, head, std::max(level, 1)) / 1.5);
-    c.FillCircle(x, y, 3.2 + 1.2 * glow, Mix(kAccent, kWhite, 0.15 + 0.7 * glow));
-  }
-}
-
-void PaintWings(Canvas& c, const Box& box, int level, double phase) {
-  const int pairs = (std::clamp(level, 1, kMarks) + 3) / 4;
-  const double cy = box.y + box.h / 2.0 - 0.5, half = box.h / 2.0 - 3;
-  const double step = 8, reach = 9;
-  for (int y = box.y; y < box.Bottom(); ++y) {
-    for (int x = box.x; x < box.Right(); ++x) {
-      for (int side = 0; side < 2; ++side) {
-        // Mirror the right wing onto the left one.
-        const double mx = side == 0 ? x - box.x : box.Right() - 1 - x;
-        for (int k = 0; k < pairs; ++k) {
-          // Chevron k of this wing: its tip points outwards, the innermost first.
-          const double tip = (pairs - 1 - k) * step + 3, back = tip + reach;
-          const double size = half * (1.0 - 0.14 * k);
-          const double d = std::min(DistanceToSegment(mx, y, back, cy - size, tip, cy),
-                                    DistanceToSegment(mx, y, tip, cy, back, cy + size));
-          const double alpha = std::clamp(2.2 - d, 0.0, 1.0);
-          if (alpha <= 0) continue;
-          const double charge = 0.5 + 0.5 * std::cos(2 * kPi * (phase + k / 4.0));
-          c.Blend(x, y, Mix(kAccent, kAccentBright, charge), alpha * (0.55 + 0.45 * charge));
-        }
-      }
-    }
+    c.VerticalGradient(mark, Mix(kAccentBright, kWhite, 0.1 + 0.75 * glow),
+                       Mix(kAccent, kBlack, 0.35 * (1 - glow)));
+    c.Frame(mark, Mix(kAccent, kWhite, 0.5 * glow));
   }
 }
 
 void PaintSparks(Canvas& c, const Box& box, int level, double phase) {
   const double cx = box.x + box.w / 2.0, cy = box.y + box.h / 2.0;
-  const double rx = box.w / 2.0 - 8, ry = box.h / 2.0 - 8;
+  // Full size in a box 60 pixels high or more, smaller in a flatter one.
+  const double scale = std::min(1.0, box.h / 60.0);
+  const double rx = box.w / 2.0 - 8 * scale, ry = box.h / 2.0 - 8 * scale;
   const double goldenAngle = kPi * (3 - std::sqrt(5.0));
   for (int i = 0; i < level; ++i) {
     // Round the edge at the golden angle, so any number of glints spreads evenly.
@@ -81,7 +53,7 @@ void PaintSparks(Canvas& c, const Box& box, int level, double phase) {
     const double t = std::fmod(phase + i * 0.381966, 1.0);
     const double flare = std::pow(std::sin(kPi * t), 4);
     if (flare < 0.02) continue;
-    const double arm = 2 + 5 * flare;
+    const double arm = 1 + (1 + 5 * flare) * scale;
     for (int py = int(y - arm) - 1; py <= int(y + arm) + 1; ++py) {
       for (int px = int(x - arm) - 1; px <= int(x + arm) + 1; ++px) {
         const double dx = std::abs(px - x), dy = std::abs(py - y);

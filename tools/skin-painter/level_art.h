@@ -1,4 +1,4 @@
-// The ornaments of the achievements page's level badges, richer the higher
+// The ornaments of the achievements page's level banners, richer the higher
 // the level (1-16), each drawn at a phase of the animation's loop like the
 // elements of motion_art.h.
 #pragma once
@@ -7,16 +7,12 @@
 
 namespace brelfx::painter {
 
-// A medal ring with 16 marks round it, `level` of them lit; a glow runs
-// along the lit ones once per loop.
+// A row of 16 upright marks filling `box`, `level` of them lit from the
+// left; a glow runs along the lit ones once per loop.
 void PaintPips(Canvas& canvas, const Box& box, int level, double phase);
 
-// Chevrons pointing outwards at the left and right of `box`, one pair per
-// four levels begun; a charge flows outwards through them.
-void PaintWings(Canvas& canvas, const Box& box, int level, double phase);
-
 // `level` four-pointed glints scattered round the edge of `box`, each
-// flaring once per loop at its own moment.
+// flaring once per loop at its own moment; smaller in a flat box.
 void PaintSparks(Canvas& canvas, const Box& box, int level, double phase);
 
 }  // namespace brelfx::painter

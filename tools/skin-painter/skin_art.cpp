@@ -67,9 +67,6 @@ bool PaintElement(Canvas& c, const Element& e, const PictureRequest& request, Te
     case ElementKind::kPips:
       PaintPips(c, box, request.level, request.phase);
       return true;
-    case ElementKind::kWings:
-      PaintWings(c, box, request.level, request.phase);
-      return true;
     case ElementKind::kSparks:
       PaintSparks(c, box, request.level, request.phase);
       return true;

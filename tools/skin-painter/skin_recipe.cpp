@@ -38,7 +38,6 @@ const std::map<std::string, KindInfo, std::less<>> kKinds = {
     {"pulse", {ElementKind::kPulse, Lettering::kNone}},
     {"shine", {ElementKind::kShine, Lettering::kNone}},
     {"pips", {ElementKind::kPips, Lettering::kNone}},
-    {"wings", {ElementKind::kWings, Lettering::kNone}},
     {"sparks", {ElementKind::kSparks, Lettering::kNone}},
     {"minimize", {ElementKind::kMinimize, Lettering::kNone}},
     {"marker", {ElementKind::kMarker, Lettering::kNone}},

@@ -51,9 +51,8 @@
 //                                   gold, platinum; lock: the locked trophy
 //   pulse, shine                    animated: a ring that breathes, a light
 //                                   band that sweeps (see `animation`)
-//   pips, wings, sparks             a level badge's ornaments, animated: 16
-//                                   marks round a medal, `level` of them lit;
-//                                   a chevron per four levels on either side;
+//   pips, sparks                    a level banner's ornaments, animated: a
+//                                   row of 16 marks, `level` of them lit;
 //                                   `level` glints that twinkle
 //
 // Level animations (the painter's gif command with a LEVEL): "{level}" in a
@@ -100,7 +99,6 @@ enum class ElementKind {
   kPulse,
   kShine,
   kPips,
-  kWings,
   kSparks,
   kMinimize,
   kMarker,

@@ -36,7 +36,9 @@ constexpr int kListRowStep = 25, kLastListRow = 285;
 
 // Texts drawn by the page.
 constexpr int kTrophyNumberX = 372, kTrophyNumberY = 44;
-constexpr int kLevelX = 537, kUnlockedX = 666, kLevelY = 73;
+// "Level: n" starts at kLevelX; "Unlocked: n/16" ends at kUnlockedRight,
+// inside the right edge of kLevelStrip.
+constexpr int kLevelX = 537, kUnlockedRight = 764, kLevelY = 73;
 
 constexpr int kLockedPicture = 16;  // the picture and text of a locked trophy
 constexpr int kModeCount = 3;

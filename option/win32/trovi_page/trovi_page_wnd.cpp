@@ -102,8 +102,7 @@ void CTroviPageWnd::OnCreatePage() {
   titles_[static_cast<int>(model_.mode())].Show(true);
   list_ = LoadSkinBitmap(BRELFX_IDB_STATISTICS_LIST);
   // Every level's animation is ready but hidden; only the current one plays,
-  // centred in the level banner, which shows the page's own picture around
-  // it and cuts off what does not fit.
+  // filling the level banner (the animations are painted at its size).
   const RECT banner = ToRect(ParseLayoutString(kLevelBanner).rect);
   banner_.Create(self, banner, false);
   banner_.SetPictureFromSkin(set.Image(SkinRole::kNormal));
@@ -114,12 +113,7 @@ void CTroviPageWnd::OnCreatePage() {
     animation.Create(banner_.hwnd(), 0, 0, kFirstAnimationId + level);
     wchar_t name[16];
     std::swprintf(name, 16, L"Gif\\%02d.gif", level);
-    if (!animation.LoadFromFile(WideFromUtf8(programFolder_) + name)) continue;
-    RECT size;
-    GetClientRect(animation.hwnd(), &size);
-    SetWindowPos(animation.hwnd(), nullptr, (banner.right - banner.left - size.right) / 2,
-                 (banner.bottom - banner.top - size.bottom) / 2, 0, 0,
-                 SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
+    animation.LoadFromFile(WideFromUtf8(programFolder_) + name);
   }
   Refresh();
 }
@@ -271,7 +265,10 @@ void CTroviPageWnd::PaintOver(HDC dc, const RECT&) {
     SelectGuard font(dc, captionFont_.get());
     TextAt(dc, kTrophyNumberX, kTrophyNumberY, model_.TrophyNumberText());
     TextAt(dc, kLevelX, kLevelY, model_.LevelText());
-    TextAt(dc, kUnlockedX, kLevelY, model_.UnlockedText());
+    // Right-aligned, so "16/16" ends inside the strip as "1/16" does.
+    const UINT align = SetTextAlign(dc, TA_RIGHT);
+    TextAt(dc, kUnlockedRight, kLevelY, model_.UnlockedText());
+    SetTextAlign(dc, align);
   }
   // The scroll strip's thumb: where the list's view lies in the whole list.
   const RECT strip = ToRect(ParseLayoutString(kListScroll).rect);

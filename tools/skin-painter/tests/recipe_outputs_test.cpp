@@ -103,9 +103,9 @@ TEST_F(RecipeOutputs, AnAnimationBecomesALoopingGifWithItsFramesAndDelays) {
 
 TEST_F(RecipeOutputs, ALevelAnimationShowsItsLevelAndTheOrnamentsReachedByIt) {
   const std::string plain =
-      "size 80 60\nanimation frames=2\npips Medal,10,0,60,60,\n"
-      "label Level,20,20,40,20, \"{level}\"\n";
-  const SkinRecipe recipe = Recipe(plain + "sparks from=3 Glints,0,0,80,60,\n");
+      "size 220 34\nanimation frames=2\npips Marks,60,12,152,10,\n"
+      "label Level,2,2,44,30, \"{level}\"\n";
+  const SkinRecipe recipe = Recipe(plain + "sparks from=3 Glints,50,0,170,34,\n");
   const auto differing = [](const Canvas& a, const Canvas& b) {
     int count = 0;
     for (int y = 0; y < a.height(); ++y)
@@ -115,8 +115,13 @@ TEST_F(RecipeOutputs, ALevelAnimationShowsItsLevelAndTheOrnamentsReachedByIt) {
   // Below its level an ornament is left out; from it on it is there.
   EXPECT_EQ(differing(Paint(recipe, {.level = 2}), Paint(Recipe(plain), {.level = 2})), 0);
   EXPECT_GT(differing(Paint(recipe, {.level = 3}), Paint(Recipe(plain), {.level = 3})), 10);
-  // The wording and the lit marks follow the level.
+  // The wording and the lit marks follow the level: the marks are lit from
+  // the left, as many as the level, and each fits inside the row.
   EXPECT_GT(differing(Paint(Recipe(plain), {.level = 7}), Paint(Recipe(plain), {.level = 8})), 10);
+  const Canvas seven = Paint(Recipe(plain), {.level = 7});
+  const auto lit = [&](int mark) { return Blue(seven.At(60 + mark * 152 / 16 + 4, 17)) > 150; };
+  for (int mark = 0; mark < 16; ++mark) EXPECT_EQ(lit(mark), mark < 7) << "mark " << mark;
+  EXPECT_EQ(seven.At(211, 17), Paint(Recipe("size 220 34\n"), {}).At(211, 17));
 
   std::string error;
   EXPECT_TRUE(WriteAnimation(recipe, (folder_ / "16.gif").string(), Lettering(), error, 16));
