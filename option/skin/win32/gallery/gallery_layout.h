@@ -14,7 +14,7 @@ inline constexpr int kSkinShape = 900, kSkinNormal = 901, kSkinHover = 902, kSki
 // extra from these first ids on.
 inline constexpr int kConfirmSkin = 910, kNoticeSkin = 920, kPopupSkin = 930, kPictureSkin = 940;
 
-inline constexpr const char* kClose = "BUTTON_EXIT,786,8,24,22,Close the gallery";
+inline constexpr const char* kClose = "BUTTON_EXIT,806,8,24,22,Close the gallery";
 inline constexpr const char* kPush = "Push,32,74,112,26,A push button with a caption";
 inline constexpr const char* kDisabled = "Disabled,160,74,112,26,A disabled button";
 inline constexpr const char* kToggleLighting =
@@ -45,11 +45,12 @@ inline constexpr const char* kLanguage = "Language,324,402,112,24,Open the langu
 inline constexpr const char* kPicture = "Picture,451,342,120,72,";
 inline constexpr const char* kShowPicture = "Show,452,424,58,20,Show or hide the picture";
 inline constexpr const char* kLitPicture = "Lit,514,424,58,20,Swap the picture for its lit one";
-// Two of the Trovi page's level animations (Gif\NN.gif beside the gallery)
+// Four of the Trovi page's level animations (Gif\NN.gif beside the gallery)
 // at these top-left corners, and the switch that plays or stops them.
-inline constexpr int kAnimationLeft = 602, kAnimationTops[2] = {80, 300};
-inline constexpr int kAnimationLevels[2] = {4, 16};
-inline constexpr const char* kPlay = "Play,618,560,168,20,Play or stop the animations";
+inline constexpr int kAnimationCount = 4;
+inline constexpr int kAnimationLeft = 602, kAnimationTops[kAnimationCount] = {80, 130, 180, 230};
+inline constexpr int kAnimationLevels[kAnimationCount] = {1, 5, 9, 16};
+inline constexpr const char* kPlay = "Play,628,560,168,20,Play or stop the animations";
 
 // The dialogs' buttons, as in assets/skins/gallery_confirm.skin and
 // gallery_notice.skin (their wording is in the pictures).

@@ -26,7 +26,7 @@ constexpr COLORREF kLabelColor = RGB(150, 160, 172);
 constexpr COLORREF kCaptionColor = RGB(53, 160, 222);
 constexpr COLORREF kEventColor = RGB(190, 198, 208);
 constexpr std::size_t kShownEvents = 7;
-constexpr int kWidth = 820, kHeight = 640;
+constexpr int kWidth = 840, kHeight = 640;
 
 void Text(HDC dc, int x, int y, COLORREF color, const std::string& text) {
   SetTextColor(dc, color);
@@ -253,7 +253,7 @@ void CSkinGalleryWnd::PlaceAnimations() {
   wchar_t path[MAX_PATH];
   std::wstring folder(path, GetModuleFileNameW(nullptr, path, MAX_PATH));
   folder.resize(folder.find_last_of(L'\\') + 1);
-  for (int i = 0; i < 2; ++i) {
+  for (int i = 0; i < kAnimationCount; ++i) {
     wchar_t name[16];
     swprintf(name, 16, L"Gif\\%02d.gif", kAnimationLevels[i]);
     CAnimatedPicture& animation = animations_[i];

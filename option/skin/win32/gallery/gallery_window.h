@@ -12,6 +12,7 @@
 #include "option/skin/win32/bitmap_edit.h"
 #include "option/skin/win32/color_picker_wnd.h"
 #include "option/skin/win32/color_swatch_button.h"
+#include "option/skin/win32/gallery/gallery_layout.h"
 #include "option/skin/win32/lists/skin_list.h"
 #include "option/skin/win32/skin_button.h"
 #include "option/skin/win32/skin_picture.h"
@@ -58,7 +59,7 @@ class CSkinGalleryWnd : public SkinWindow {
   CSkinList list_;
   CSkinButton rename_, add_, confirm_, notice_, language_, showPicture_, litPicture_;
   CSkinPicture picture_;
-  CAnimatedPicture animations_[2];
+  CAnimatedPicture animations_[kAnimationCount];
   CSkinButton play_;
   DropDownGuard effectGuard_;
   unsigned effectChoice_ = 0;
