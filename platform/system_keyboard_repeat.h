@@ -9,6 +9,12 @@ class SystemKeyboardRepeat {
   virtual ~SystemKeyboardRepeat() = default;
   // Failures are ignored: the user keeps the repeat the system has.
   virtual void Apply(int delay, int speed) = 0;
+  // The values the system has now; false when it cannot tell.
+  virtual bool Read(int& delay, int& speed) {
+    (void)delay;
+    (void)speed;
+    return false;
+  }
 };
 
 }  // namespace brelfx

@@ -20,4 +20,15 @@ void Win32SystemKeyboardRepeat::Apply(int delay, int speed) {
   SetAndAnnounce(SPI_SETKEYBOARDSPEED, speed);
 }
 
+bool Win32SystemKeyboardRepeat::Read(int& delay, int& speed) {
+  INT systemDelay = 0;
+  DWORD systemSpeed = 0;
+  if (!SystemParametersInfoA(SPI_GETKEYBOARDDELAY, 0, &systemDelay, 0) ||
+      !SystemParametersInfoA(SPI_GETKEYBOARDSPEED, 0, &systemSpeed, 0))
+    return false;
+  delay = systemDelay;
+  speed = static_cast<int>(systemSpeed);
+  return true;
+}
+
 }  // namespace brelfx

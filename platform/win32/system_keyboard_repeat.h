@@ -9,6 +9,7 @@ namespace brelfx {
 class Win32SystemKeyboardRepeat final : public SystemKeyboardRepeat {
  public:
   void Apply(int delay, int speed) override;
+  bool Read(int& delay, int& speed) override;
 };
 
 }  // namespace brelfx

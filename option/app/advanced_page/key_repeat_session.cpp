@@ -9,6 +9,10 @@ KeyRepeatSession::KeyRepeatSession(ProfileRecord& profile, SystemKeyboardRepeat&
       system_(system),
       rememberedDelay_(profile.KBDelay),
       rememberedRate_(profile.KBSpeed) {
+  if (!system_.Read(systemDelay_, systemRate_) || !IsWindowsKeyboardDelay(systemDelay_) ||
+      !IsWindowsKeyboardSpeed(systemRate_)) {
+    systemDelay_ = systemRate_ = -1;
+  }
   ApplyToSystem();
 }
 
@@ -17,11 +21,13 @@ KeyRepeatSession::~KeyRepeatSession() {
 }
 
 int KeyRepeatSession::DelaySliderPosition() const {
-  return kHighestKeyboardDelay - profile_.KBDelay;
+  const int delay = IsWindowsKeyboardDelay(profile_.KBDelay) ? profile_.KBDelay : systemDelay_;
+  return IsWindowsKeyboardDelay(delay) ? kHighestKeyboardDelay - delay : 0;
 }
 
 int KeyRepeatSession::RateSliderPosition() const {
-  return profile_.KBSpeed;
+  const int rate = IsWindowsKeyboardSpeed(profile_.KBSpeed) ? profile_.KBSpeed : systemRate_;
+  return IsWindowsKeyboardSpeed(rate) ? rate : 0;
 }
 
 void KeyRepeatSession::OnSlider(int sliderId, int position) {
@@ -35,6 +41,9 @@ void KeyRepeatSession::OnSlider(int sliderId, int position) {
   } else {
     return;
   }
+  // The slider the user did not touch shows Windows' value: it is the one chosen.
+  if (!IsWindowsKeyboardDelay(profile_.KBDelay)) profile_.KBDelay = systemDelay_;
+  if (!IsWindowsKeyboardSpeed(profile_.KBSpeed)) profile_.KBSpeed = systemRate_;
   ApplyToSystem();
 }
 
@@ -43,13 +52,22 @@ void KeyRepeatSession::Restore() {
   ended_ = true;
   profile_.KBDelay = rememberedDelay_;
   profile_.KBSpeed = rememberedRate_;
-  ApplyToSystem();
+  if (ProfileHasRepeat()) {
+    ApplyToSystem();
+  } else if (changedSystem_ && systemDelay_ >= 0) {
+    system_.Apply(systemDelay_, systemRate_);
+  }
+}
+
+bool KeyRepeatSession::ProfileHasRepeat() const {
+  return IsWindowsKeyboardDelay(profile_.KBDelay) && IsWindowsKeyboardSpeed(profile_.KBSpeed);
 }
 
 void KeyRepeatSession::ApplyToSystem() {
   // A profile without repeat values (-1) leaves the user's repeat alone.
-  if (IsWindowsKeyboardDelay(profile_.KBDelay) && IsWindowsKeyboardSpeed(profile_.KBSpeed))
-    system_.Apply(profile_.KBDelay, profile_.KBSpeed);
+  if (!ProfileHasRepeat()) return;
+  system_.Apply(profile_.KBDelay, profile_.KBSpeed);
+  changedSystem_ = true;
 }
 
 }  // namespace brelfx

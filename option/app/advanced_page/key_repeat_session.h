@@ -4,7 +4,9 @@
 // Keep (OK) lets the new values stand: a session that ends any other way —
 // Cancel, Exit, or its window destroyed when the main window is closed
 // from outside — puts the remembered values back into the profile and into
-// Windows, which must never keep a half-chosen repeat rate.
+// Windows, which must never keep a half-chosen repeat rate. A profile without
+// repeat values (-1) shows Windows' own, and a cancelled session gives
+// Windows back what it had when the dialog opened.
 #pragma once
 
 #include "platform/system_keyboard_repeat.h"
@@ -34,11 +36,16 @@ class KeyRepeatSession {
 
  private:
   void ApplyToSystem();
+  bool ProfileHasRepeat() const;
 
   ProfileRecord& profile_;
   SystemKeyboardRepeat& system_;
   int rememberedDelay_;
   int rememberedRate_;
+  // Windows' values when the dialog opened, or -1 when it could not tell.
+  int systemDelay_ = -1;
+  int systemRate_ = -1;
+  bool changedSystem_ = false;
   bool ended_ = false;  // kept or restored
 };
 

@@ -18,7 +18,14 @@ using Applied = std::vector<std::pair<int, int>>;
 
 struct RecordingRepeat final : SystemKeyboardRepeat {
   void Apply(int delay, int speed) override { applied.emplace_back(delay, speed); }
+  bool Read(int& delay, int& speed) override {
+    if (!readable) return false;
+    delay = applied.empty() ? 2 : applied.back().first;
+    speed = applied.empty() ? 10 : applied.back().second;
+    return true;
+  }
   Applied applied;
+  bool readable = false;  // Windows' starting values are 2 and 10
 };
 
 class KeyRepeatSessionTest : public testing::Test {
@@ -91,6 +98,29 @@ TEST_F(KeyRepeatSessionTest, AProfileWithoutRepeatValuesNeverReachesWindows) {
   EXPECT_TRUE(system.applied.empty());
   EXPECT_EQ(profile->KBDelay, -1);
   EXPECT_EQ(profile->KBSpeed, 20);
+}
+
+TEST_F(KeyRepeatSessionTest, WithoutRepeatValuesTheSlidersStartAtWindowsOwnAndCancelGivesThemBack) {
+  system.readable = true;
+  profile->KBDelay = -1;
+  profile->KBSpeed = -1;
+  {
+    KeyRepeatSession cancelled(*profile, system);
+    EXPECT_EQ(cancelled.DelaySliderPosition(), 1);
+    EXPECT_EQ(cancelled.RateSliderPosition(), 10);
+    cancelled.OnSlider(kRepeatRateSliderId, 25);
+    EXPECT_EQ(system.applied, (Applied{{2, 25}}));
+    cancelled.Restore();
+  }
+  EXPECT_EQ(system.applied, (Applied{{2, 25}, {2, 10}}));
+  EXPECT_EQ(profile->KBDelay, -1);
+  EXPECT_EQ(profile->KBSpeed, -1);
+
+  KeyRepeatSession kept(*profile, system);
+  kept.OnSlider(kRepeatDelaySliderId, 3);
+  kept.Keep();
+  EXPECT_EQ(profile->KBDelay, 0);
+  EXPECT_EQ(profile->KBSpeed, 10);
 }
 
 }  // namespace
