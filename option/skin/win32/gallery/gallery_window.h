@@ -59,7 +59,7 @@ class CSkinGalleryWnd : public SkinWindow {
   CSkinList list_;
   CSkinButton rename_, add_, confirm_, notice_, language_, showPicture_, litPicture_;
   CSkinPicture picture_;
-  CAnimatedPicture animations_[kAnimationCount];
+  CAnimatedPicture animations_[gallery::kAnimationCount];
   CSkinButton play_;
   DropDownGuard effectGuard_;
   unsigned effectChoice_ = 0;
