@@ -1,8 +1,8 @@
 // Not a test: how long a key's function menu takes from the click on its
 // button to the painted menu, run by hand under Wine
 // (scripts/function-menu-bench.sh). The lists are as full as they get: 100
-// macro sets of 100 macros, 50 timers and 20 companion devices, held in
-// memory here since the program's macro library is not read from a file yet.
+// macro sets of 100 macros, 50 timers and 20 companion devices, made in
+// memory here so no file on the machine decides what is timed.
 //   function-menu-bench.exe [COUNT]
 // A click is real mouse input on the button; the menu counts as painted when
 // its modal loop first goes idle (WM_ENTERIDLE reaches the owner only once
