@@ -20,6 +20,8 @@ brelfx_wine_output_via_file() {
   wine "$@" </dev/null >"$out" 2>&1 && status=0 || status=$?
   cat "$out"
   rm -f "$out"
+  # A program that dies early may leave no output of its own.
+  [ "$status" -eq 0 ] || echo "wine-env: $1 ended with status $status" >&2
   return $status
 }
 
