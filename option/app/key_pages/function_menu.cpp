@@ -4,6 +4,7 @@
 #include <cstdio>
 
 #include "option/app/key_pages/function_command_ids.h"
+#include "option/app/timers/timer_rules.h"
 #include "settings/trimmed_name.h"
 #include "settings/text_field.h"
 
@@ -27,19 +28,20 @@ MenuEntry Submenu(std::string text, std::vector<MenuEntry> items, bool highlight
 MenuEntry MacroSubmenu(bool withPlayPause, const KeyAssignment& key, const MacroLibrary& library) {
   std::vector<MenuEntry> items{Command(id::kCreateMacro, "Create New Macro...")};
   if (withPlayPause) items.push_back(Command(id::kMacroPlayPause, "Macro-Play/Pause"));
-  const bool keyHasMacro = key.FunctionCode == kFnMacro;
-  const std::string keySet = TextField(key.MacroSetName), keyMacro = TextField(key.MacroName);
+  // The key's set and macro as the library finds them (trimmed, ignoring case).
+  const MacroLookup current = key.FunctionCode == kFnMacro ? FindMacro(library, key) : MacroLookup{};
   const int sets = std::min<int>(static_cast<int>(library.size()), id::kMaxMacroSets);
   if (sets > 0) items.push_back(Separator());
   for (int s = 0; s < sets; ++s) {
     const MacroSet& set = library[s];
-    const bool currentSet = keyHasMacro && set.name == keySet;
+    const bool currentSet = s == current.set;
     std::vector<MenuEntry> setItems{Command(id::kEditMacroSet + s, "Edit Macro...")};
     const int macros = std::min<int>(static_cast<int>(set.macros.size()), id::kMaxMacrosPerSet);
     if (macros > 0) setItems.push_back(Separator());
     for (int m = 0; m < macros; ++m) {
       const std::string name = TextField(set.macros[m].Name);
-      setItems.push_back(Command(id::kFirstMacro + 100 * s + m, name, currentSet && name == keyMacro));
+      setItems.push_back(
+          Command(id::kFirstMacro + 100 * s + m, name, currentSet && m == current.macro));
     }
     items.push_back(Submenu(TrimmedName(set.name), std::move(setItems), currentSet));
     if (EndsMacroSetGroup(TrimmedName(set.name))) items.push_back(Separator());
@@ -48,7 +50,9 @@ MenuEntry MacroSubmenu(bool withPlayPause, const KeyAssignment& key, const Macro
 }
 
 MenuEntry TimerSubmenu(const TimerList& timers) {
-  std::vector<MenuEntry> items{Command(id::kCreateTimer, "Create Timer"),
+  MenuEntry create = Command(id::kCreateTimer, "Create Timer");
+  create.enabled = CanCreateTimer(timers);  // the list is full at 50
+  std::vector<MenuEntry> items{std::move(create),
                                Command(id::kEditTimers, "Edit/Delete Timer"),
                                Command(id::kStopTimer, "Stop Timer")};
   // Only the first 50 have ids the command handler knows.

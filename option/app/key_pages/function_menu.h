@@ -26,6 +26,7 @@ struct MenuEntry {
   bool highlight = false;  // the key's current macro set and macro
   int minWidth = 0;        // submenus
   std::vector<MenuEntry> items;
+  bool enabled = true;  // false: shown greyed, cannot be chosen
 };
 
 // Macro sets after which a menu of sets is divided by a separator.

@@ -31,12 +31,12 @@ HICON SubmenuArrow() {
 CSkinMenu::CSkinMenu(HFONT font) : owned_(CreatePopupMenu()), handle_(owned_.get()), font_(font) {}
 
 void CSkinMenu::AppendItem(unsigned id, const std::string& text, CSkinMenu* submenu, bool highlight,
-                           bool tmMark) {
+                           bool tmMark, bool enabled) {
   const Item& item =
       items_.emplace_back(*this, false, id, text, submenu != nullptr, highlight, tmMark);
   width_ = std::max(width_, MenuWidthFor(minWidth_, text));
   const auto data = reinterpret_cast<LPCSTR>(static_cast<const OwnerDrawnMenuItem*>(&item));
-  const UINT disabled = MenuItemChoosable(id) ? 0 : MF_DISABLED | MF_GRAYED;
+  const UINT disabled = enabled && MenuItemChoosable(id) ? 0 : MF_DISABLED | MF_GRAYED;
   if (submenu) {
     AppendMenuA(handle_, MF_OWNERDRAW | MF_POPUP | disabled,
                 reinterpret_cast<UINT_PTR>(submenu->owned_.release()), data);
@@ -77,7 +77,7 @@ void CSkinMenu::Item::Draw(const DRAWITEMSTRUCT& draw) {
     UniqueBrush background(
         CreateSolidBrush(selected ? colors.selectedBackground : colors.background));
     FillRect(dc, &rect, background.get());
-    PaintLabel(dc, rect, selected);
+    PaintLabel(dc, rect, selected, (draw.itemState & ODS_GRAYED) != 0);
     if (submenu_ && SubmenuArrow()) {
       const int top = rect.top + (rect.bottom - rect.top - 16) / 2;
       DrawIconEx(dc, rect.right - kArrowFromRight, top, SubmenuArrow(), 16, 16, 0, nullptr,
@@ -88,9 +88,10 @@ void CSkinMenu::Item::Draw(const DRAWITEMSTRUCT& draw) {
   ExcludeClipRect(dc, rect.left, rect.top, rect.right, rect.bottom);
 }
 
-void CSkinMenu::Item::PaintLabel(HDC dc, const RECT& rect, bool selected) const {
+void CSkinMenu::Item::PaintLabel(HDC dc, const RECT& rect, bool selected, bool grayed) const {
   const SkinMenuColors& colors = menu_.colors_;
-  SetTextColor(dc, highlight_ ? colors.highlightText
+  SetTextColor(dc, grayed       ? colors.disabledText
+                   : highlight_ ? colors.highlightText
                    : selected ? colors.selectedText
                               : colors.text);
   DrawLabel(dc, rect, kTextLeft, text_, menu_.font_, tmMark_ ? TmFont() : nullptr);

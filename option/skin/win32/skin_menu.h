@@ -23,6 +23,7 @@ struct SkinMenuColors {
   COLORREF text = RGB(255, 255, 255);
   COLORREF selectedText = RGB(255, 255, 255);
   COLORREF highlightText = 0xFFBF44;
+  COLORREF disabledText = RGB(112, 112, 112);
 };
 
 class CSkinMenu {
@@ -34,9 +35,10 @@ class CSkinMenu {
 
   // Appends an owner-drawn item; every id is a command (id 1 is appended
   // hidden and disabled). A submenu becomes part of this menu's handle and
-  // must live as long as this menu.
+  // must live as long as this menu. A disabled item is greyed and cannot be
+  // chosen.
   void AppendItem(unsigned id, const std::string& text, CSkinMenu* submenu = nullptr,
-                  bool highlight = false, bool tmMark = false);
+                  bool highlight = false, bool tmMark = false, bool enabled = true);
   void AppendSeparator();
   void SetMinWidth(int pixels) { minWidth_ = pixels; }
 
@@ -64,7 +66,7 @@ class CSkinMenu {
     void Draw(const DRAWITEMSTRUCT& draw) override;
 
    private:
-    void PaintLabel(HDC dc, const RECT& rect, bool selected) const;
+    void PaintLabel(HDC dc, const RECT& rect, bool selected, bool grayed) const;
 
     const CSkinMenu& menu_;
     bool separator_;

@@ -15,7 +15,9 @@ void SkinMenuTree::Fill(CSkinMenu& menu, const MenuEntry& entry) {
   for (const MenuEntry& item : entry.items) {
     switch (item.kind) {
       case MenuEntry::Kind::kSeparator: menu.AppendSeparator(); break;
-      case MenuEntry::Kind::kCommand: menu.AppendItem(item.id, item.text, nullptr, item.highlight); break;
+      case MenuEntry::Kind::kCommand:
+        menu.AppendItem(item.id, item.text, nullptr, item.highlight, false, item.enabled);
+        break;
       case MenuEntry::Kind::kSubmenu: {
         CSkinMenu& submenu = menus_.emplace_back(font_);
         pending_.push_back({&submenu, &item});

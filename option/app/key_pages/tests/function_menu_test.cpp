@@ -124,14 +124,16 @@ TEST_F(FunctionMenuTest, FixedSubmenusHoldTheirCommandsInOrder) {
 }
 
 TEST_F(FunctionMenuTest, MacroSetsListTheirMacrosAndHighlightTheKeysMacro) {
-  macros_ = {{" World of Warcraft", {}, {}}, {"World of Warcraft", {Macro("Heal"), Macro("Run")}, {}},
+  macros_ = {{"World of Warcraft Classic", {}, {}},
+             {"World of Warcraft", {Macro("Heal"), Macro("Run")}, {}},
              {"Xfire", {}, {}}, {"Mine", {Macro("Jump")}, {}}};
   key_.FunctionCode = kFnMacro;
-  std::strcpy(key_.MacroSetName, "World of Warcraft");
-  std::strcpy(key_.MacroName, "Run");
+  // The key's copy names them as a profile file may: other case, blanks around.
+  std::strcpy(key_.MacroSetName, "world of warcraft ");
+  std::strcpy(key_.MacroName, " RUN");
   EXPECT_EQ(Render(*SubmenuNamed(Build(KeyPageKind::kZonix, 0), "Macro + Preset Function")),
             "1099 Create New Macro... | 1003 Macro-Play/Pause | - | "
-            "[World of Warcraft: 11100 Edit Macro...] | - | "
+            "[World of Warcraft Classic: 11100 Edit Macro...] | "
             "[World of Warcraft*: 11101 Edit Macro... | - | 1200 Heal | 1201 Run*] | - | "
             "[Xfire: 11102 Edit Macro...] | - | "
             "[Mine: 11103 Edit Macro... | - | 1400 Jump]");
@@ -160,6 +162,10 @@ TEST_F(FunctionMenuTest, ListsStopAtTheLastIdTheHandlerKnows) {
   EXPECT_EQ(timerMenu.items[4].id, 505u);
   EXPECT_EQ(timerMenu.items.back().id, 554u);
   EXPECT_EQ(timerMenu.items.back().text, "Tea");
+  // A full list cannot take another timer: "Create Timer" is greyed, not silently inert.
+  EXPECT_FALSE(timerMenu.items[0].enabled);
+  timers_.resize(49);
+  EXPECT_TRUE(SubmenuNamed(Build(KeyPageKind::kZonix, 3), "Assign a Timer")->items[0].enabled);
 }
 
 TEST_F(FunctionMenuTest, TalkListsTheFirstTwentyDevicesWithTheirSteps) {
