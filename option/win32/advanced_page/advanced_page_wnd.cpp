@@ -12,6 +12,7 @@
 #include "option/win32/advanced_page/key_repeat_dialog.h"
 #include "option/win32/main_window_layout.h"
 #include "option/win32/option_art_ids.h"
+#include "option/win32/page_help_texts.h"
 
 namespace brelfx {
 namespace {
@@ -110,12 +111,6 @@ void CAdvancedPage::Show(const PageView& view) {
 }
 
 void CAdvancedPage::ReloadStrings(StringSource& strings) {
-  const auto tip = [&](CSkinButton& button, unsigned id) {
-    if (const auto text = strings.Text(static_cast<int>(id))) button.SetTooltip(*text);
-  };
-  const auto help = [&](auto& control, unsigned id) {
-    if (const auto text = strings.Text(static_cast<int>(id))) control.SetHelpText(*text);
-  };
   constexpr std::pair<Switch, unsigned> kSwitchTexts[] = {
       {Switch::kLighting, help_ids::kLightSwitch},
       {Switch::kBreathing, help_ids::kBreathing},
@@ -127,19 +122,21 @@ void CAdvancedPage::ReloadStrings(StringSource& strings) {
       {Switch::kRightWindow, help_ids::kKeyRightWindows},
       {Switch::kAppKey, help_ids::kKeyApplication},
       {Switch::kLeftShift, help_ids::kKeyLeftShift}};
-  for (const auto& [which, id] : kSwitchTexts) tip(switches_[static_cast<int>(which)], id);
+  for (const auto& [which, id] : kSwitchTexts)
+    SetTooltipFrom(strings, switches_[static_cast<int>(which)], id);
   const unsigned modeIds[] = {help_ids::kSingleColor, help_ids::kCustomColor, help_ids::kFlowColor};
-  for (int i = 0; i < 3; ++i) tip(colorModes_[i], modeIds[i]);
-  for (CSkinButton& swatch : palette_) tip(swatch, help_ids::kPaletteSwatch);
-  tip(chip_, help_ids::kCustomColorChip);
-  tip(dimmer_, help_ids::kDimmer);
-  tip(timeOut_, help_ids::kTimeOut);
-  tip(reset_, help_ids::kReset);
-  tip(keyRepeat_, help_ids::kKeyRepeat);
-  help(brightness_, help_ids::kBrightness);
-  help(volume_, help_ids::kSoundVolume);
-  for (CSpinEdit& spin : customColor_) help(spin, help_ids::kColorValue);
-  help(spectrum_, help_ids::kColorSpectrum);
+  for (int i = 0; i < 3; ++i) SetTooltipFrom(strings, colorModes_[i], modeIds[i]);
+  for (CSkinButton& swatch : palette_)
+    SetTooltipFrom(strings, swatch, help_ids::kPaletteSwatch);
+  SetTooltipFrom(strings, chip_, help_ids::kCustomColorChip);
+  SetTooltipFrom(strings, dimmer_, help_ids::kDimmer);
+  SetTooltipFrom(strings, timeOut_, help_ids::kTimeOut);
+  SetTooltipFrom(strings, reset_, help_ids::kReset);
+  SetTooltipFrom(strings, keyRepeat_, help_ids::kKeyRepeat);
+  SetHelpTextFrom(strings, brightness_, help_ids::kBrightness);
+  SetHelpTextFrom(strings, volume_, help_ids::kSoundVolume);
+  for (CSpinEdit& spin : customColor_) SetHelpTextFrom(strings, spin, help_ids::kColorValue);
+  SetHelpTextFrom(strings, spectrum_, help_ids::kColorSpectrum);
 }
 
 LRESULT CAdvancedPage::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {

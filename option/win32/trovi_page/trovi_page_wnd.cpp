@@ -11,6 +11,7 @@
 #include "option/skin/win32/placement.h"
 #include "option/win32/main_window_layout.h"
 #include "option/win32/option_art_ids.h"
+#include "option/win32/page_help_texts.h"
 #include "option/win32/trovi_page/trophy_share.h"
 #include "platform/file_system.h"
 #include "platform/win32/wide_text.h"
@@ -172,15 +173,12 @@ void CTroviPageWnd::Redraw() {
 }
 
 void CTroviPageWnd::ReloadStrings(StringSource& strings) {
-  const auto tip = [&](CSkinButton& button, unsigned id) {
-    if (const auto text = strings.Text(static_cast<int>(id))) button.SetTooltip(*text);
-  };
-  tip(previousMode_, help_ids::kPreviousStatistics);
-  tip(nextMode_, help_ids::kNextStatistics);
-  tip(previousTrophy_, help_ids::kPreviousTrophy);
-  tip(nextTrophy_, help_ids::kNextTrophy);
-  tip(share_, help_ids::kShareTrophy);
-  tip(reset_, help_ids::kResetCounters);
+  SetTooltipFrom(strings, previousMode_, help_ids::kPreviousStatistics);
+  SetTooltipFrom(strings, nextMode_, help_ids::kNextStatistics);
+  SetTooltipFrom(strings, previousTrophy_, help_ids::kPreviousTrophy);
+  SetTooltipFrom(strings, nextTrophy_, help_ids::kNextTrophy);
+  SetTooltipFrom(strings, share_, help_ids::kShareTrophy);
+  SetTooltipFrom(strings, reset_, help_ids::kResetCounters);
 }
 
 LRESULT CTroviPageWnd::HandleMessage(UINT message, WPARAM wParam, LPARAM lParam) {
